@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+// The program's modal dialogs. Components are given an IDialogs and never
+// open a dialog themselves, so tests answer from a script instead of a user.
+namespace dlg {
+
+// Button and icon flags of a message box, combined by addition.
+enum MsgBoxStyle : int {
+  vbOKOnly = 0,
+  vbOKCancel = 1,
+  vbAbortRetryIgnore = 2,
+  vbYesNoCancel = 3,
+  vbYesNo = 4,
+  vbRetryCancel = 5,
+  vbCritical = 16,
+  vbQuestion = 32,
+  vbExclamation = 48,
+  vbInformation = 64,
+  vbDefaultButton2 = 256,
+  vbDefaultButton3 = 512,
+};
+
+// The button that closed a message box.
+enum MsgBoxResult : int {
+  vbOK = 1,
+  vbCancel = 2,
+  vbAbort = 3,
+  vbRetry = 4,
+  vbIgnore = 5,
+  vbYes = 6,
+  vbNo = 7,
+};
+
+class IDialogs {
+ public:
+  virtual ~IDialogs() = default;
+
+  // Shows `prompt` with the buttons and icon of `style` under `title` (the
+  // product title when empty) and returns the button chosen. Closing the box
+  // otherwise answers as its cancel button would (vbOK for a lone OK).
+  virtual int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString()) = 0;
+};
+
+}  // namespace dlg

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "RegistryHive.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace reg {
+
+// The file that holds one hive. It is read whole when the hive is loaded and
+// written whole on every change, through a temporary file that is flushed to
+// disk and renamed over the old one, so an interrupted write leaves the last
+// good file in place.
+class HiveFile final {
+ public:
+  using Reporter = std::function<void(const QString& message)>;
+
+  // `report` hears, once, of a file that could not be read.
+  HiveFile(QString path, QByteArray rootName, Reporter report);
+
+  const QString& path() const { return path_; }
+
+  // The hive in the file; an empty hive when there is no file. A file that
+  // cannot be parsed is reported, renamed aside (to "<file>.ilegivel", or
+  // with a number added when that name is taken) and an empty hive is
+  // returned. When it cannot be moved aside the hive is read-only, so the
+  // unreadable file is never overwritten.
+  RegistryHive load();
+
+  // Writes the hive; false (and the file unchanged) when it cannot.
+  bool save(const RegistryHive& hive);
+
+  bool readOnly() const { return readOnly_; }
+
+ private:
+  void setAside(const QString& why);
+
+  QString path_;
+  QByteArray rootName_;
+  Reporter report_;
+  bool readOnly_ = false;
+};
+
+}  // namespace reg

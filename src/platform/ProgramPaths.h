@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The program folder and the mapping of the program's Windows-style paths
+// onto the file system.
+namespace paths {
+
+// Environment variable that names the program folder, overriding the
+// installation's (tests give each case its own copy).
+inline constexpr char kProgramDirVariable[] = "MINIVOCABRA_PROGRAM_DIR";
+
+// `App.Path`: the program folder, without a trailing separator. Taken from
+// MINIVOCABRA_PROGRAM_DIR when set, else the "program" folder beside the
+// executable's folder (the build tree), else the installed
+// "../share/minivocabra/program". Read anew on each call, so a test may set
+// the variable at any time.
+QString appPath();
+
+// Turns a program path into a file-system path: every "\" becomes "/", and
+// each component that does not exist as written is matched without regard to
+// case against what the folder holds (Windows paths are case-insensitive).
+// Components that exist in no case keep their spelling, except the folders
+// inside the program folder, which are lower case ("CSS" -> "css",
+// "Notas" -> "notas") so that a folder created later has the one name.
+QString toFileSystem(const QString& programPath);
+
+}  // namespace paths

@@ -1,0 +1,101 @@
+#include "RegistryHive.h"
+
+#include "Ansi.h"
+#include "Regedit4Parser.h"
+
+namespace reg {
+
+RegistryHive::RegistryHive(QByteArray rootName) : rootName_(std::move(rootName)) {
+  keys_.emplace(QString(), Key{});
+}
+
+QString RegistryHive::fold(const QByteArray& bytes) { return ansi::toUnicode(bytes).toCaseFolded(); }
+
+QByteArray RegistryHive::trimPath(const QByteArray& path) {
+  qsizetype begin = 0;
+  qsizetype end = path.size();
+  while (begin < end && path[begin] == '\\') ++begin;
+  while (end > begin && path[end - 1] == '\\') --end;
+  return path.mid(begin, end - begin);
+}
+
+bool RegistryHive::hasKey(const QByteArray& path) const {
+  return keys_.count(fold(trimPath(path))) != 0;
+}
+
+bool RegistryHive::hasSubkeys(const QByteArray& path) const {
+  const QString folded = fold(trimPath(path));
+  const QString prefix = folded.isEmpty() ? QString() : folded + u'\\';
+  for (const auto& [key, unused] : keys_) {
+    if (key != folded && key.startsWith(prefix) && !key.isEmpty()) return true;
+  }
+  return false;
+}
+
+bool RegistryHive::createKey(const QByteArray& path) {
+  const QByteArray trimmed = trimPath(path);
+  if (hasKey(trimmed)) return false;
+  qsizetype slash = -1;
+  do {
+    slash = trimmed.indexOf('\\', slash + 1);
+    const QByteArray partial = slash < 0 ? trimmed : trimmed.left(slash);
+    keys_.try_emplace(fold(partial), Key{partial, {}});
+  } while (slash >= 0);
+  return true;
+}
+
+bool RegistryHive::removeKey(const QByteArray& path) {
+  const QString folded = fold(trimPath(path));
+  if (folded.isEmpty()) return false;
+  return keys_.erase(folded) != 0;
+}
+
+const RegistryValue* RegistryHive::value(const QByteArray& path, const QByteArray& name) const {
+  const auto key = keys_.find(fold(trimPath(path)));
+  if (key == keys_.end()) return nullptr;
+  const QString folded = fold(name);
+  for (const RegistryValue& v : key->second.values) {
+    if (fold(v.name) == folded) return &v;
+  }
+  return nullptr;
+}
+
+void RegistryHive::setValue(const QByteArray& path, const QByteArray& name, DWORD type,
+                            const QByteArray& data) {
+  Key& key = keys_.at(fold(trimPath(path)));
+  const QString folded = fold(name);
+  for (RegistryValue& v : key.values) {
+    if (fold(v.name) == folded) {
+      v.type = type;
+      v.data = data;
+      return;
+    }
+  }
+  key.values.push_back(RegistryValue{name, type, data});
+}
+
+QByteArray RegistryHive::toRegedit4() const {
+  QByteArray text = "REGEDIT4\n";
+  for (const auto& [folded, key] : keys_) {
+    text += "\n[" + rootName_;
+    if (!key.path.isEmpty()) text += '\\' + key.path;
+    text += "]\n";
+    for (const RegistryValue& v : key.values) text += regedit4::formatValue(v) + '\n';
+  }
+  return text;
+}
+
+std::optional<RegistryHive> RegistryHive::parse(const QByteArray& rootName, const QByteArray& text,
+                                                QString* error) {
+  RegistryHive hive(rootName);
+  const bool ok = regedit4::parse(text, rootName,
+                                  {[&](const QByteArray& path) { hive.createKey(path); },
+                                   [&](const QByteArray& path, RegistryValue v) {
+                                     hive.setValue(path, v.name, v.type, v.data);
+                                   }},
+                                  error);
+  if (!ok) return std::nullopt;
+  return hive;
+}
+
+}  // namespace reg

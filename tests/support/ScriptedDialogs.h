@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+// Dialogs that answer from a script and record every call.
+class ScriptedDialogs final : public dlg::IDialogs {
+ public:
+  struct Call {
+    QString prompt;
+    int style = 0;
+    QString title;
+  };
+
+  // The answers of the next message boxes, in order; once they run out a box
+  // answers with its first button (vbOK, vbYes, vbAbort or vbRetry).
+  void answer(int result) { answers_.push_back(result); }
+
+  int MsgBox(const QString& prompt, int style, const QString& title) override;
+
+  const std::vector<Call>& calls() const { return calls_; }
+
+ private:
+  std::deque<int> answers_;
+  std::vector<Call> calls_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A private world for one test: a copy of the program folder, a notes
+// folder, and hive files that exist only when a test writes them. The
+// environment points the program at them for the object's life.
+class TestFolders final {
+ public:
+  // `copyProgram` copies the source tree's program folder into the world.
+  explicit TestFolders(bool copyProgram = false);
+  ~TestFolders();
+  Q_DISABLE_COPY_MOVE(TestFolders)
+
+  QString root() const { return dir_.path(); }
+  QString programDir() const { return root() + QStringLiteral("/program"); }
+  QString notesDir() const { return root() + QStringLiteral("/notas"); }
+  QString userHive() const { return root() + QStringLiteral("/config/HKEY_CURRENT_USER.reg"); }
+  QString machineHive() const { return root() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"); }
+
+  // Writes `bytes` to `relativePath` under the root, making its folders.
+  void write(const QString& relativePath, const QByteArray& bytes) const;
+  QByteArray read(const QString& relativePath) const;
+
+ private:
+  QTemporaryDir dir_;
+};

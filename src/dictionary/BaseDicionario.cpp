@@ -28,7 +28,8 @@ bool BaseDicionario::carrega() {
       !conjugacao_.valido()) {
     return false;
   }
-  return carregaInfo() && indice_.carrega(conexao_, total_) && carregaAbreviaturas();
+  const ComandoSqlite indiceTexto(conexao_, "SELECT rowid FROM texto WHERE texto MATCH 'a' LIMIT 0");
+  return indiceTexto.valido() && carregaInfo() && indice_.carrega(conexao_, total_) && carregaAbreviaturas();
 }
 
 bool BaseDicionario::carregaInfo() {

@@ -1,6 +1,8 @@
 #include "BaseDicionario.h"
 
+#include "FormasConjugacao.h"
 #include "FormatoDados.h"
+#include "NormalizaPalavra.h"
 
 #include <QFileInfo>
 
@@ -9,8 +11,8 @@ namespace dicionario {
 BaseDicionario::BaseDicionario(Passe, const QString& arquivo)
     : conexao_(arquivo, ConexaoSqlite::Modo::Leitura),
       texto_(conexao_, "SELECT texto FROM verbete WHERE id = ?"),
-      idsComForma_(conexao_, "SELECT DISTINCT id FROM forma WHERE chave = ? ORDER BY id"),
-      formasDe_(conexao_, "SELECT forma FROM forma WHERE id = ? ORDER BY rowid"),
+      idsComForma_(conexao_, "SELECT id FROM forma WHERE chave = ? ORDER BY id"),
+      formasDe_(conexao_, "SELECT formas FROM verbete WHERE id = ?"),
       conjugacao_(conexao_, "SELECT dados FROM conjugacao WHERE id = ?") {}
 
 BaseDicionario::~BaseDicionario() = default;
@@ -73,10 +75,15 @@ std::vector<std::int32_t> BaseDicionario::idsComForma(const QString& chave) {
 }
 
 QStringList BaseDicionario::formasDe(std::int32_t id) {
-  QStringList formas;
   formasDe_.reinicia();
   formasDe_.liga(1, id);
-  while (formasDe_.proxima()) formas.append(formasDe_.texto(0));
+  QStringList formas;
+  if (formasDe_.proxima()) formas = formasDe_.texto(0).split(u';', Qt::SkipEmptyParts);
+  const QString conj = conjugacao(id);
+  if (conj.isEmpty()) return formas;
+  for (const QString& f : formasDaConjugacao(modMain::CortaEmNbsp(indice_.titulo(id)), conj)) {
+    if (!formas.contains(f)) formas.append(f);
+  }
   return formas;
 }
 

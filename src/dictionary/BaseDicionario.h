@@ -46,7 +46,8 @@ class BaseDicionario final {
   std::optional<QByteArray> textoGuardado(std::int32_t id);
   // The ids, ascending, of the entries that list a form with search key `chave`.
   std::vector<std::int32_t> idsComForma(const QString& chave);
-  // The forms entry `id` lists, in their order.
+  // The forms of entry `id`: those it lists, in their order, then its
+  // conjugated forms.
   QStringList formasDe(std::int32_t id);
   // The conjugation data of entry `id` ("" when it has none).
   QString conjugacao(std::int32_t id);

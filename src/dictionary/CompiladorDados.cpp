@@ -2,7 +2,6 @@
 
 #include "Ansi.h"
 #include "EscritorBase.h"
-#include "FormasConjugacao.h"
 #include "FormatoDados.h"
 #include "NormalizaPalavra.h"
 #include "TabelaChaves.h"
@@ -40,18 +39,6 @@ QByteArray cabecalho(const Fonte& fonte, const CompiladorDados::Resumo& resumo) 
   return saida + rotulo(fonte.info.versao) + rotulo(fonte.info.codigo);
 }
 
-// A verb's conjugated forms join its forms, so the flexible search finds the
-// verb from any of them ("fui" finds "ser" and "ir").
-void acrescentaFormasVerbais(Fonte& fonte) {
-  for (VerbeteFonte& v : fonte.verbetes) {
-    if (v.conjugacao.isEmpty()) continue;
-    const QString chave = modMain::NormalizaPalavra(v.palavra);
-    for (const QString& forma : formasDaConjugacao(v.palavra, v.conjugacao)) {
-      if (modMain::NormalizaPalavra(forma) != chave && !v.formas.contains(forma)) v.formas.append(forma);
-    }
-  }
-}
-
 }  // namespace
 
 bool CompiladorDados::compila(Fonte fonte, const QString& destino) {
@@ -62,7 +49,6 @@ bool CompiladorDados::compila(Fonte fonte, const QString& destino) {
   if (!erro_.motivo.isEmpty()) return false;
   std::vector<std::string> chaves;
   if (!ordena(fonte, chaves) || !resolveConjugacoes(fonte)) return false;
-  acrescentaFormasVerbais(fonte);
   resumo_.verbetes = static_cast<int>(fonte.verbetes.size());
   resumo_.abreviaturas = static_cast<int>(fonte.abreviaturas.size());
   resumo_.verbos = static_cast<int>(std::count_if(fonte.verbetes.begin(), fonte.verbetes.end(),

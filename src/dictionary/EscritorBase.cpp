@@ -2,6 +2,7 @@
 
 #include "ConexaoSqlite.h"
 #include "Embaralhamento.h"
+#include "FormasConjugacao.h"
 #include "FormatoDados.h"
 #include "NormalizaPalavra.h"
 #include "TabelaChaves.h"
@@ -21,8 +22,8 @@ PRAGMA synchronous = OFF;
 PRAGMA cache_size = -65536;
 CREATE TABLE info(nome TEXT PRIMARY KEY, valor TEXT NOT NULL);
 CREATE TABLE indice(nome TEXT PRIMARY KEY, dados BLOB NOT NULL);
-CREATE TABLE verbete(id INTEGER PRIMARY KEY, texto BLOB NOT NULL);
-CREATE TABLE forma(chave TEXT NOT NULL, forma TEXT NOT NULL, id INTEGER NOT NULL);
+CREATE TABLE verbete(id INTEGER PRIMARY KEY, texto BLOB NOT NULL, formas TEXT NOT NULL);
+CREATE TABLE forma(chave TEXT NOT NULL, id INTEGER NOT NULL, PRIMARY KEY (chave, id)) WITHOUT ROWID;
 CREATE TABLE conjugacao(id INTEGER PRIMARY KEY, dados TEXT NOT NULL);
 CREATE TABLE abreviatura(texto TEXT PRIMARY KEY, significados TEXT NOT NULL);
 CREATE VIRTUAL TABLE texto USING fts5(termos, content='', detail=none, columnsize=0,
@@ -31,8 +32,6 @@ BEGIN;
 )";
 
 constexpr char kFim[] = R"(
-CREATE INDEX forma_chave ON forma(chave);
-CREATE INDEX forma_id ON forma(id);
 COMMIT;
 INSERT INTO texto(texto) VALUES('optimize');
 PRAGMA journal_mode = DELETE;
@@ -71,6 +70,7 @@ class Escrita final {
  private:
   bool info();
   bool verbetes();
+  static bool chavesDasFormas(const VerbeteFonte& v, std::int32_t id, ComandoSqlite& forma);
   bool abreviaturas();
   bool indice();
   bool blob(const char* nome, const QByteArray& dados);
@@ -107,33 +107,43 @@ bool Escrita::info() {
 }
 
 bool Escrita::verbetes() {
-  ComandoSqlite texto(conexao_, "INSERT INTO verbete(id, texto) VALUES(?, ?)");
-  ComandoSqlite forma(conexao_, "INSERT INTO forma(chave, forma, id) VALUES(?, ?, ?)");
+  ComandoSqlite texto(conexao_, "INSERT INTO verbete(id, texto, formas) VALUES(?, ?, ?)");
   ComandoSqlite conj(conexao_, "INSERT INTO conjugacao(id, dados) VALUES(?, ?)");
   ComandoSqlite fts(conexao_, "INSERT INTO texto(rowid, termos) VALUES(?, ?)");
-  if (falhou(texto) || falhou(forma) || falhou(conj) || falhou(fts)) return false;
+  ComandoSqlite forma(conexao_, "INSERT INTO forma(chave, id) VALUES(?, ?)");
+  if (falhou(texto) || falhou(conj) || falhou(fts) || falhou(forma)) return false;
   for (std::size_t i = 0; i < fonte_.verbetes.size(); ++i) {
     const VerbeteFonte& v = fonte_.verbetes[i];
     const auto id = static_cast<std::int32_t>(i);
     texto.reinicia();
     texto.liga(1, id);
     texto.ligaBlob(2, embaralhamento::embaralha(serializa(v.conteudo), id, modMain::ChaveVerbete(id)));
+    texto.liga(3, v.formas.join(u';'));
     fts.reinicia();
     fts.liga(1, id);
     fts.liga(2, termosDoVerbete(v.conteudo, termos_));
-    if (!texto.executa() || !fts.executa()) return false;
-    for (const QString& f : v.formas) {
-      forma.reinicia();
-      forma.liga(1, modMain::NormalizaPalavra(f));
-      forma.liga(2, f);
-      forma.liga(3, id);
-      if (!forma.executa()) return false;
-    }
+    if (!texto.executa() || !fts.executa() || !chavesDasFormas(v, id, forma)) return false;
     if (v.conjugacao.isEmpty()) continue;
     conj.reinicia();
     conj.liga(1, id);
     conj.liga(2, v.conjugacao);
     if (!conj.executa()) return false;
+  }
+  return true;
+}
+
+// The keys the flexible search finds entry `id` by, besides its own: those
+// of its forms and of its conjugated forms.
+bool Escrita::chavesDasFormas(const VerbeteFonte& v, std::int32_t id, ComandoSqlite& forma) {
+  const QString propria = modMain::NormalizaPalavra(v.palavra);
+  QSet<QString> chaves;
+  for (const QString& f : v.formas + formasDaConjugacao(v.palavra, v.conjugacao)) chaves.insert(modMain::NormalizaPalavra(f));
+  chaves.remove(propria);
+  for (const QString& chave : chaves) {
+    forma.reinicia();
+    forma.liga(1, chave);
+    forma.liga(2, id);
+    if (!forma.executa()) return false;
   }
   return true;
 }

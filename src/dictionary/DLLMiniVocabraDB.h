@@ -60,8 +60,8 @@ class DLLMiniVocabraDB final : public IMiniVocabraDB {
   // entries that list it among their forms. Returns their count. `reservado`
   // and `buffer` are neither read nor written.
   std::int32_t PesquisaFlexivel(const QString& palavra, std::int32_t reservado, QString& buffer) override;
-  // The entries whose key matches the mask `padrao` (Mascara.h). Flag 0:
-  // they become the result set. Flag 1: they become the alphabetical range
+  // The entries whose key matches the mask `padrao` (Mascara.h). Flag 0 (or
+  // any flag but 1): they become the result set. Flag 1: they become the alphabetical range
   // that ObtemPagina(1, ...) pages through, from the first match to the
   // last (for "letter*" exactly the letter's entries); the result set stays.
   // Returns the number of matches. `buffer` is left alone.

@@ -1,8 +1,9 @@
 #include "HtmlTree.h"
 
+#include "HtmlWriter.h"
+
 #include <libxml/HTMLtree.h>
 #include <libxml/xmlerror.h>
-#include <libxml/xmlIO.h>
 
 #include <cstring>
 
@@ -56,16 +57,6 @@ void ensureBody(xmlDoc* doc) {
   if (childElement(root, "body") == nullptr) xmlNewChild(root, nullptr, xml("body"), nullptr);
 }
 
-void dumpNode(xmlOutputBuffer* out, xmlDoc* doc, xmlNode* node) { htmlNodeDumpFormatOutput(out, doc, node, "UTF-8", 0); }
-
-QString takeOutput(xmlOutputBuffer* out) {
-  xmlOutputBufferFlush(out);
-  const xmlChar* bytes = xmlOutputBufferGetContent(out);
-  const QString text = QString::fromUtf8(reinterpret_cast<const char*>(bytes), xmlOutputBufferGetSize(out));
-  xmlOutputBufferClose(out);
-  return text;
-}
-
 // Copies the top-level nodes the fragment's parse produced into `target`.
 // Markup after a stray "</body>" lands beside the body; it is taken too.
 void copyChildren(xmlNode* from, xmlDoc* doc, xmlNode* target) {
@@ -111,16 +102,12 @@ xmlNode* findById(xmlDoc* doc, QStringView id) {
   return nullptr;
 }
 
-QString serializeDocument(xmlDoc* doc) {
-  xmlOutputBuffer* out = xmlAllocOutputBuffer(nullptr);
-  htmlDocContentDumpFormatOutput(out, doc, "UTF-8", 0);
-  return takeOutput(out);
-}
+QString serializeDocument(xmlDoc* doc) { return htmlwriter::document(doc); }
 
-QString serializeChildren(xmlDoc* doc, xmlNode* element) {
-  xmlOutputBuffer* out = xmlAllocOutputBuffer(nullptr);
-  for (xmlNode* child = element->children; child != nullptr; child = child->next) dumpNode(out, doc, child);
-  return takeOutput(out);
+QString serializeChildren(xmlDoc*, xmlNode* element) {
+  QString out;
+  for (const xmlNode* child = element->children; child != nullptr; child = child->next) htmlwriter::write(child, out);
+  return out;
 }
 
 void replaceChildren(xmlDoc* doc, xmlNode* element, const QString& fragment) {

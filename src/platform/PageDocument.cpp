@@ -2,7 +2,6 @@
 
 #include "HtmlTree.h"
 #include "PageText.h"
-#include "TextFold.h"
 #include "TextRange.h"
 
 #include <QStringList>
@@ -16,12 +15,10 @@ struct PageDocument::Tree {
   htmltree::DocPtr doc = htmltree::parseDocument(QString());
   // Rebuilt on demand after a change.
   mutable std::optional<PageText> pageText;
-  mutable QString folded;
-  mutable QString foldedFrom;
   // Spans made by painting, so a second colour joins the first.
   std::unordered_set<xmlNode*> painted;
 
-  const PageText& textMap() const {
+  PageText& textMap() const {
     if (!pageText) pageText.emplace(doc.get());
     return *pageText;
   }
@@ -111,19 +108,13 @@ bool PageDocument::setStyleProperty(const QString& id, const QString& name, cons
 
 const QString& PageDocument::text() const { return tree_->textMap().text(); }
 
-const QString& PageDocument::foldedText() const {
-  const QString& current = text();
-  if (tree_->foldedFrom != current) {
-    tree_->folded = textfold::fold(current);
-    tree_->foldedFrom = current;
-  }
-  return tree_->folded;
-}
+const QString& PageDocument::foldedText() const { return tree_->textMap().folded(); }
 
 void PageDocument::paintText(qsizetype start, qsizetype end, const QString& property, const QString& value) {
   if (start >= end) return;
+  // The map follows the painting; only the view needs to know.
   tree_->textMap().paint(start, end, property, value, tree_->painted);
-  touched();
+  emit changed();
 }
 
 TextRange PageDocument::createRange() { return TextRange(*this, 0, 0); }

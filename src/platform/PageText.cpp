@@ -1,6 +1,7 @@
 #include "PageText.h"
 
 #include "HtmlTree.h"
+#include "TextFold.h"
 
 #include <algorithm>
 #include <array>
@@ -25,12 +26,6 @@ bool isBlock(const xmlNode* node) {
                                       "h1",  "h2", "h3",  "h4",    "h5", "h6", "hr", "dl", "dt", "dd",
                                       "pre", "blockquote", "center", "address", "caption", "form"};
   return nameIn(node, kBlocks);
-}
-
-QString styleWith(const QString& style, const QString& property, const QString& value) {
-  QString result = style.trimmed();
-  if (!result.isEmpty() && !result.endsWith(u';')) result += u';';
-  return result + property + u':' + value + u';';
 }
 
 }  // namespace
@@ -59,49 +54,64 @@ void PageText::walk(xmlNode* node) {
   }
 }
 
+const QString& PageText::folded() const {
+  if (folded_.size() != text_.size()) folded_ = textfold::fold(text_);
+  return folded_;
+}
+
 void PageText::paint(qsizetype start, qsizetype end, const QString& property, const QString& value,
-                     std::unordered_set<xmlNode*>& painted) const {
-  // Last piece first: linking a node may merge it into the text node after
-  // it, which is then one already done.
-  for (auto it = pieces_.rbegin(); it != pieces_.rend(); ++it) {
-    const Piece& piece = *it;
+                     std::unordered_set<xmlNode*>& painted) {
+  const QString style = property + u':' + value + u';';
+  // Last piece first, so the pieces a split inserts do not move the ones
+  // still to do.
+  for (size_t i = pieces_.size(); i-- > 0;) {
+    const Piece piece = pieces_[i];
     const qsizetype from = std::max(start, piece.start);
     const qsizetype to = std::min(end, piece.start + piece.length);
-    if (from >= to) continue;
-    xmlNode* node = piece.node;
-    const QString whole = htmltree::content(node);
-    const qsizetype a = from - piece.start;
-    const qsizetype b = to - piece.start;
-    const bool wholeNode = a == 0 && b == whole.size();
-    xmlNode* parent = node->parent;
-    if (wholeNode && painted.count(parent) != 0 && parent->children == node && node->next == nullptr) {
-      htmltree::setAttribute(parent, "style", styleWith(htmltree::attribute(parent, "style"), property, value));
-      continue;
-    }
-    xmlNode* span = xmlNewDocNode(doc_, nullptr, reinterpret_cast<const xmlChar*>("span"), nullptr);
-    htmltree::setAttribute(span, "style", styleWith(QString(), property, value));
-    if (wholeNode) {
-      xmlReplaceNode(node, span);
-      xmlAddChild(span, node);
-    } else {
-      // libxml2 merges neighbouring text nodes when linking one, so the
-      // painted text goes into its span before the span is linked.
-      xmlNode* middle = xmlNewDocText(doc_, nullptr);
-      htmltree::setContent(middle, whole.mid(a, b - a));
-      xmlAddChild(span, middle);
-      if (a > 0) {
-        htmltree::setContent(node, whole.left(a));
-        xmlAddNextSibling(node, span);
-        if (b < whole.size()) {
-          xmlNode* after = xmlNewDocText(doc_, nullptr);
-          htmltree::setContent(after, whole.mid(b));
-          xmlAddNextSibling(span, after);
-        }
-      } else {
-        htmltree::setContent(node, whole.mid(b));
-        xmlAddPrevSibling(node, span);
-      }
-    }
-    painted.insert(span);
+    if (from < to) paintPiece(i, from - piece.start, to - piece.start, style, painted);
+  }
+}
+
+void PageText::paintPiece(size_t index, qsizetype a, qsizetype b, const QString& style,
+                          std::unordered_set<xmlNode*>& painted) {
+  const Piece piece = pieces_[index];
+  xmlNode* node = piece.node;
+  const QString whole = htmltree::content(node);
+  xmlNode* parent = node->parent;
+  const bool wholeNode = a == 0 && b == whole.size();
+  if (wholeNode && painted.count(parent) != 0 && parent->children == node && node->next == nullptr) {
+    htmltree::setAttribute(parent, "style", htmltree::attribute(parent, "style") + style);
+    return;
+  }
+  xmlNode* span = xmlNewDocNode(doc_, nullptr, reinterpret_cast<const xmlChar*>("span"), nullptr);
+  htmltree::setAttribute(span, "style", style);
+  painted.insert(span);
+  if (wholeNode) {
+    xmlReplaceNode(node, span);
+    xmlAddChild(span, node);
+    return;
+  }
+  xmlNode* middle = xmlNewDocText(doc_, nullptr);
+  htmltree::setContent(middle, whole.mid(a, b - a));
+  xmlAddChild(span, middle);
+  const Piece middlePiece{middle, piece.start + a, b - a};
+  if (a == 0) {
+    // [middle][node: the rest]
+    htmltree::setContent(node, whole.mid(b));
+    xmlAddPrevSibling(node, span);
+    pieces_[index] = {node, piece.start + b, whole.size() - b};
+    pieces_.insert(pieces_.begin() + index, middlePiece);
+    return;
+  }
+  // [node: the start][middle][after]
+  htmltree::setContent(node, whole.left(a));
+  xmlAddNextSibling(node, span);
+  pieces_[index].length = a;
+  auto at = pieces_.insert(pieces_.begin() + index + 1, middlePiece);
+  if (b < whole.size()) {
+    xmlNode* after = xmlNewDocText(doc_, nullptr);
+    htmltree::setContent(after, whole.mid(b));
+    xmlAddNextSibling(span, after);
+    pieces_.insert(at + 1, Piece{after, piece.start + b, whole.size() - b});
   }
 }

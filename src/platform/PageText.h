@@ -19,15 +19,16 @@ class PageText final {
   explicit PageText(xmlDoc* doc);
 
   const QString& text() const { return text_; }
+  // text() folded for finding (textfold), made on first use.
+  const QString& folded() const;
 
   // Wraps the text in [start, end) in <span style="property:value">,
-  // splitting text nodes at the ends. The text itself does not change, so
-  // positions stay valid; the node map must be rebuilt afterwards (the caller
-  // makes a new PageText). A span this made earlier around exactly one piece
-  // gets the property added instead of a second span. `painted` remembers
-  // those spans across rebuilds.
+  // splitting text nodes at the ends. The text does not change, and the map
+  // follows the split, so this object stays valid. A span this made earlier
+  // around exactly one piece gets the property added instead of a second
+  // span; `painted` remembers those spans.
   void paint(qsizetype start, qsizetype end, const QString& property, const QString& value,
-             std::unordered_set<xmlNode*>& painted) const;
+             std::unordered_set<xmlNode*>& painted);
 
  private:
   struct Piece {
@@ -38,8 +39,14 @@ class PageText final {
 
   void walk(xmlNode* node);
   void addBreak();
+  void paintPiece(size_t index, qsizetype from, qsizetype to, const QString& style,
+                  std::unordered_set<xmlNode*>& painted);
 
   xmlDoc* doc_ = nullptr;
   QString text_;
+  mutable QString folded_;
+  // In document order. No two text nodes of the page are ever neighbours
+  // (the parser joins them, and painting keeps it so), so linking a node
+  // never merges it into another and the map stays true.
   std::vector<Piece> pieces_;
 };

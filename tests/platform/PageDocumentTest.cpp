@@ -83,6 +83,23 @@ TEST_F(PageDocumentTest, PaintingWrapsTextAcrossElementsAndJoinsColours) {
                            "<b><span style=\"background-color:#ffff00;color:#000000;\">sa</span></b> b"));
 }
 
+// Paintings one over the other: each lands on its own characters, the
+// splits of the earlier ones included.
+TEST(PageDocument, SuccessivePaintingsFollowTheSplitsOfEarlierOnes) {
+  PageDocument doc;
+  doc.load(QStringLiteral("<body><p id=\"p\">abcdef</p></body>"));
+  doc.paintText(1, 3, QStringLiteral("background-color"), QStringLiteral("#ffff00"));
+  doc.paintText(2, 5, QStringLiteral("color"), QStringLiteral("#000000"));
+  doc.paintText(0, 6, QStringLiteral("background-color"), QStringLiteral("#0000ff"));
+  EXPECT_EQ(doc.text(), QStringLiteral("abcdef\n"));
+  const QString blue = QStringLiteral("<span style=\"background-color:#0000ff;\">");
+  EXPECT_EQ(doc.innerHTML(QStringLiteral("p")),
+            blue + QStringLiteral("a</span><span style=\"background-color:#ffff00;\">") + blue +
+                QStringLiteral("b</span><span style=\"color:#000000;background-color:#0000ff;\">c</span></span>"
+                               "<span style=\"color:#000000;background-color:#0000ff;\">de</span>") +
+                blue + QStringLiteral("f</span>"));
+}
+
 TEST(PageDocument, AnythingLoadsToAPageWithABody) {
   PageDocument doc;
   for (const char* html : {"", "texto solto", "<td>só uma célula", "<html><head></head></html>", "\xFF\xFE<<<"}) {

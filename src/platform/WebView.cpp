@@ -5,6 +5,7 @@
 #include "WebBrowser.h"
 
 #include <QTimer>
+#include <QWebEngineHistory>
 
 WebView::WebView(WebBrowser& browser, QWidget* parent)
     : QWebEngineView(parent),
@@ -16,7 +17,10 @@ WebView::WebView(WebBrowser& browser, QWidget* parent)
   connect(&browser_.document(), &PageDocument::changed, this, &WebView::scheduleRender);
   connect(&browser_, &WebBrowser::DocumentComplete, this, &WebView::scheduleRender);
   connect(page_, &GuardedPage::LinkClicked, &browser_, &WebBrowser::FollowLink);
-  connect(page_, &QWebEnginePage::loadFinished, this, &WebView::Rendered);
+  connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+    page_->history()->clear();  // every showing is a load; there is nothing to go back to
+    emit Rendered(ok);
+  });
   connect(&browser_, &WebBrowser::PrintRequested, this,
           [this] { printer_->Print(browser_.document().toHtml(), browser_.baseUrl()); });
   scheduleRender();

@@ -49,6 +49,18 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
 
   bool subclassificada() const { return m_procJanela != nullptr; }
 
+  // The word of a raw headword: its first 39 characters trimmed, cut before
+  // the homograph mark (character 160), without "." and ":".
+  static QString limpaVerbete(const QString& verbete);
+  // The title of a raw headword: its first 39 characters trimmed.
+  static QString limpaVerbete1(const QString& verbete);
+  // The box of the other entries a flexible search for `palavra` finds,
+  // linked by id; "" when it finds fewer than two entries.
+  QString MontaAlternativas(const QString& palavra, std::int32_t ID);
+  // The words of a full-text query, each followed by the forms the
+  // dictionary knows for it, separated by single blanks.
+  QString ExpandeFormasFrase(const QString& frase);
+
   // The dictionary component, made on first use.
   IMiniVocabraDB& Pesquisa();
   // Lets the next use make a new component (after a run-time error).

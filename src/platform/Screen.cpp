@@ -3,6 +3,8 @@
 #include "Twips.h"
 
 #include <QCursor>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -50,8 +52,13 @@ std::uint32_t QtScreen::SHAppBarMessage(std::uint32_t message, APPBARDATA& data)
 QPoint QtScreen::cursorPos() const { return QCursor::pos(); }
 
 bool QtScreen::capsLock() const {
-  // Qt reports no lock-key state; the platform's keyboard lights are not
-  // reachable through it, so Caps Lock reads as off.
+  // Qt reports no lock-key state; the kernel shows each keyboard's Caps Lock
+  // light as an LED. No keyboard with one reads as off.
+  const QDir leds(QStringLiteral("/sys/class/leds"));
+  for (const QString& led : leds.entryList({QStringLiteral("*capslock*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile brilho(leds.filePath(led) + QStringLiteral("/brightness"));
+    if (brilho.open(QIODevice::ReadOnly) && brilho.readAll().trimmed().toInt() > 0) return true;
+  }
   return false;
 }
 

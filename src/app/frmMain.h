@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CBuscasAnteriores.h"
 #include "CConfig.h"
+#include "CHistorico.h"
+#include "CNotas.h"
 #include "IJanelaPrincipal.h"
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
@@ -17,6 +20,7 @@
 #include <memory>
 
 class ProcJanela;
+class QPainter;
 
 // The main window: borderless, skinned, the owner of every component. Its
 // procedures are split by concern over several sources (start-up and
@@ -68,6 +72,10 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   bool temPesquisa() const { return m_pesquisa != nullptr; }
 
   std::unique_ptr<CConfig> config;
+  // The components, made by Form_Load and kept for the window's life.
+  std::unique_ptr<CHistorico> m_Historico;
+  std::unique_ptr<CBuscasAnteriores> m_Buscas;
+  std::unique_ptr<CNotas> m_Notas;
 
  signals:
   // The window has unloaded: the program ends.
@@ -128,6 +136,17 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void DefineDirNotas();
   void subclassifica();
   void defineDicas();
+  void criaNavegacao();
+  void criaNotas();
+
+  // Handlers of the components' events.
+  void m_Buscas_SelecionaItem(const QString& titulo, std::int32_t IDVerbete);
+  void m_Historico_NavegaVerbete(std::int32_t ID, const CHistReg& objHistReg);
+  void m_Historico_NavegaPagina(const QString& arquivo, const CHistReg& objHistReg);
+  void m_Historico_NavegaLista(const QString& Conteudo, const CHistReg& objHistReg);
+  void m_Notas_Posiciona();
+  // The two grey frames around the note box while it is shown.
+  void desenhaMolduraNota(QPainter& pintor) const;
 
   Servicos m_servicos;
   std::unique_ptr<IMiniVocabraDB> m_pesquisa;

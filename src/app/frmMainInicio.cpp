@@ -41,9 +41,9 @@ bool frmMain::Form_Load() {
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
-  // Then the history, the previous searches (bound to picBuscasAnteriores
-  // and refilled below from "HistTit1".."HistID4"), the browser host, the
-  // letter picker and the notes (folder "DirNotas") are created here.
+  criaNavegacao();
+  // Then the browser host and the letter picker are created here.
+  criaNotas();
 
   m_TopoBusca = 99;
   lblDescricaoPesquisa->setText(LoadResString(106));
@@ -53,8 +53,10 @@ bool frmMain::Form_Load() {
   config->CarregaSituacao();
   m_limiteTip = static_cast<std::int16_t>(
       num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
-  // The highlight colours, the list font and the display model are applied
-  // here, once their components exist.
+  // The highlight colours are applied here, once the browser host exists.
+  m_Buscas->RestauraHistorico(*config);
+  // The list font and the display model are applied here, once their
+  // components exist.
 
   defineDicas();
   // The controls are laid out and the hover skins cleared here.
@@ -68,6 +70,25 @@ void frmMain::DefineDirNotas() {
   config->GravaReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas));
   config->GravaReg(cfg::nome(cfg::InstalacaoCU),
                    config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+}
+
+// The history, and the previous-searches panel in picBuscasAnteriores.
+void frmMain::criaNavegacao() {
+  m_Historico = std::make_unique<CHistorico>();
+  connect(m_Historico.get(), &CHistorico::NavegaVerbete, this, &frmMain::m_Historico_NavegaVerbete);
+  connect(m_Historico.get(), &CHistorico::NavegaPagina, this, &frmMain::m_Historico_NavegaPagina);
+  connect(m_Historico.get(), &CHistorico::NavegaLista, this, &frmMain::m_Historico_NavegaLista);
+  m_Buscas = std::make_unique<CBuscasAnteriores>();
+  m_Buscas->Inicializa(*picBuscasAnteriores);
+  connect(m_Buscas.get(), &CBuscasAnteriores::SelecionaItem, this, &frmMain::m_Buscas_SelecionaItem);
+}
+
+// The notes, in txtNota and txtAnotacoes, from the folder "DirNotas".
+void frmMain::criaNotas() {
+  m_Notas = std::make_unique<CNotas>(m_servicos.dialogos);
+  m_Notas->Inicializa(*txtNota, config->LeReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas)),
+                      *txtAnotacoes);
+  connect(m_Notas.get(), &CNotas::Posiciona, this, &frmMain::m_Notas_Posiciona);
 }
 
 void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }
@@ -88,7 +109,8 @@ void frmMain::Form_Activate() {
   // The advanced-search panel reopens here when "ModoBusca" is "1".
   repaint();
   // Then: the start page h.htm, the entry toolbar hidden, the word list
-  // shown, the letter "A" selected, the words from "a" listed, the notes read.
+  // shown, the letter "A" selected, the words from "a" listed.
+  m_Notas->LeArquivo();
   m_PrimeiraAtivacao = false;
 }
 
@@ -112,6 +134,7 @@ void frmMain::Form_Unload() {
     config->GravaSituacao();
     config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
   }
-  // The last four searches and the open note are saved here.
+  if (m_Buscas && config) m_Buscas->GravaHistorico(*config);
+  if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
   emit Encerrado();
 }

@@ -46,16 +46,16 @@ struct Desinencia {
   }
 };
 
-// Nothing when the plain spec does not occur in the verb (no conjugation).
-std::optional<Desinencia> preparaDesinencia(const QString& verbo, const QString& spec) {
+// Nothing when the plain ending does not occur in the verb (no conjugation).
+std::optional<Desinencia> preparaDesinencia(const QString& verbo, const QString& regra) {
   Desinencia d;
-  if (!spec.contains(u'|')) {
-    const qsizetype fim = verbo.lastIndexOf(spec);
+  if (!regra.contains(u'|')) {
+    const qsizetype fim = verbo.lastIndexOf(regra);
     if (fim < 0) return std::nullopt;
     d.base = verbo.left(fim);
     return d;
   }
-  const QStringList xe = spec.split(u'|');
+  const QStringList xe = regra.split(u'|');
   const qsizetype fim = verbo.lastIndexOf(xe[1]);
   if (fim < 0) throw ErroConjugacao("conjugation ending not in the verb");
   d.variacao = true;

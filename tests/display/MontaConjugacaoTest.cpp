@@ -69,7 +69,7 @@ TEST(MontaConjugacao, NoConjugationGivesTheEmptyString) {
   for (const QString& dados : casos) EXPECT_EQ(MontaConjugacao(QStringLiteral("amar"), dados), QString()) << qPrintable(dados);
 }
 
-TEST(MontaConjugacao, ASpecWithNoFormsGivesTheOuterTableAlone) {
+TEST(MontaConjugacao, AnEndingWithNoFormsGivesTheOuterTableAlone) {
   EXPECT_EQ(MontaConjugacao(QStringLiteral("amar"), QStringLiteral("ar") + kNbsp), kAbre + kFechaTudo);
 }
 
@@ -110,7 +110,7 @@ TEST(MontaConjugacao, TheGerundHasOneFormAndEmptyParticipleFormsLeaveNoRow) {
             cabecalho(QStringLiteral("<BR>Particípio")) + linhaNominal(QStringLiteral("amado")) + QStringLiteral("</table></td></tr></table>"));
 }
 
-TEST(MontaConjugacao, AVariationSpecReplacesTheMarkedLetter) {
+TEST(MontaConjugacao, AVariationRuleReplacesTheMarkedLetter) {
   const QString html =
       MontaConjugacao(QStringLiteral("agir"), QStringLiteral("g|ir") + kNbsp + QStringLiteral("j|o;g|es;g|e;g|imos;g|is;g|em"));
   EXPECT_TRUE(html.contains(linha(QStringLiteral("eu"), QStringLiteral("ajo"))));
@@ -129,7 +129,7 @@ TEST(MontaConjugacao, MissingFormsShowASlashWithTheirPerson) {
   EXPECT_TRUE(tempo(html, QStringLiteral("<BR>Particípio")).contains(linhaBarra(QStringLiteral("tu"))));
 }
 
-TEST(MontaConjugacao, ABareSlashWithAVariationSpecIsAMissingFormInEveryTense) {
+TEST(MontaConjugacao, ABareSlashWithAVariationRuleIsAMissingFormInEveryTense) {
   QStringList formas;
   for (int i = 0; i < 65; ++i) formas << QStringLiteral("g|e");  // tenses 1 to 11
   formas << QStringLiteral("/");                                              // the gerund

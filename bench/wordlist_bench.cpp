@@ -114,7 +114,7 @@ BENCHMARK(BM_CargaCompletaComTimer)->Unit(benchmark::kMillisecond)->UseRealTime(
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  fonts::RegisterSubstitutions();
+  fonts::registerSubstitutions();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

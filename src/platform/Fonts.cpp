@@ -4,13 +4,9 @@
 
 namespace fonts {
 
-void RegisterSubstitutions() {
-  static const bool registered = [] {
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    return true;
-  }();
-  (void)registered;
+void registerSubstitutions() {
+  QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
 }  // namespace fonts

@@ -1,12 +1,10 @@
 #pragma once
 
-// The program asks for fonts by the names it was designed with. Linux has
-// neither, so each gets a metric-alike that is installed with the program.
+// The program asks for "Verdana" and "Arial" by name. Where they are missing
+// they are drawn with DejaVu Sans and Liberation Sans (Arial's metrics).
 namespace fonts {
 
-// Registers "Verdana" -> "DejaVu Sans" and "Arial" -> "Liberation Sans" once
-// for the whole process; later calls do nothing. Call before any text is
-// measured.
-void RegisterSubstitutions();
+// Registers the substitutions; call once, after the application object.
+void registerSubstitutions();
 
 }  // namespace fonts

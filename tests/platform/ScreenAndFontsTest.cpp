@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 TEST(Fonts, DesignFontsResolveToTheirInstalledMetricAlikes) {
-  fonts::RegisterSubstitutions();
-  fonts::RegisterSubstitutions();  // a second call changes nothing
+  fonts::registerSubstitutions();
+  fonts::registerSubstitutions();  // a second call changes nothing
   EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Verdana"))).family(), QStringLiteral("DejaVu Sans"));
   EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("Liberation Sans"));
 }

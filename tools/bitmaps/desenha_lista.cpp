@@ -1,5 +1,5 @@
 // Draws the word list's and the letter picker's bitmaps and the hand pointer
-// into resources/images. Run once by hand (target draw_list_images) when the
+// into resources/images. Run by hand (target desenha_lista) when the
 // pictures change; the PNGs it writes are committed.
 #include <QCoreApplication>
 #include <QDir>

@@ -1,0 +1,117 @@
+// Start-up and shutdown of the main window.
+#include "frmMain.h"
+
+#include "Numbers.h"
+#include "ProcJanela.h"
+#include "ProgramPaths.h"
+#include "ResourceImages.h"
+#include "ResourceStrings.h"
+#include "TabelaConfiguracoes.h"
+
+namespace cfg = TabelaConfiguracoes;
+
+IMiniVocabraDB& frmMain::Pesquisa() {
+  if (!m_pesquisa) m_pesquisa = m_servicos.criaPesquisa();
+  return *m_pesquisa;
+}
+
+bool frmMain::Form_Load() {
+  if (m_servicos.instancia.anotherIsRunning()) return false;
+
+  m_fundo = res::LoadResPicture(QStringLiteral("FUNDO_MINI"));
+  setWindowTitle(QStringLiteral("Minivocabra"));
+
+  if (!Pesquisa().AbreDados()) {
+    if (m_servicos.escondeSplash) m_servicos.escondeSplash();
+    m_servicos.dialogos.MsgBox(LoadResString(131), dlg::vbCritical, LoadResString(100));
+    return false;
+  }
+  m_PrimeiraAtivacao = true;
+
+  config = std::make_unique<CConfig>(m_servicos.registro, m_servicos.dialogos);
+  config->Inicializar(*this);
+
+  lblNomeEmpresa->setText(Pesquisa().ObtemInfoDados().section(u'|', 1, 1));
+  lblNomeEmpresa->adjustSize();
+  DefineDirNotas();
+
+  PicLista->setGeometry(6, 210, 253, 397);
+  picLista2->setGeometry(6, 210, 253, 397);
+  // The word lists are bound here, each to its box, the component and txtTip.
+
+  if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
+
+  // Then the history, the previous searches (bound to picBuscasAnteriores
+  // and refilled below from "HistTit1".."HistID4"), the browser host, the
+  // letter picker and the notes (folder "DirNotas") are created here.
+
+  m_TopoBusca = 99;
+  lblDescricaoPesquisa->setText(LoadResString(106));
+  m_modoBusca = 0;
+  // The grammatical-class filter list is filled here.
+
+  config->CarregaSituacao();
+  m_limiteTip = static_cast<std::int16_t>(
+      num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
+  // The highlight colours, the list font and the display model are applied
+  // here, once their components exist.
+
+  defineDicas();
+  // The controls are laid out and the hover skins cleared here.
+  return true;
+}
+
+void frmMain::DefineDirNotas() {
+  const QString maquina = config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
+  const QString usuario = config->LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
+  if (maquina == usuario) return;
+  config->GravaReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas));
+  config->GravaReg(cfg::nome(cfg::InstalacaoCU),
+                   config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+}
+
+void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }
+
+void frmMain::defineDicas() {
+  btCasa->setToolTip(LoadResString(701));
+  btAnterior->setToolTip(LoadResString(702));
+  btProximo->setToolTip(LoadResString(703));
+  btVisual[0]->setToolTip(LoadResString(704));
+  btVisual[1]->setToolTip(LoadResString(705));
+  btVisual[2]->setToolTip(LoadResString(706));
+  imgPrinter->setToolTip(LoadResString(707));
+  imgNota->setToolTip(LoadResString(708));
+}
+
+void frmMain::Form_Activate() {
+  if (!m_PrimeiraAtivacao) return;
+  // The advanced-search panel reopens here when "ModoBusca" is "1".
+  repaint();
+  // Then: the start page h.htm, the entry toolbar hidden, the word list
+  // shown, the letter "A" selected, the words from "a" listed, the notes read.
+  m_PrimeiraAtivacao = false;
+}
+
+void frmMain::TrataMouseMove() {
+  // Clears the letter picker's hover mark and every hover skin.
+}
+
+void frmMain::TrataLButtonUp() {
+  if (config) config->AtualizarPosicao();
+}
+
+void frmMain::Form_QueryUnload() {
+  // The word list stops loading here.
+  m_pesquisa.reset();
+}
+
+void frmMain::Form_Unload() {
+  m_descarregada = true;
+  m_procJanela.reset();
+  if (config) {
+    config->GravaSituacao();
+    config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+  }
+  // The last four searches and the open note are saved here.
+  emit Encerrado();
+}

@@ -28,6 +28,8 @@ bool frmMain::Form_Load() {
   }
   m_PrimeiraAtivacao = true;
 
+  lista = std::make_unique<CList>();
+  lista2 = std::make_unique<CList>();
   config = std::make_unique<CConfig>(m_servicos.registro, m_servicos.dialogos);
   config->Inicializar(*this);
 
@@ -37,13 +39,15 @@ bool frmMain::Form_Load() {
 
   PicLista->setGeometry(6, 210, 253, 397);
   picLista2->setGeometry(6, 210, 253, 397);
-  // The word lists are bound here, each to its box, the component and txtTip.
+  ligaListas();
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
   // Then the history, the previous searches (bound to picBuscasAnteriores
-  // and refilled below from "HistTit1".."HistID4"), the browser host, the
-  // letter picker and the notes (folder "DirNotas") are created here.
+  // and refilled below from "HistTit1".."HistID4") and the browser host are
+  // created here.
+  ligaEscolheLetra();
+  // The notes (folder "DirNotas") are created here.
 
   m_TopoBusca = 99;
   lblDescricaoPesquisa->setText(LoadResString(106));
@@ -53,8 +57,9 @@ bool frmMain::Form_Load() {
   config->CarregaSituacao();
   m_limiteTip = static_cast<std::int16_t>(
       num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
-  // The highlight colours, the list font and the display model are applied
-  // here, once their components exist.
+  // The highlight colours are applied here, once the browser host exists.
+  aplicaFonteLista();
+  // The display model is applied here, once the browser host exists.
 
   defineDicas();
   // The controls are laid out and the hover skins cleared here.
@@ -87,13 +92,18 @@ void frmMain::Form_Activate() {
   if (!m_PrimeiraAtivacao) return;
   // The advanced-search panel reopens here when "ModoBusca" is "1".
   repaint();
-  // Then: the start page h.htm, the entry toolbar hidden, the word list
-  // shown, the letter "A" selected, the words from "a" listed, the notes read.
+  // Then: the start page h.htm, the entry toolbar hidden and the word list
+  // shown (selecionaLista 1).
+  m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
+  lista->ListaLetra(QStringLiteral("a"), 0);
+  lista->DesmarcaLista();
+  // The notes are read here.
   m_PrimeiraAtivacao = false;
 }
 
 void frmMain::TrataMouseMove() {
-  // Clears the letter picker's hover mark and every hover skin.
+  if (m_EscolheLetra) m_EscolheLetra->LimparDestaque();
+  // Every hover skin is cleared here.
 }
 
 void frmMain::TrataLButtonUp() {
@@ -101,7 +111,7 @@ void frmMain::TrataLButtonUp() {
 }
 
 void frmMain::Form_QueryUnload() {
-  // The word list stops loading here.
+  if (lista) lista->Finaliza();
   m_pesquisa.reset();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Screen.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -7,7 +9,7 @@ class QWidget;
 
 // Where a window and the mouse pointer are on the screen, in pixels
 // (GetWindowRect, GetCursorPos). Callers that place things beside the pointer
-// take this interface, so tests can say where the pointer is.
+// take this interface, so tests can say where both are.
 class IWindowScreen {
  public:
   virtual ~IWindowScreen() = default;
@@ -17,15 +19,16 @@ class IWindowScreen {
   virtual QPoint cursorPos() const = 0;
 };
 
-// The real one, over a top-level widget and QCursor. The widget must outlive
-// this object.
+// The real one: the top-level window of `window`, and the pointer as the
+// screen layer reports it. Both must outlive this object.
 class QtWindowScreen final : public IWindowScreen {
  public:
-  explicit QtWindowScreen(const QWidget& window) : window_(window) {}
+  QtWindowScreen(const QWidget& window, const scr::IScreen& screen) : window_(window), screen_(screen) {}
 
   QRect windowRect() const override;
-  QPoint cursorPos() const override;
+  QPoint cursorPos() const override { return screen_.cursorPos(); }
 
  private:
   const QWidget& window_;
+  const scr::IScreen& screen_;
 };

@@ -57,8 +57,8 @@ class CList final : public QObject {
   // half a page from the top) or at the letter's first entry when it is -1.
   // Loads nothing itself: raises IniciaCargaListaLetra with the first load
   // position, and the owner then calls CarregaListaLetra until it returns
-  // false. A letter with no entries leaves the rows as they were. What the
-  // component throws goes to the caller (the loading flag is cleared first).
+  // false. A letter with no entries, or a component that fails, leaves the
+  // rows as they were; nothing is thrown.
   void ListaLetra(const QString& letra, std::int32_t posInicial);
   // Loads the next page of the letter list into its slots and repaints;
   // true while more remains. The rows from the first load position to the
@@ -139,6 +139,7 @@ class CList final : public QObject {
  private:
   std::int32_t Topo() const { return m_CScroll.Valor(); }
   std::int32_t Limita(std::int32_t indice) const;
+  void MontaListaLetra(const QString& letra, std::int32_t posInicial);
   int ArmazenaPares(const QString& pagina, std::int32_t vaga);
   std::int32_t Base() const { return ids_.empty() ? 0 : ids_[0]; }
   void CriaImagens();

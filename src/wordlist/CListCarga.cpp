@@ -25,9 +25,17 @@ class FimCarga final {
 
 void CList::ListaLetra(const QString& letra, std::int32_t posInicial) {
   if (!pesquisa_ || !m_FundoLista) return;
+  const FimCarga fim(carregando_);
+  try {
+    MontaListaLetra(letra, posInicial);
+  } catch (...) {
+    // A failing component leaves the rows as they were; nothing to load.
+  }
+}
+
+void CList::MontaListaLetra(const QString& letra, std::int32_t posInicial) {
   marcado_ = -1;
   carregando_ = true;
-  const FimCarga fim(carregando_);
   pesquisa_->DefineTamanhoPagina(lista::kTamanhoPaginaComponente);
   const std::int32_t base = pesquisa_->ObtemPosicaoPalavra(letra);
   const std::int32_t metade = linhasPagina_ / 2;

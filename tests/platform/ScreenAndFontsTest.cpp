@@ -1,7 +1,7 @@
+#include "FakeScreen.h"
 #include "Fonts.h"
 #include "WindowScreen.h"
 
-#include <QCursor>
 #include <QFontInfo>
 #include <QWidget>
 
@@ -9,17 +9,18 @@
 
 TEST(Fonts, DesignFontsResolveToTheirInstalledMetricAlikes) {
   fonts::registerSubstitutions();
-  fonts::registerSubstitutions();  // a second call changes nothing
   EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Verdana"))).family(), QStringLiteral("DejaVu Sans"));
   EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("Liberation Sans"));
 }
 
-TEST(QtWindowScreen, ReportsTheTopLevelWindowsRectangleForAnyChild) {
+TEST(QtWindowScreen, ReportsTheTopLevelWindowOfAnyChildAndTheScreensPointer) {
   QWidget window;
   window.setGeometry(120, 80, 300, 200);
   QWidget child(&window);
   window.show();
-  const QtWindowScreen screen(child);
+  FakeScreen tela;
+  tela.cursor = QPoint(333, 222);
+  const QtWindowScreen screen(child, tela);
   EXPECT_EQ(screen.windowRect(), window.frameGeometry());
-  EXPECT_EQ(screen.cursorPos(), QCursor::pos());
+  EXPECT_EQ(screen.cursorPos(), QPoint(333, 222));
 }

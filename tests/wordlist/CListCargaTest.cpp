@@ -169,10 +169,15 @@ TEST_F(Carga, AComponentThatStopsAdvancingOrFailsEndsTheLoad) {
   EXPECT_FALSE(lista.CarregaListaLetra());
 }
 
-TEST_F(Carga, ABuildThatFailsClearsTheLoadingFlagAndPassesTheErrorOn) {
+TEST_F(Carga, ABuildThatFailsKeepsTheRowsAndClearsTheLoadingFlag) {
+  ListaECarrega(QStringLiteral("e"), -1);
   db->falhaEm = QStringLiteral("PesquisaMascara");
-  EXPECT_THROW(lista.ListaLetra(QStringLiteral("b"), 600), std::runtime_error);
+  QSignalSpy inicio(&lista, &CList::IniciaCargaListaLetra);
+  EXPECT_NO_THROW(lista.ListaLetra(QStringLiteral("b"), 600));
   EXPECT_FALSE(lista.Carregando());
+  EXPECT_EQ(inicio.count(), 0);
+  EXPECT_EQ(lista.UltimoIndice(), 9);
+  EXPECT_EQ(lista.ObtemPalavraPos(1560), QStringLiteral("e00000"));
 }
 
 TEST_F(Carga, ANewBuildRestartsTheChunkState) {

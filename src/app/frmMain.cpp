@@ -126,6 +126,15 @@ void frmMain::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   pintor.fillRect(rect(), Qt::white);
   if (!m_fundo.isNull()) pintor.drawImage(0, 0, m_fundo);
+  if (m_Notas && m_Notas->EhVisivel()) desenhaMolduraNota(pintor);
+}
+
+void frmMain::desenhaMolduraNota(QPainter& pintor) const {
+  const QRect nota = txtNota->geometry();
+  pintor.setPen(QColor(180, 180, 180));
+  pintor.drawRect(nota.x() - 2, nota.y() - 2, nota.width() + 2, nota.height() + 2);
+  pintor.setPen(QColor(220, 220, 220));
+  pintor.drawRect(nota.x() - 1, nota.y() - 1, nota.width() + 1, nota.height() + 1);
 }
 
 void frmMain::changeEvent(QEvent* event) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "CBuscasAnteriores.h"
 #include "CConfig.h"
 #include "CEscolheLetra.h"
+#include "CHistorico.h"
 #include "CList.h"
+#include "CNotas.h"
 #include "IJanelaPrincipal.h"
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
@@ -21,6 +24,7 @@
 #include <memory>
 
 class ProcJanela;
+class QPainter;
 
 // The main window: borderless, skinned, the owner of every component. Its
 // procedures are split by concern over several sources (start-up and
@@ -79,6 +83,10 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::unique_ptr<CList> lista2;
   // The letter picker on imgLetras, made in Form_Load.
   std::unique_ptr<CEscolheLetra> m_EscolheLetra;
+  // The components, made by Form_Load and kept for the window's life.
+  std::unique_ptr<CHistorico> m_Historico;
+  std::unique_ptr<CBuscasAnteriores> m_Buscas;
+  std::unique_ptr<CNotas> m_Notas;
 
  signals:
   // The window has unloaded: the program ends.
@@ -141,6 +149,17 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void DefineDirNotas();
   void subclassifica();
   void defineDicas();
+  void criaNavegacao();
+  void criaNotas();
+
+  // Handlers of the components' events.
+  void m_Buscas_SelecionaItem(const QString& titulo, std::int32_t IDVerbete);
+  void m_Historico_NavegaVerbete(std::int32_t ID, const CHistReg& objHistReg);
+  void m_Historico_NavegaPagina(const QString& arquivo, const CHistReg& objHistReg);
+  void m_Historico_NavegaLista(const QString& Conteudo, const CHistReg& objHistReg);
+  void m_Notas_Posiciona();
+  // The two grey frames around the note box while it is shown.
+  void desenhaMolduraNota(QPainter& pintor) const;
 
   // The word lists and the letter picker (frmMainListas.cpp).
   void ligaListas();

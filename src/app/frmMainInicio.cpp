@@ -43,11 +43,10 @@ bool frmMain::Form_Load() {
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
-  // Then the history, the previous searches (bound to picBuscasAnteriores
-  // and refilled below from "HistTit1".."HistID4") and the browser host are
-  // created here.
+  criaNavegacao();
+  // Then the browser host is created here.
   ligaEscolheLetra();
-  // The notes (folder "DirNotas") are created here.
+  criaNotas();
 
   m_TopoBusca = 99;
   lblDescricaoPesquisa->setText(LoadResString(106));
@@ -58,6 +57,7 @@ bool frmMain::Form_Load() {
   m_limiteTip = static_cast<std::int16_t>(
       num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
   // The highlight colours are applied here, once the browser host exists.
+  m_Buscas->RestauraHistorico(*config);
   aplicaFonteLista();
   // The display model is applied here, once the browser host exists.
 
@@ -73,6 +73,25 @@ void frmMain::DefineDirNotas() {
   config->GravaReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas));
   config->GravaReg(cfg::nome(cfg::InstalacaoCU),
                    config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+}
+
+// The history, and the previous-searches panel in picBuscasAnteriores.
+void frmMain::criaNavegacao() {
+  m_Historico = std::make_unique<CHistorico>();
+  connect(m_Historico.get(), &CHistorico::NavegaVerbete, this, &frmMain::m_Historico_NavegaVerbete);
+  connect(m_Historico.get(), &CHistorico::NavegaPagina, this, &frmMain::m_Historico_NavegaPagina);
+  connect(m_Historico.get(), &CHistorico::NavegaLista, this, &frmMain::m_Historico_NavegaLista);
+  m_Buscas = std::make_unique<CBuscasAnteriores>();
+  m_Buscas->Inicializa(*picBuscasAnteriores);
+  connect(m_Buscas.get(), &CBuscasAnteriores::SelecionaItem, this, &frmMain::m_Buscas_SelecionaItem);
+}
+
+// The notes, in txtNota and txtAnotacoes, from the folder "DirNotas".
+void frmMain::criaNotas() {
+  m_Notas = std::make_unique<CNotas>(m_servicos.dialogos);
+  m_Notas->Inicializa(*txtNota, config->LeReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas)),
+                      *txtAnotacoes);
+  connect(m_Notas.get(), &CNotas::Posiciona, this, &frmMain::m_Notas_Posiciona);
 }
 
 void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }
@@ -97,7 +116,7 @@ void frmMain::Form_Activate() {
   m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
   lista->ListaLetra(QStringLiteral("a"), 0);
   lista->DesmarcaLista();
-  // The notes are read here.
+  m_Notas->LeArquivo();
   m_PrimeiraAtivacao = false;
 }
 
@@ -122,6 +141,7 @@ void frmMain::Form_Unload() {
     config->GravaSituacao();
     config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
   }
-  // The last four searches and the open note are saved here.
+  if (m_Buscas && config) m_Buscas->GravaHistorico(*config);
+  if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
   emit Encerrado();
 }

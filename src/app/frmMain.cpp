@@ -31,6 +31,9 @@ frmMain::frmMain(Servicos servicos, QWidget* parent)
   setWindowTitle(QStringLiteral("Minivocabra"));
   setWindowIcon(QIcon(QPixmap::fromImage(res::LoadResPicture(QStringLiteral("ICONE")))));
   resize(LarguraProjeto, AlturaProjeto);
+  // The window procedure sees every move of the pointer over the bare form,
+  // not only those with a button held.
+  setMouseTracking(true);
   criaControles();
 }
 
@@ -65,6 +68,7 @@ void frmMain::criaControles() {
   txtAnotacoes->hide();
   picNomeEmpresa = cria<QWidget>(this, 700, 620, 132, 15);
   lblNomeEmpresa = cria<QLabel>(picNomeEmpresa, 0, 0, 132, 15);
+  tmrListaCarga = new VbTimer(this, 1);  // owned by the window
 }
 
 void frmMain::criaBarraFerramentas() {

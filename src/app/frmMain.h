@@ -2,13 +2,17 @@
 
 #include "CBuscasAnteriores.h"
 #include "CConfig.h"
+#include "CEscolheLetra.h"
 #include "CHistorico.h"
+#include "CList.h"
 #include "CNotas.h"
 #include "IJanelaPrincipal.h"
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
 #include "PictureBox.h"
 #include "Servicos.h"
+#include "VbTimer.h"
+#include "WindowScreen.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,7 +28,8 @@ class QPainter;
 
 // The main window: borderless, skinned, the owner of every component. Its
 // procedures are split by concern over several sources (start-up and
-// shutdown in frmMainInicio.cpp, the window design in frmMain.cpp).
+// shutdown in frmMainInicio.cpp, the window design in frmMain.cpp, the word
+// lists and the letter picker in frmMainListas.cpp).
 class frmMain final : public QWidget, public IJanelaPrincipal {
   Q_OBJECT
 
@@ -72,6 +77,12 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   bool temPesquisa() const { return m_pesquisa != nullptr; }
 
   std::unique_ptr<CConfig> config;
+  // The alphabetical word list (on PicLista) and the results list (on
+  // picLista2), made in Form_Load.
+  std::unique_ptr<CList> lista;
+  std::unique_ptr<CList> lista2;
+  // The letter picker on imgLetras, made in Form_Load.
+  std::unique_ptr<CEscolheLetra> m_EscolheLetra;
   // The components, made by Form_Load and kept for the window's life.
   std::unique_ptr<CHistorico> m_Historico;
   std::unique_ptr<CBuscasAnteriores> m_Buscas;
@@ -123,6 +134,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   QLabel* txtAnotacoes;
   QWidget* picNomeEmpresa;
   QLabel* lblNomeEmpresa;
+  // Loads the letter list one page per tick (1 ms, off at design).
+  VbTimer* tmrListaCarga;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -148,8 +161,18 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The two grey frames around the note box while it is shown.
   void desenhaMolduraNota(QPainter& pintor) const;
 
+  // The word lists and the letter picker (frmMainListas.cpp).
+  void ligaListas();
+  void ligaEscolheLetra();
+  void aplicaFonteLista();
+  void lista_IniciaCargaListaLetra(std::int32_t posInicial);
+  void tmrListaCarga_Timer();
+  void m_EscolheLetra_SelecionaLetra(const QString& letra);
+
   Servicos m_servicos;
-  std::unique_ptr<IMiniVocabraDB> m_pesquisa;
+  // Shared with the word lists, which keep the instance they were given.
+  std::shared_ptr<IMiniVocabraDB> m_pesquisa;
+  QtWindowScreen m_telaJanela{*this, m_servicos.tela};
   std::unique_ptr<ProcJanela> m_procJanela;
   QImage m_fundo;
 

@@ -28,6 +28,8 @@ bool frmMain::Form_Load() {
   }
   m_PrimeiraAtivacao = true;
 
+  lista = std::make_unique<CList>();
+  lista2 = std::make_unique<CList>();
   config = std::make_unique<CConfig>(m_servicos.registro, m_servicos.dialogos);
   config->Inicializar(*this);
 
@@ -37,12 +39,13 @@ bool frmMain::Form_Load() {
 
   PicLista->setGeometry(6, 210, 253, 397);
   picLista2->setGeometry(6, 210, 253, 397);
-  // The word lists are bound here, each to its box, the component and txtTip.
+  ligaListas();
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
   criaNavegacao();
-  // Then the browser host and the letter picker are created here.
+  // Then the browser host is created here.
+  ligaEscolheLetra();
   criaNotas();
 
   m_TopoBusca = 99;
@@ -55,8 +58,8 @@ bool frmMain::Form_Load() {
       num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
   // The highlight colours are applied here, once the browser host exists.
   m_Buscas->RestauraHistorico(*config);
-  // The list font and the display model are applied here, once their
-  // components exist.
+  aplicaFonteLista();
+  // The display model is applied here, once the browser host exists.
 
   defineDicas();
   // The controls are laid out and the hover skins cleared here.
@@ -108,14 +111,18 @@ void frmMain::Form_Activate() {
   if (!m_PrimeiraAtivacao) return;
   // The advanced-search panel reopens here when "ModoBusca" is "1".
   repaint();
-  // Then: the start page h.htm, the entry toolbar hidden, the word list
-  // shown, the letter "A" selected, the words from "a" listed.
+  // Then: the start page h.htm, the entry toolbar hidden and the word list
+  // shown (selecionaLista 1).
+  m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
+  lista->ListaLetra(QStringLiteral("a"), 0);
+  lista->DesmarcaLista();
   m_Notas->LeArquivo();
   m_PrimeiraAtivacao = false;
 }
 
 void frmMain::TrataMouseMove() {
-  // Clears the letter picker's hover mark and every hover skin.
+  if (m_EscolheLetra) m_EscolheLetra->LimparDestaque();
+  // Every hover skin is cleared here.
 }
 
 void frmMain::TrataLButtonUp() {
@@ -123,7 +130,7 @@ void frmMain::TrataLButtonUp() {
 }
 
 void frmMain::Form_QueryUnload() {
-  // The word list stops loading here.
+  if (lista) lista->Finaliza();
   m_pesquisa.reset();
 }
 

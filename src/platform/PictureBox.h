@@ -12,7 +12,10 @@ class PictureBox final : public VbControl {
  public:
   explicit PictureBox(QWidget* parent = nullptr);
 
-  DrawingSurface& surface() { return surface_; }
+  // The box's drawing, always the box's size: a box resized while hidden
+  // (whose resize event Qt holds back until it is shown) is drawn at its new
+  // size at once.
+  DrawingSurface& surface();
   const DrawingSurface& surface() const { return surface_; }
 
   // Shows `picture` as the box's whole content (its size need not match).

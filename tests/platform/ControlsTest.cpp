@@ -66,3 +66,10 @@ TEST(PictureBox, ClickAfterReleaseAndDoubleClickInPlaceOfTheSecondPress) {
   QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(10, 12));
   EXPECT_EQ(doubles.count(), 1);
 }
+
+TEST(PictureBox, ABoxResizedWhileHiddenDrawsAtItsNewSize) {
+  PictureBox box;
+  box.resize(247, 38);  // hidden: Qt holds the resize event back
+  EXPECT_EQ(box.surface().width(), 247);
+  EXPECT_EQ(box.surface().height(), 38);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "IMiniVocabraDB.h"
+#include "IRegistry.h"
+#include "Screen.h"
+#include "SingleInstance.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+// What the main window is given from outside: the platform's services and
+// the maker of the dictionary component. Tests pass doubles.
+struct Servicos {
+  reg::IRegistry& registro;
+  dlg::IDialogs& dialogos;
+  const scr::IScreen& tela;
+  ISingleInstance& instancia;
+  // Makes a new dictionary component (on first use, and again after one
+  // failed with a run-time error).
+  std::function<std::unique_ptr<IMiniVocabraDB>()> criaPesquisa;
+  // The command line after the program's name, joined by blanks.
+  QString linhaComando;
+  // Hides the splash window (when the data cannot be read).
+  std::function<void()> escondeSplash;
+};

@@ -1,0 +1,151 @@
+// The main window's design: its controls at their places in the 846 x 638
+// design, and what it answers about itself in twips.
+#include "frmMain.h"
+
+#include "ProcJanela.h"
+#include "ResourceImages.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QWindowStateChangeEvent>
+
+namespace {
+
+template <typename T>
+T* cria(QWidget* pai, int left, int top, int width, int height) {
+  auto* controle = new T(pai);  // owned by its parent window
+  controle->setGeometry(left, top, width, height);
+  return controle;
+}
+
+ImageControl* botao(QWidget* pai, const char* bitmap, int left, int top, int width, int height) {
+  auto* imagem = cria<ImageControl>(pai, left, top, width, height);
+  imagem->setPicture(QPixmap::fromImage(res::LoadResPicture(QString::fromLatin1(bitmap))), false);
+  return imagem;
+}
+
+}  // namespace
+
+frmMain::frmMain(Servicos servicos, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_servicos(std::move(servicos)) {
+  setWindowTitle(QStringLiteral("Minivocabra"));
+  setWindowIcon(QIcon(QPixmap::fromImage(res::LoadResPicture(QStringLiteral("ICONE")))));
+  resize(LarguraProjeto, AlturaProjeto);
+  // The window procedure sees every move of the pointer over the bare form,
+  // not only those with a button held.
+  setMouseTracking(true);
+  criaControles();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::criaControles() {
+  imgMove = cria<ImageControl>(this, 0, 0, 392, 43);
+  criaBarraFerramentas();
+  criaPainelBusca();
+
+  PicLista = cria<PictureBox>(this, 6, 210, 253, 397);
+  picLista2 = cria<PictureBox>(this, 6, 210, 253, 397);
+  picLista2->hide();
+  txtTip = cria<QLabel>(this, 0, 0, 160, 18);
+  txtTip->setFrameShape(QFrame::Box);
+  txtTip->setAutoFillBackground(true);
+  txtTip->hide();
+  imgLetras = cria<PictureBox>(this, 8, 159, 247, 38);
+  imgLetras->setScale(VbControl::Scale::Twips);
+  imgLetraBackBuffer = cria<PictureBox>(this, 8, 159, 247, 38);
+  imgLetraBackBuffer->hide();
+  picBuscasAnteriores = cria<PictureBox>(this, 25, 558, 213, 63);
+  picRecortaBrowser = cria<QWidget>(this, 264, 51, 572, 564);
+  picAguarde = cria<PictureBox>(this, 193, 245, 186, 74);
+  picAguarde->setParent(picRecortaBrowser);
+  picAguarde->hide();
+  picPesquisando = cria<PictureBox>(picRecortaBrowser, 193, 245, 186, 74);
+  picPesquisando->hide();
+  txtNota = cria<QPlainTextEdit>(this, 270, 540, 526, 71);
+  txtNota->hide();
+  txtAnotacoes = cria<QLabel>(this, 275, 607, 74, 22);
+  txtAnotacoes->hide();
+  picNomeEmpresa = cria<QWidget>(this, 700, 620, 132, 15);
+  lblNomeEmpresa = cria<QLabel>(picNomeEmpresa, 0, 0, 132, 15);
+  tmrListaCarga = new VbTimer(this, 1);  // owned by the window
+}
+
+void frmMain::criaBarraFerramentas() {
+  btCasa = botao(this, "BTNCASA", 279, 12, 26, 26);
+  btAnterior = botao(this, "BTNSETAESQUERDA", 323, 13, 26, 23);
+  btProximo = botao(this, "BTNSETADIREITA", 353, 13, 26, 23);
+  btVisual = {botao(this, "BTNVISUAL1", 432, 11, 25, 25), botao(this, "BTNVISUAL2", 469, 11, 25, 25),
+              botao(this, "BTNVISUAL3", 505, 11, 25, 25)};
+  imgPrinter = botao(this, "BTNPRINTER", 683, 11, 25, 25);
+  imgNota = botao(this, "BTNLAPIS", 723, 11, 25, 25);
+  imgMin = botao(this, "BTNMINIMIZAR", 784, 5, 17, 17);
+  imgMax = botao(this, "BTNMAXIMIZAR", 804, 5, 17, 17);
+  imgClose = botao(this, "BTNFECHAR", 824, 5, 17, 17);
+  ImgResize = cria<ImageControl>(this, 822, 615, 24, 23);
+  ImgResize->setCursor(Qt::SizeFDiagCursor);
+}
+
+void frmMain::criaPainelBusca() {
+  txtEntrada = cria<QLineEdit>(this, 36, 75, 194, 16);
+  txtEntrada->setFrame(false);
+  chkAvancada = {cria<QCheckBox>(this, 44, 98, 12, 13), cria<QCheckBox>(this, 44, 116, 12, 13),
+                 cria<QCheckBox>(this, 44, 135, 12, 13), cria<QCheckBox>(this, 47, 267, 12, 13)};
+  for (QCheckBox* caixa : chkAvancada) caixa->hide();
+  lblDescricaoPesquisa = cria<QLabel>(this, 14, 161, 236, 25);
+  lblDescricaoPesquisa->setWordWrap(true);
+  lblDescricaoPesquisa->hide();
+}
+
+QRect frmMain::retanguloTwips() const {
+  const QRect r = geometry();
+  const double tx = twipsPorPixelX();
+  const double ty = twipsPorPixelY();
+  return QRect(qRound(r.x() * tx), qRound(r.y() * ty), qRound(r.width() * tx), qRound(r.height() * ty));
+}
+
+void frmMain::moveTwips(const QRect& r) {
+  const double tx = twipsPorPixelX();
+  const double ty = twipsPorPixelY();
+  setGeometry(qRound(r.x() / tx), qRound(r.y() / ty), qRound(r.width() / tx), qRound(r.height() / ty));
+}
+
+bool frmMain::minimizada() const { return isMinimized(); }
+void frmMain::minimiza() { showMinimized(); }
+void frmMain::mostraRedimensionador(bool visivel) { ImgResize->setVisible(visivel); }
+
+void frmMain::defineImagemMaximizar(const QString& bitmap) {
+  imgMax->setPicture(QPixmap::fromImage(res::LoadResPicture(bitmap)), false);
+}
+
+void frmMain::defineSomarFiltros(int valor) { chkAvancada[3]->setChecked(valor != 0); }
+double frmMain::twipsPorPixelX() const { return m_servicos.tela.twipsPerPixelX(); }
+double frmMain::twipsPorPixelY() const { return m_servicos.tela.twipsPerPixelY(); }
+
+void frmMain::paintEvent(QPaintEvent*) {
+  QPainter pintor(this);
+  pintor.fillRect(rect(), Qt::white);
+  if (!m_fundo.isNull()) pintor.drawImage(0, 0, m_fundo);
+  if (m_Notas && m_Notas->EhVisivel()) desenhaMolduraNota(pintor);
+}
+
+void frmMain::desenhaMolduraNota(QPainter& pintor) const {
+  const QRect nota = txtNota->geometry();
+  pintor.setPen(QColor(180, 180, 180));
+  pintor.drawRect(nota.x() - 2, nota.y() - 2, nota.width() + 2, nota.height() + 2);
+  pintor.setPen(QColor(220, 220, 220));
+  pintor.drawRect(nota.x() - 1, nota.y() - 1, nota.width() + 1, nota.height() + 1);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  if (!m_descarregada) {
+    Form_QueryUnload();
+    Form_Unload();
+  }
+  event->accept();
+}

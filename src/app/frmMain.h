@@ -1,0 +1,184 @@
+#pragma once
+
+#include "CBuscasAnteriores.h"
+#include "CConfig.h"
+#include "CEscolheLetra.h"
+#include "CHistorico.h"
+#include "CList.h"
+#include "CNotas.h"
+#include "IJanelaPrincipal.h"
+#include "IMiniVocabraDB.h"
+#include "ImageControl.h"
+#include "PictureBox.h"
+#include "Servicos.h"
+#include "VbTimer.h"
+#include "WindowScreen.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class ProcJanela;
+class QPainter;
+
+// The main window: borderless, skinned, the owner of every component. Its
+// procedures are split by concern over several sources (start-up and
+// shutdown in frmMainInicio.cpp, the window design in frmMain.cpp, the word
+// lists and the letter picker in frmMainListas.cpp).
+class frmMain final : public QWidget, public IJanelaPrincipal {
+  Q_OBJECT
+
+ public:
+  // The design size of the window, in pixels.
+  static constexpr int LarguraProjeto = 846;
+  static constexpr int AlturaProjeto = 638;
+
+  explicit frmMain(Servicos servicos, QWidget* parent = nullptr);
+  ~frmMain() override;
+  Q_DISABLE_COPY_MOVE(frmMain)
+
+  // Sets the window up; false when the program must end (another instance
+  // runs, or the data cannot be read: the user has been told).
+  bool Form_Load();
+  // The first activation; later ones do nothing.
+  void Form_Activate();
+  // Shutdown, in order, when the window closes.
+  void Form_QueryUnload();
+  void Form_Unload();
+
+  // The window procedure's two messages: the pointer moved over the bare
+  // form, the left button was released over it.
+  void TrataMouseMove();
+  void TrataLButtonUp();
+
+  bool subclassificada() const { return m_procJanela != nullptr; }
+
+  // The word of a raw headword: its first 39 characters trimmed, cut before
+  // the homograph mark (character 160), without "." and ":".
+  static QString limpaVerbete(const QString& verbete);
+  // The title of a raw headword: its first 39 characters trimmed.
+  static QString limpaVerbete1(const QString& verbete);
+  // The box of the other entries a flexible search for `palavra` finds,
+  // linked by id; "" when it finds fewer than two entries.
+  QString MontaAlternativas(const QString& palavra, std::int32_t ID);
+  // The words of a full-text query, each followed by the forms the
+  // dictionary knows for it, separated by single blanks.
+  QString ExpandeFormasFrase(const QString& frase);
+
+  // The dictionary component, made on first use.
+  IMiniVocabraDB& Pesquisa();
+  // Lets the next use make a new component (after a run-time error).
+  void LiberaPesquisa() { m_pesquisa.reset(); }
+  bool temPesquisa() const { return m_pesquisa != nullptr; }
+
+  std::unique_ptr<CConfig> config;
+  // The alphabetical word list (on PicLista) and the results list (on
+  // picLista2), made in Form_Load.
+  std::unique_ptr<CList> lista;
+  std::unique_ptr<CList> lista2;
+  // The letter picker on imgLetras, made in Form_Load.
+  std::unique_ptr<CEscolheLetra> m_EscolheLetra;
+  // The components, made by Form_Load and kept for the window's life.
+  std::unique_ptr<CHistorico> m_Historico;
+  std::unique_ptr<CBuscasAnteriores> m_Buscas;
+  std::unique_ptr<CNotas> m_Notas;
+
+ signals:
+  // The window has unloaded: the program ends.
+  void Encerrado();
+
+ public:
+
+  // IJanelaPrincipal
+  QRect retanguloTwips() const override;
+  void moveTwips(const QRect& retangulo) override;
+  bool minimizada() const override;
+  void minimiza() override;
+  void mostraRedimensionador(bool visivel) override;
+  void defineImagemMaximizar(const QString& bitmap) override;
+  void defineSomarFiltros(int valor) override;
+  double twipsPorPixelX() const override;
+  double twipsPorPixelY() const override;
+  const scr::IScreen& tela() const override { return m_servicos.tela; }
+
+  // Controls of the window (owned by it as their Qt parent).
+  ImageControl* imgMove;
+  ImageControl* btCasa;
+  ImageControl* btAnterior;
+  ImageControl* btProximo;
+  std::array<ImageControl*, 3> btVisual;
+  ImageControl* imgPrinter;
+  ImageControl* imgNota;
+  ImageControl* imgMin;
+  ImageControl* imgMax;
+  ImageControl* imgClose;
+  ImageControl* ImgResize;
+  QLineEdit* txtEntrada;
+  std::array<QCheckBox*, 4> chkAvancada;
+  QLabel* lblDescricaoPesquisa;
+  PictureBox* PicLista;
+  PictureBox* picLista2;
+  QLabel* txtTip;
+  PictureBox* imgLetras;
+  PictureBox* imgLetraBackBuffer;
+  PictureBox* picBuscasAnteriores;
+  QWidget* picRecortaBrowser;
+  PictureBox* picAguarde;
+  PictureBox* picPesquisando;
+  QPlainTextEdit* txtNota;
+  QLabel* txtAnotacoes;
+  QWidget* picNomeEmpresa;
+  QLabel* lblNomeEmpresa;
+  // Loads the letter list one page per tick (1 ms, off at design).
+  VbTimer* tmrListaCarga;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void criaControles();
+  void criaBarraFerramentas();
+  void criaPainelBusca();
+  void DefineDirNotas();
+  void subclassifica();
+  void defineDicas();
+  void criaNavegacao();
+  void criaNotas();
+
+  // Handlers of the components' events.
+  void m_Buscas_SelecionaItem(const QString& titulo, std::int32_t IDVerbete);
+  void m_Historico_NavegaVerbete(std::int32_t ID, const CHistReg& objHistReg);
+  void m_Historico_NavegaPagina(const QString& arquivo, const CHistReg& objHistReg);
+  void m_Historico_NavegaLista(const QString& Conteudo, const CHistReg& objHistReg);
+  void m_Notas_Posiciona();
+  // The two grey frames around the note box while it is shown.
+  void desenhaMolduraNota(QPainter& pintor) const;
+
+  // The word lists and the letter picker (frmMainListas.cpp).
+  void ligaListas();
+  void ligaEscolheLetra();
+  void aplicaFonteLista();
+  void lista_IniciaCargaListaLetra(std::int32_t posInicial);
+  void tmrListaCarga_Timer();
+  void m_EscolheLetra_SelecionaLetra(const QString& letra);
+
+  Servicos m_servicos;
+  // Shared with the word lists, which keep the instance they were given.
+  std::shared_ptr<IMiniVocabraDB> m_pesquisa;
+  QtWindowScreen m_telaJanela{*this, m_servicos.tela};
+  std::unique_ptr<ProcJanela> m_procJanela;
+  QImage m_fundo;
+
+  bool m_PrimeiraAtivacao = false;
+  bool m_descarregada = false;
+  std::int16_t m_modoBusca = 0;
+  std::int16_t m_TopoBusca = 99;
+  std::int16_t m_limiteTip = 6;
+};

@@ -1,0 +1,147 @@
+// Start-up and shutdown of the main window.
+#include "frmMain.h"
+
+#include "Numbers.h"
+#include "ProcJanela.h"
+#include "ProgramPaths.h"
+#include "ResourceImages.h"
+#include "ResourceStrings.h"
+#include "TabelaConfiguracoes.h"
+
+namespace cfg = TabelaConfiguracoes;
+
+IMiniVocabraDB& frmMain::Pesquisa() {
+  if (!m_pesquisa) m_pesquisa = m_servicos.criaPesquisa();
+  return *m_pesquisa;
+}
+
+bool frmMain::Form_Load() {
+  if (m_servicos.instancia.anotherIsRunning()) return false;
+
+  m_fundo = res::LoadResPicture(QStringLiteral("FUNDO_MINI"));
+  setWindowTitle(QStringLiteral("Minivocabra"));
+
+  if (!Pesquisa().AbreDados()) {
+    if (m_servicos.escondeSplash) m_servicos.escondeSplash();
+    m_servicos.dialogos.MsgBox(LoadResString(131), dlg::vbCritical, LoadResString(100));
+    return false;
+  }
+  m_PrimeiraAtivacao = true;
+
+  lista = std::make_unique<CList>();
+  lista2 = std::make_unique<CList>();
+  config = std::make_unique<CConfig>(m_servicos.registro, m_servicos.dialogos);
+  config->Inicializar(*this);
+
+  lblNomeEmpresa->setText(Pesquisa().ObtemInfoDados().section(u'|', 1, 1));
+  lblNomeEmpresa->adjustSize();
+  DefineDirNotas();
+
+  PicLista->setGeometry(6, 210, 253, 397);
+  picLista2->setGeometry(6, 210, 253, 397);
+  ligaListas();
+
+  if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
+
+  criaNavegacao();
+  // Then the browser host is created here.
+  ligaEscolheLetra();
+  criaNotas();
+
+  m_TopoBusca = 99;
+  lblDescricaoPesquisa->setText(LoadResString(106));
+  m_modoBusca = 0;
+  // The grammatical-class filter list is filled here.
+
+  config->CarregaSituacao();
+  m_limiteTip = static_cast<std::int16_t>(
+      num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
+  // The highlight colours are applied here, once the browser host exists.
+  m_Buscas->RestauraHistorico(*config);
+  aplicaFonteLista();
+  // The display model is applied here, once the browser host exists.
+
+  defineDicas();
+  // The controls are laid out and the hover skins cleared here.
+  return true;
+}
+
+void frmMain::DefineDirNotas() {
+  const QString maquina = config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
+  const QString usuario = config->LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
+  if (maquina == usuario) return;
+  config->GravaReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas));
+  config->GravaReg(cfg::nome(cfg::InstalacaoCU),
+                   config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+}
+
+// The history, and the previous-searches panel in picBuscasAnteriores.
+void frmMain::criaNavegacao() {
+  m_Historico = std::make_unique<CHistorico>();
+  connect(m_Historico.get(), &CHistorico::NavegaVerbete, this, &frmMain::m_Historico_NavegaVerbete);
+  connect(m_Historico.get(), &CHistorico::NavegaPagina, this, &frmMain::m_Historico_NavegaPagina);
+  connect(m_Historico.get(), &CHistorico::NavegaLista, this, &frmMain::m_Historico_NavegaLista);
+  m_Buscas = std::make_unique<CBuscasAnteriores>();
+  m_Buscas->Inicializa(*picBuscasAnteriores);
+  connect(m_Buscas.get(), &CBuscasAnteriores::SelecionaItem, this, &frmMain::m_Buscas_SelecionaItem);
+}
+
+// The notes, in txtNota and txtAnotacoes, from the folder "DirNotas".
+void frmMain::criaNotas() {
+  m_Notas = std::make_unique<CNotas>(m_servicos.dialogos);
+  m_Notas->Inicializa(*txtNota, config->LeReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas)),
+                      *txtAnotacoes);
+  connect(m_Notas.get(), &CNotas::Posiciona, this, &frmMain::m_Notas_Posiciona);
+}
+
+void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }
+
+void frmMain::defineDicas() {
+  btCasa->setToolTip(LoadResString(701));
+  btAnterior->setToolTip(LoadResString(702));
+  btProximo->setToolTip(LoadResString(703));
+  btVisual[0]->setToolTip(LoadResString(704));
+  btVisual[1]->setToolTip(LoadResString(705));
+  btVisual[2]->setToolTip(LoadResString(706));
+  imgPrinter->setToolTip(LoadResString(707));
+  imgNota->setToolTip(LoadResString(708));
+}
+
+void frmMain::Form_Activate() {
+  if (!m_PrimeiraAtivacao) return;
+  // The advanced-search panel reopens here when "ModoBusca" is "1".
+  repaint();
+  // Then: the start page h.htm, the entry toolbar hidden and the word list
+  // shown (selecionaLista 1).
+  m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
+  lista->ListaLetra(QStringLiteral("a"), 0);
+  lista->DesmarcaLista();
+  m_Notas->LeArquivo();
+  m_PrimeiraAtivacao = false;
+}
+
+void frmMain::TrataMouseMove() {
+  if (m_EscolheLetra) m_EscolheLetra->LimparDestaque();
+  // Every hover skin is cleared here.
+}
+
+void frmMain::TrataLButtonUp() {
+  if (config) config->AtualizarPosicao();
+}
+
+void frmMain::Form_QueryUnload() {
+  if (lista) lista->Finaliza();
+  m_pesquisa.reset();
+}
+
+void frmMain::Form_Unload() {
+  m_descarregada = true;
+  m_procJanela.reset();
+  if (config) {
+    config->GravaSituacao();
+    config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+  }
+  if (m_Buscas && config) m_Buscas->GravaHistorico(*config);
+  if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
+  emit Encerrado();
+}

@@ -1,0 +1,48 @@
+// The word lists and the letter picker: their binding, the background load
+// of the letter list, and the handlers of their events.
+#include "frmMain.h"
+
+#include "Numbers.h"
+#include "TabelaConfiguracoes.h"
+
+namespace cfg = TabelaConfiguracoes;
+
+// Each list on its box, with the component, the tip box txtTip and the
+// window's place on the screen (the tip follows the dragged thumb).
+void frmMain::ligaListas() {
+  Pesquisa();  // made before it is lent
+  for (auto [listaAtual, caixa] : {std::pair{lista.get(), PicLista}, std::pair{lista2.get(), picLista2}}) {
+    listaAtual->Inicializa(*caixa, m_pesquisa, txtTip);
+    listaAtual->DefineJanela(&m_telaJanela, picPesquisando);
+  }
+  connect(lista.get(), &CList::IniciaCargaListaLetra, this, &frmMain::lista_IniciaCargaListaLetra);
+  connect(tmrListaCarga, &VbTimer::Timer, this, &frmMain::tmrListaCarga_Timer);
+  // lista's SelecionaItem (which restarts tmrLista) and lista2's events are
+  // handled with the entry display and the results pages.
+}
+
+void frmMain::ligaEscolheLetra() {
+  m_EscolheLetra = std::make_unique<CEscolheLetra>();
+  m_EscolheLetra->Inicializa(*imgLetras, *imgLetraBackBuffer);
+  connect(m_EscolheLetra.get(), &CEscolheLetra::SelecionaLetra, this, &frmMain::m_EscolheLetra_SelecionaLetra);
+}
+
+// "Fonte lista" is read once for each list.
+void frmMain::aplicaFonteLista() {
+  for (CList* listaAtual : {lista.get(), lista2.get()}) {
+    const QString fonte = config->LeReg(cfg::nome(cfg::FonteLista), cfg::padrao(cfg::FonteLista));
+    listaAtual->AlteraFonte(static_cast<std::int16_t>(num::roundEven(num::val(fonte))));
+  }
+}
+
+void frmMain::lista_IniciaCargaListaLetra(std::int32_t) { tmrListaCarga->setEnabled(true); }
+
+// One page per tick, while pages remain.
+void frmMain::tmrListaCarga_Timer() { tmrListaCarga->setEnabled(lista->CarregaListaLetra()); }
+
+void frmMain::m_EscolheLetra_SelecionaLetra(const QString& letra) {
+  // picAguarde is shown here, once the browser host hides it again.
+  lista->ListaLetra(letra, -1);
+  // Then selecionaLista(1) and MostraVerbeteID(lista->ObtemPoslista(), "",
+  // True, True) show the list and the letter's first entry.
+}

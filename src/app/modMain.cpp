@@ -1,0 +1,62 @@
+#include "modMain.h"
+
+#include "DLLMiniVocabraDB.h"
+#include "Fonts.h"
+#include "ProgramPaths.h"
+#include "QtDialogs.h"
+#include "Registry.h"
+#include "Screen.h"
+#include "SingleInstance.h"
+#include "TabelaChaves.h"
+#include "TabelaConfiguracoes.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace modMain {
+namespace {
+
+namespace cfg = TabelaConfiguracoes;
+
+QString linhaComando(const QStringList& argumentos) { return argumentos.mid(1).join(u' '); }
+
+// The data folder: the installation's "DirInstalado", else the program folder.
+QString pastaDados(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
+  CConfig leitor(registro, dialogos);
+  return leitor.LeRegLM(cfg::nome(cfg::DirInstalado), paths::appPath());
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  fonts::registerSubstitutions();
+
+  frmSplash splash;
+  splash.show();
+  splash.repaint();
+  InicializaChaves();
+
+  dlg::QtDialogs dialogos;
+  auto registro = reg::Registry::openDefault([&dialogos](const QString& aviso) {
+    dialogos.MsgBox(aviso, dlg::vbExclamation);
+  });
+  scr::QtScreen tela;
+  LockFileInstance instancia;
+  const QString dados = pastaDados(*registro, dialogos);
+
+  frmMain janela(Servicos{*registro, dialogos, tela, instancia,
+                          [dados] { return std::make_unique<DLLMiniVocabraDB>(paths::toFileSystem(dados)); },
+                          linhaComando(app.arguments()), [&splash] { splash.hide(); }});
+  dialogos.setParent(&janela);
+  if (!janela.Form_Load()) return 0;
+  QObject::connect(&janela, &frmMain::Encerrado, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+  splash.defineJanelaPrincipal(&janela);
+  janela.show();
+  splash.Form_QueryUnload(frmSplash::ModoDescarga::Codigo);
+  return app.exec();
+}
+
+}  // namespace modMain

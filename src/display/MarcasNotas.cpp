@@ -1,0 +1,47 @@
+#include "MarcasNotas.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+bool MarcasNotas::carrega(const QString& arquivo) {
+  m_bytes.fill('\0');
+  m_arquivo.clear();
+  QFile file(arquivo);
+  // Read-write, as the folder must also let the marks be written back.
+  if (!file.open(QIODevice::ReadWrite)) return false;
+  const QByteArray lidos = file.read(Tamanho);
+  if (lidos.isEmpty() && file.error() != QFileDevice::NoError) return false;
+  m_bytes.replace(0, lidos.size(), lidos);
+  m_arquivo = arquivo;
+  return true;
+}
+
+qsizetype MarcasNotas::indice(std::int32_t id) {
+  if (id < 0 || id > MaiorID) throw std::out_of_range("entry id outside the notes bitmap");
+  return id / 8;
+}
+
+bool MarcasNotas::tem(std::int32_t id) const {
+  const auto byte = static_cast<unsigned char>(m_bytes[indice(id)]);
+  return (byte & (1u << (id % 8))) != 0;
+}
+
+void MarcasNotas::marca(std::int32_t id) {
+  const qsizetype i = indice(id);
+  m_bytes[i] = static_cast<char>(static_cast<unsigned char>(m_bytes[i]) | (1u << (id % 8)));
+  grava();
+}
+
+void MarcasNotas::desmarca(std::int32_t id) {
+  const qsizetype i = indice(id);
+  m_bytes[i] = static_cast<char>(static_cast<unsigned char>(m_bytes[i]) & ~(1u << (id % 8)));
+  grava();
+}
+
+void MarcasNotas::grava() const {
+  if (m_arquivo.isEmpty()) throw ErroNotas("the notes bitmap was not loaded");
+  QSaveFile file(m_arquivo);
+  if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size() || !file.commit()) {
+    throw ErroNotas("cannot write " + m_arquivo.toStdString());
+  }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "DrawingSurface.h"
+#include "VbControl.h"
+
+// A picture box whose drawing persists: everything is drawn into its
+// DrawingSurface (the size of the box) and the box shows that image. Raises
+// Paint when shown anew and Resize when its size changes.
+class PictureBox final : public VbControl {
+  Q_OBJECT
+
+ public:
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  // The box's drawing, always the box's size: a box resized while hidden
+  // (whose resize event Qt holds back until it is shown) is drawn at its new
+  // size at once.
+  DrawingSurface& surface();
+  const DrawingSurface& surface() const { return surface_; }
+
+  // Shows `picture` as the box's whole content (its size need not match).
+  void setPicture(const QImage& picture);
+  // Shows what was drawn at the next turn of the event loop.
+  void Refresh() { update(); }
+
+ signals:
+  void Paint();
+  void Resize();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  DrawingSurface surface_;
+};

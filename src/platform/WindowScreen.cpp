@@ -1,0 +1,5 @@
+#include "WindowScreen.h"
+
+#include <QWidget>
+
+QRect QtWindowScreen::windowRect() const { return window_.window()->frameGeometry(); }

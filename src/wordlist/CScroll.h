@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ImageControl.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+
+// A vertical scroll bar made of four image controls that its owner places: a
+// thumb, an up arrow (at the top), a down arrow (at the bottom) and a track
+// behind them. It keeps a value from 0 to a maximum, places the thumb in
+// proportion, and turns thumb drags, track clicks and arrow presses into new
+// values. The images carry no pictures; the owner paints the bar.
+//
+// Image positions are the container's pixels; the images report the mouse in
+// twips. Everything runs on the GUI thread; the arrows' press waits and
+// repeats inside the mouse-down handler, yielding to the event loop.
+class CScroll final : public QObject {
+  Q_OBJECT
+  Q_DISABLE_COPY_MOVE(CScroll)
+
+ public:
+  explicit CScroll(QObject* parent = nullptr);
+
+  // The current value (the owner's top row). Writing stores it unchecked and
+  // places the thumb; it raises no event.
+  std::int32_t Valor() const { return valor_; }
+  void setValor(std::int32_t valor);
+  // The step of a track click. Writing places the thumb.
+  std::int32_t TamPagina() const { return tamPagina_; }
+  void setTamPagina(std::int32_t tamPagina);
+  // The largest value. Writing shows the thumb exactly when it is not 0 and
+  // does not move it.
+  std::int32_t ValorMax() const { return valorMax_; }
+  void setValorMax(std::int32_t valorMax);
+
+  // Binds the thumb, the up arrow, the down arrow and the track, gives the
+  // first three the hand pointer, sends the track to the back and sets the
+  // maximum to 100 (the thumb's visibility is left alone). The images must be
+  // non-null; they are not owned.
+  void Inicializa(ImageControl* img1, ImageControl* img2, ImageControl* img3, ImageControl* img4);
+
+  // How far the thumb can move, in pixels: from the up arrow's bottom edge to
+  // the down arrow's top less the thumb's height.
+  double Curso() const;
+
+ signals:
+  // While the thumb is dragged, each time the value changes.
+  void Scroll(std::int32_t Valor);
+  // When a drag ends, after a track click, and after each arrow step.
+  void EndScroll(std::int32_t Valor);
+
+ private:
+  void PosicionaBarra();
+  double BordaSetaCima() const;
+  void Passo(int sentido);
+  void AguardaRepete(int sentido);
+
+  void barraScroll_MouseDown(int button, int shift, double x, double y);
+  void barraScroll_MouseMove(int button, int shift, double x, double y);
+  void barraScroll_MouseUp(int button, int shift, double x, double y);
+  void fundoScroll_MouseDown(int button, int shift, double x, double y);
+  void imgSeta_MouseDown(int sentido);
+  void imgSeta_MouseUp();
+  void imgSeta_DblClick(int sentido);
+
+  std::int32_t valorMax_ = 0;
+  std::int32_t valor_ = 0;
+  std::int32_t tamPagina_ = 0;
+  int passo_ = 0;
+  bool arrastando_ = false;
+  std::int16_t inicioArraste_ = 0;
+
+  QPointer<ImageControl> m_barraScroll;
+  QPointer<ImageControl> m_imgSetaCima;
+  QPointer<ImageControl> m_imgSetaBaixo;
+  QPointer<ImageControl> m_fundoScroll;
+};

@@ -1,0 +1,133 @@
+#include "frmMain.h"
+
+#include "FakeScreen.h"
+#include "MockMiniVocabraDB.h"
+#include "ProgramPaths.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using ::testing::NiceMock;
+using ::testing::Return;
+
+namespace {
+
+class FakeInstance final : public ISingleInstance {
+ public:
+  bool another = false;
+  bool anotherIsRunning() override { return another; }
+};
+
+class frmMainInicio : public ::testing::Test {
+ protected:
+  std::unique_ptr<frmMain> janela(const QString& linhaComando = QString(), bool dadosLegiveis = true) {
+    Servicos servicos{registry, dialogs, tela, instance,
+                      [this, dadosLegiveis] {
+                        auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
+                        ON_CALL(*db, AbreDados()).WillByDefault(Return(dadosLegiveis));
+                        ON_CALL(*db, ObtemInfoDados()).WillByDefault(Return(QStringLiteral("Versão 2.0|Corvanta")));
+                        ++componentesCriados;
+                        return db;
+                      },
+                      linhaComando, [this] { splashEscondido = true; }};
+    return std::make_unique<frmMain>(std::move(servicos));
+  }
+  void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
+    reg::HKEY key = 0;
+    registry.RegCreateKeyA(raiz, "SOFTWARE\\Corvanta\\MiniVocabra", &key);
+    const QByteArray dados = valor + '\0';
+    registry.RegSetValueExA(key, nome, 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
+    registry.RegCloseKey(key);
+  }
+
+  TestFolders world;
+  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
+  ScriptedDialogs dialogs;
+  FakeScreen tela;
+  FakeInstance instance;
+  int componentesCriados = 0;
+  bool splashEscondido = false;
+};
+
+TEST_F(frmMainInicio, SecondInstanceEndsAtOnceWithoutAMessage) {
+  instance.another = true;
+  auto w = janela();
+  EXPECT_FALSE(w->Form_Load());
+  EXPECT_TRUE(dialogs.calls().empty());
+  EXPECT_EQ(componentesCriados, 0);
+  EXPECT_FALSE(QFile::exists(world.userHive()));
+}
+
+TEST_F(frmMainInicio, UnreadableDataShowsMessage131AndWritesNothing) {
+  auto w = janela(QString(), false);
+  EXPECT_FALSE(w->Form_Load());
+  ASSERT_EQ(dialogs.calls().size(), 1u);
+  EXPECT_EQ(dialogs.calls()[0].prompt, QStringLiteral(
+      "Não foi possível ler os arquivos de dados. Verifique a conexão de rede ou reinstale o produto."));
+  EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
+  EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Dicionário Vocabra"));
+  EXPECT_TRUE(splashEscondido);
+  EXPECT_EQ(w->config, nullptr);
+  EXPECT_FALSE(QFile::exists(world.userHive()));
+}
+
+TEST_F(frmMainInicio, SubclassedUnlessTheCommandLineIsExactlyMODODEBUG) {
+  for (const auto& [linha, subclassificada] :
+       {std::pair{QStringLiteral("MODODEBUG"), false}, {QStringLiteral("mododebug"), true},
+        {QString(), true}, {QStringLiteral("MODODEBUG x"), true}}) {
+    auto w = janela(linha);
+    ASSERT_TRUE(w->Form_Load());
+    EXPECT_EQ(w->subclassificada(), subclassificada) << qPrintable(linha);
+    w->Form_QueryUnload();
+    w->Form_Unload();
+    EXPECT_FALSE(w->subclassificada());
+  }
+}
+
+TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
+  setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "7");
+  setHive(reg::HKEY_CURRENT_USER, "DirNotas", "/home/outra/notas");
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), paths::appPath() + QStringLiteral("\\notas"));
+  EXPECT_EQ(w->config->LeRegCU(QStringLiteral("Instalacao"), QString()), QStringLiteral("7"));
+  EXPECT_EQ(w->lblNomeEmpresa->text(), QStringLiteral("Corvanta"));
+
+  // The next start, with the same stamps, leaves the user's folder alone.
+  w->config->GravaReg(QStringLiteral("DirNotas"), QStringLiteral("/home/outra/notas"));
+  auto proxima = janela();
+  ASSERT_TRUE(proxima->Form_Load());
+  EXPECT_EQ(proxima->config->LeReg(QStringLiteral("DirNotas"), QString()), QStringLiteral("/home/outra/notas"));
+}
+
+TEST_F(frmMainInicio, ShutdownSavesTheWindowAndTheSearchMode) {
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  EXPECT_EQ(w->btCasa->toolTip(), QStringLiteral("Página Inicial"));
+  EXPECT_EQ(w->imgNota->toolTip(), QStringLiteral("Inserir Nota"));
+  w->Form_QueryUnload();
+  EXPECT_FALSE(w->temPesquisa());
+  w->Form_Unload();
+  reg::Registry reread(world.userHive(), world.machineHive(), nullptr);
+  ScriptedDialogs d;
+  CConfig config(reread, d);
+  EXPECT_EQ(config.LeReg(QStringLiteral("ModoBusca"), QString()), QStringLiteral("0"));
+  EXPECT_EQ(config.LeReg(QStringLiteral("JanelaMax"), QString()), QStringLiteral("1"));  // first run opens maximised
+  EXPECT_TRUE(config.LeReg(QStringLiteral("JanelaW"), QString()).startsWith(u' '));
+}
+
+TEST_F(frmMainInicio, LeftButtonReleaseRecordsThePositionOnlyWhenSubclassed) {
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  w->config->RestaurarJanela();
+  w->move(40, 30);
+  QTest::mouseRelease(w.get(), Qt::LeftButton, {}, QPoint(500, 300));
+  EXPECT_EQ(w->config->RetanguloJanela.topLeft(), QPoint(600, 450));
+}
+
+}  // namespace

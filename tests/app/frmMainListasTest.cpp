@@ -1,0 +1,98 @@
+#include "frmMain.h"
+
+#include "FakeMiniVocabraDB.h"
+#include "FakeScreen.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+#include "Twips.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SemOutraInstancia final : public ISingleInstance {
+ public:
+  bool anotherIsRunning() override { return false; }
+};
+
+// The main window over a scripted alphabet: 30 words of "a" (ids 0-29) and
+// 700 of "s" (30-729).
+class frmMainListas : public ::testing::Test {
+ protected:
+  frmMainListas() {
+    Servicos servicos{registry, dialogs, tela, instancia,
+                      [this] {
+                        auto db = std::make_unique<FakeMiniVocabraDB>(
+                            FakeMiniVocabraDB::Alfabeto({{'a', 30}, {'s', 700}}));
+                        componente = db.get();
+                        return db;
+                      },
+                      QString(), [] {}};
+    janela = std::make_unique<frmMain>(std::move(servicos));
+  }
+
+  // Lets tmrListaCarga run until the list is loaded.
+  bool EsperaCarga() {
+    return QTest::qWaitFor([this] { return !janela->tmrListaCarga->Enabled(); }, 5000);
+  }
+
+  TestFolders world;
+  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
+  ScriptedDialogs dialogs;
+  FakeScreen tela;
+  SemOutraInstancia instancia;
+  FakeMiniVocabraDB* componente = nullptr;
+  std::unique_ptr<frmMain> janela;
+};
+
+TEST_F(frmMainListas, TheFirstActivationSelectsAAndLoadsTheWordsOfA) {
+  ASSERT_TRUE(janela->Form_Load());
+  EXPECT_EQ(janela->lista->TamanhoFonte(), 7.5);  // "Fonte lista" 0
+  janela->Form_Activate();
+  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('A'));
+  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("a"));
+  EXPECT_TRUE(janela->tmrListaCarga->Enabled());
+  EXPECT_EQ(janela->tmrListaCarga->Interval(), 1);
+  ASSERT_TRUE(EsperaCarga());
+  EXPECT_EQ(janela->lista->ObtemPalavraPos(29), QStringLiteral("a00029"));
+  EXPECT_EQ(janela->lista->ObtemPoslista(), 0);
+}
+
+TEST_F(frmMainListas, AClickOnALetterListsItsWordsInTheBackground) {
+  ASSERT_TRUE(janela->Form_Load());
+  janela->Form_Activate();
+  ASSERT_TRUE(EsperaCarga());
+  const QPoint s(5 * 19 + 9, 19 + 9);  // "S", second row
+  emit janela->imgLetras->MouseUp(1, 0, s.x() * twips::perPixelX(), s.y() * twips::perPixelY());
+  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('S'));
+  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("S"));
+  ASSERT_TRUE(EsperaCarga());
+  EXPECT_EQ(janela->lista->ObtemPalavraPos(729), QStringLiteral("s00699"));
+  EXPECT_GE(componente->chamadas.filter(QStringLiteral("ObtemPagina(1,")).size(), 4);  // 300 rows a page
+}
+
+TEST_F(frmMainListas, AMouseMoveOverTheWindowClearsTheLettersHoverMark) {
+  ASSERT_TRUE(janela->Form_Load());
+  janela->m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
+  const QImage antes = janela->imgLetras->surface().image().copy();
+  emit janela->imgLetras->MouseMove(0, 0, 30 * twips::perPixelX(), 5 * twips::perPixelY());  // "B"
+  ASSERT_NE(janela->imgLetras->surface().image(), antes);
+  QMouseEvent movimento(QEvent::MouseMove, QPointF(500, 300), QPointF(500, 300), Qt::NoButton, Qt::NoButton,
+                        Qt::NoModifier);
+  QCoreApplication::sendEvent(janela.get(), &movimento);
+  EXPECT_EQ(janela->imgLetras->surface().image(), antes);
+}
+
+TEST_F(frmMainListas, ClosingTheWindowStopsTheListsLoading) {
+  ASSERT_TRUE(janela->Form_Load());
+  janela->Form_QueryUnload();
+  EXPECT_FALSE(janela->lista->Carregando());
+  EXPECT_FALSE(janela->temPesquisa());
+  janela->Form_Unload();
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "frmMain.h"
+
+#include "FakeScreen.h"
+#include "MockMiniVocabraDB.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using ::testing::NiceMock;
+using ::testing::Return;
+
+namespace {
+
+class FakeInstance final : public ISingleInstance {
+ public:
+  bool anotherIsRunning() override { return false; }
+};
+
+// A main window whose notes folder is the test's own, with the same
+// installation stamp on both sides so that start-up keeps it.
+class frmMainNavegacao : public ::testing::Test {
+ protected:
+  frmMainNavegacao() {
+    QDir().mkpath(world.notesDir());
+    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
+    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
+    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
+  }
+
+  std::unique_ptr<frmMain> janela() {
+    Servicos servicos{registry, dialogs, tela, instance,
+                      [] {
+                        auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
+                        ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
+                        return db;
+                      },
+                      QString(), [] {}};
+    return std::make_unique<frmMain>(std::move(servicos));
+  }
+  void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
+    reg::HKEY key = 0;
+    registry.RegCreateKeyA(raiz, "SOFTWARE\\Corvanta\\MiniVocabra", &key);
+    const QByteArray dados = valor + '\0';
+    registry.RegSetValueExA(key, nome, 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
+    registry.RegCloseKey(key);
+  }
+  QString lido(reg::Registry& outro, const QString& nome) {
+    ScriptedDialogs d;
+    return CConfig(outro, d).LeReg(nome, QStringLiteral("-"));
+  }
+
+  TestFolders world;
+  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
+  ScriptedDialogs dialogs;
+  FakeScreen tela;
+  FakeInstance instance;
+};
+
+TEST_F(frmMainNavegacao, StartUpRestoresTheSearchesAndShutdownSavesThemWithTheOpenNote) {
+  setHive(reg::HKEY_CURRENT_USER, "HistTit1", "casa");
+  setHive(reg::HKEY_CURRENT_USER, "HistID1", "12");
+  setHive(reg::HKEY_CURRENT_USER, "HistTit2", "lua");
+  setHive(reg::HKEY_CURRENT_USER, "HistID2", "40");
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  ASSERT_EQ(w->m_Buscas->Quantidade(), 2);
+  EXPECT_EQ(w->m_Buscas->Item(2).getTitulo(), QStringLiteral("lua"));
+  w->Form_Activate();
+  EXPECT_TRUE(QFile::exists(world.notesDir() + QStringLiteral("/notas.dat")));
+
+  w->m_Notas->VerificaVerbete(40);
+  w->m_Notas->setVisible(true);
+  w->txtNota->setPlainText(QStringLiteral("anotada"));
+  w->m_Buscas->Adiciona(QStringLiteral("mar"), 77);
+  w->Form_QueryUnload();
+  w->Form_Unload();
+
+  EXPECT_EQ(world.read(QStringLiteral("notas/id000040.txt")), QByteArray("anotada\r\n"));
+  reg::Registry reread(world.userHive(), world.machineHive(), nullptr);
+  EXPECT_EQ(lido(reread, QStringLiteral("HistTit1")), QStringLiteral("casa"));  // three items: 1 untouched
+  EXPECT_EQ(lido(reread, QStringLiteral("HistTit2")), QStringLiteral("casa"));
+  EXPECT_EQ(lido(reread, QStringLiteral("HistTit4")), QStringLiteral("mar"));
+  EXPECT_EQ(lido(reread, QStringLiteral("HistID4")), QStringLiteral("77"));
+}
+
+TEST_F(frmMainNavegacao, AShownNoteBoxSitsAtTheBottomInsideItsFrames) {
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  w->Form_Activate();
+  w->m_Notas->VerificaVerbete(3);
+  w->m_Notas->setVisible(true);
+
+  const QRect nota = w->txtNota->geometry();
+  EXPECT_EQ(nota.top(), w->height() - nota.height() - 25);
+  EXPECT_EQ(nota.left() + nota.width(), w->width() - 10);
+  EXPECT_EQ(w->txtAnotacoes->y(), w->height() - nota.height() - 50);
+  const QImage imagem = w->grab().toImage();
+  EXPECT_EQ(QColor(imagem.pixel(nota.left() - 2, nota.top() - 2)), QColor(180, 180, 180));
+  EXPECT_EQ(QColor(imagem.pixel(nota.left() - 1, nota.top() - 1)), QColor(220, 220, 220));
+}
+
+TEST_F(frmMainNavegacao, AHistoryStepToAListOrAPageHidesTheNoteBox) {
+  world.write(QStringLiteral("notas/notas.dat"), QByteArray(1, '\x02'));  // entry 1 has a note
+  world.write(QStringLiteral("notas/id000001.txt"), "nota\r\n");
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  w->Form_Activate();
+  w->m_Historico->AdicionaArquivo(QStringLiteral("Manual"), QStringLiteral("manual/a.htm"));
+  w->m_Historico->AdicionaLista(QStringLiteral("<p>lista</p>"));
+  w->m_Historico->Adiciona(QStringLiteral("um"), 1);
+  for (int passo = 0; passo < 2; ++passo) {
+    w->m_Notas->VerificaVerbete(1);
+    ASSERT_TRUE(w->m_Notas->EhVisivel());
+    w->m_Historico->Anterior();
+    EXPECT_FALSE(w->m_Notas->EhVisivel()) << passo;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "frmMain.h"
+
+#include "FakeScreen.h"
+#include "MockMiniVocabraDB.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+using ::testing::_;
+using ::testing::DoAll;
+using ::testing::NiceMock;
+using ::testing::Return;
+using ::testing::SetArgReferee;
+
+namespace {
+
+const QString kNbsp(QChar(160));
+
+TEST(limpaVerbete, WordAndTitleOfARawHeadword) {
+  const QString longo = QStringLiteral(" pneumoultramicroscopicossilicovulcanoconiose");
+  EXPECT_EQ(frmMain::limpaVerbete1(longo), longo.left(39).trimmed());
+  EXPECT_EQ(frmMain::limpaVerbete1(longo).size(), 38);
+  EXPECT_EQ(frmMain::limpaVerbete(QStringLiteral("manga") + kNbsp + u'2'), QStringLiteral("manga"));
+  EXPECT_EQ(frmMain::limpaVerbete1(QStringLiteral("manga") + kNbsp + u'2'), QStringLiteral("manga") + kNbsp + u'2');
+  EXPECT_EQ(frmMain::limpaVerbete(QStringLiteral(" a.C.: ")), QStringLiteral("aC"));
+}
+
+class ComComponente : public ::testing::Test {
+ protected:
+  ComComponente() {
+    janela = std::make_unique<frmMain>(Servicos{registry, dialogs, tela, instancia, [this] {
+                                                  auto p = std::make_unique<NiceMock<MockMiniVocabraDB>>();
+                                                  db = p.get();
+                                                  return p;
+                                                }, QString(), nullptr});
+    janela->Pesquisa();
+  }
+
+  class Instancia final : public ISingleInstance {
+    bool anotherIsRunning() override { return false; }
+  };
+  TestFolders world;
+  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
+  ScriptedDialogs dialogs;
+  FakeScreen tela;
+  Instancia instancia;
+  NiceMock<MockMiniVocabraDB>* db = nullptr;
+  std::unique_ptr<frmMain> janela;
+};
+
+TEST_F(ComComponente, AlternativesLinkTheOtherEntriesWithRaisedHomographs) {
+  EXPECT_CALL(*db, PesquisaFlexivel(QStringLiteral("manga"), 0, _)).WillOnce(Return(3));
+  EXPECT_CALL(*db, ObtemPagina(0, 0, _))
+      .WillOnce(DoAll(SetArgReferee<2>(QStringLiteral("manga") + kNbsp + QStringLiteral("1|40|manga") + kNbsp +
+                                       QStringLiteral("2|41|mangas|42|")),
+                      Return(-1)));
+  EXPECT_EQ(janela->MontaAlternativas(QStringLiteral("manga"), 40),
+            QStringLiteral("<table  border=0 cellspacing=0 cellpadding=0><tr><td><span id='vAlternativas'>"
+                           "<a href='goID://41'>manga<sup>2</sup></a><BR>"
+                           "<a href='goID://42'>mangas</a><BR>"
+                           "</span></td></tr></table>"));
+}
+
+TEST_F(ComComponente, NoBoxForASingleEntryOrNone) {
+  EXPECT_CALL(*db, PesquisaFlexivel(_, 0, _)).WillOnce(Return(1)).WillOnce(Return(0));
+  EXPECT_CALL(*db, ObtemPagina(0, 0, _)).WillOnce(DoAll(SetArgReferee<2>(QStringLiteral("casa|7|")), Return(-1)));
+  EXPECT_EQ(janela->MontaAlternativas(QStringLiteral("casa"), 7), QString());
+  EXPECT_EQ(janela->MontaAlternativas(QStringLiteral("xyz"), 7), QString());
+}
+
+TEST_F(ComComponente, PhraseFormsFollowEachWord) {
+  EXPECT_CALL(*db, ObtemFormas(QStringLiteral("casa"), _))
+      .WillOnce(DoAll(SetArgReferee<1>(QStringLiteral("casas|7|casinha") + kNbsp + QStringLiteral("2|8|")), Return(2)));
+  EXPECT_CALL(*db, ObtemFormas(QStringLiteral("azul"), _)).WillOnce(Return(-1));
+  EXPECT_EQ(janela->ExpandeFormasFrase(QStringLiteral("casa azul")), QStringLiteral("casa casas casinha azul"));
+}
+
+}  // namespace

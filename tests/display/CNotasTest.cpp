@@ -1,0 +1,304 @@
+#include "CNotas.h"
+
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr qsizetype kTamanho = MarcasNotas::Tamanho;
+
+// A bitmap with the bits of `ids` set, `tamanho` bytes long.
+QByteArray bitmap(std::initializer_list<int> ids, qsizetype tamanho = kTamanho) {
+  QByteArray bytes(tamanho, '\0');
+  for (int id : ids) bytes[id / 8] = static_cast<char>(bytes[id / 8] | (1 << (id % 8)));
+  return bytes;
+}
+
+class Notas : public ::testing::Test {
+ protected:
+  Notas() {
+    QDir().mkpath(mundo.notesDir());
+    caixa.hide();
+    indicador.hide();
+    notas.Inicializa(caixa, mundo.notesDir(), indicador);
+    QObject::connect(&notas, &CNotas::Posiciona, [this] { ++posiciona; });
+  }
+
+  void grava(const QString& arquivo, const QByteArray& bytes) const { mundo.write(QStringLiteral("notas/") + arquivo, bytes); }
+  QByteArray le(const QString& arquivo) const { return mundo.read(QStringLiteral("notas/") + arquivo); }
+  bool existe(const QString& arquivo) const { return QFile::exists(mundo.notesDir() + u'/' + arquivo); }
+  bool marcado(int id) const { return (static_cast<unsigned char>(le(QStringLiteral("notas.dat")).at(id / 8)) >> (id % 8)) & 1; }
+  void digita(const QString& texto) { caixa.setPlainText(texto); }
+  std::vector<QString> mensagens() const {
+    std::vector<QString> textos;
+    for (const auto& chamada : dialogos.calls()) textos.push_back(chamada.prompt);
+    return textos;
+  }
+
+  TestFolders mundo;
+  ScriptedDialogs dialogos;
+  QWidget janela;
+  QPlainTextEdit caixa{&janela};
+  QWidget indicador{&janela};
+  CNotas notas{dialogos};
+  int posiciona = 0;
+};
+
+TEST_F(Notas, AnEntryWithAMarkShowsItsNoteLineByLine) {
+  const QByteArray marcas = bitmap({42});
+  ASSERT_EQ(static_cast<unsigned char>(marcas[5]), 4);  // id 42: byte 5, bit 2
+  grava(QStringLiteral("notas.dat"), marcas);
+  grava(QStringLiteral("id000042.txt"), "primeira\r\nsegunda a\xe7\xe3o");
+  notas.LeArquivo();
+  notas.VerificaVerbete(42);
+  EXPECT_EQ(caixa.toPlainText(), QStringLiteral("primeira\nsegunda ação\n"));
+  EXPECT_TRUE(notas.EhVisivel());
+  EXPECT_FALSE(indicador.isHidden());
+  EXPECT_EQ(posiciona, 1);
+  EXPECT_TRUE(dialogos.calls().empty());
+}
+
+TEST_F(Notas, AnEntryWithoutAMarkEmptiesAndHidesTheBoxRaisingPosicionaOnlyIfItWasShown) {
+  grava(QStringLiteral("notas.dat"), bitmap({1}));
+  grava(QStringLiteral("id000001.txt"), "nota\r\n");
+  notas.LeArquivo();
+  notas.VerificaVerbete(1);
+  notas.VerificaVerbete(2);
+  EXPECT_FALSE(notas.EhVisivel());
+  EXPECT_TRUE(caixa.toPlainText().isEmpty());
+  EXPECT_EQ(posiciona, 2);
+  notas.VerificaVerbete(3);
+  EXPECT_EQ(posiciona, 2);
+}
+
+TEST_F(Notas, ATypedNoteIsWrittenAndMarkedAtTheNextDisplayChange) {
+  notas.LeArquivo();
+  EXPECT_EQ(le(QStringLiteral("notas.dat")).size(), 0);  // created empty
+  notas.VerificaVerbete(145031);
+  notas.setVisible(true);
+  digita(QStringLiteral("uma nota\nem duas linhas"));
+  notas.VerificaVerbete(8);
+  EXPECT_EQ(le(QStringLiteral("id145031.txt")), QByteArray("uma nota\r\nem duas linhas\r\n"));
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({145031}));
+}
+
+TEST_F(Notas, ANoteReadBackAndSavedAgainKeepsItsText) {
+  grava(QStringLiteral("notas.dat"), bitmap({7}));
+  grava(QStringLiteral("id000007.txt"), "texto\r\n");
+  notas.LeArquivo();
+  notas.VerificaVerbete(7);
+  digita(caixa.toPlainText());  // touched, not changed
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("id000007.txt")), QByteArray("texto\r\n"));
+}
+
+TEST_F(Notas, ANoteErasedToBlanksIsDeletedAndUnmarked) {
+  grava(QStringLiteral("notas.dat"), bitmap({3, 4}));
+  grava(QStringLiteral("id000003.txt"), "velha\r\n");
+  notas.LeArquivo();
+  notas.VerificaVerbete(3);
+  digita(QStringLiteral("  \n \n"));
+  notas.VerificaVerbete(-1);
+  EXPECT_FALSE(existe(QStringLiteral("id000003.txt")));
+  EXPECT_FALSE(marcado(3));
+  EXPECT_TRUE(marcado(4));
+  EXPECT_FALSE(notas.EhVisivel());
+}
+
+TEST_F(Notas, AMarkWithoutANoteFileIsClearedAndTheBoxStaysHidden) {
+  grava(QStringLiteral("notas.dat"), bitmap({9, 10}));
+  notas.LeArquivo();
+  notas.VerificaVerbete(9);
+  EXPECT_FALSE(marcado(9));
+  EXPECT_TRUE(marcado(10));
+  EXPECT_FALSE(notas.EhVisivel());
+  EXPECT_EQ(posiciona, 0);
+}
+
+TEST_F(Notas, NoEntryShownSavesThePendingEditAndHidesTheBox) {
+  notas.LeArquivo();
+  notas.VerificaVerbete(5);
+  notas.setVisible(true);
+  digita(QStringLiteral("x"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("id000005.txt")), QByteArray("x\r\n"));
+  EXPECT_FALSE(notas.EhVisivel());
+  EXPECT_EQ(posiciona, 2);
+}
+
+TEST_F(Notas, TheUserShowsAndHidesTheBoxOnlyWhenThatCanHold) {
+  notas.LeArquivo();
+  notas.setVisible(true);  // no entry yet
+  EXPECT_FALSE(notas.EhVisivel());
+  EXPECT_EQ(posiciona, 0);
+
+  notas.VerificaVerbete(5);
+  notas.setVisible(true);
+  EXPECT_TRUE(notas.EhVisivel());
+  EXPECT_EQ(posiciona, 1);
+  notas.VerificaVerbete(6);  // nothing typed: nothing written
+  EXPECT_FALSE(existe(QStringLiteral("id000005.txt")));
+  EXPECT_EQ(le(QStringLiteral("notas.dat")).size(), 0);
+
+  notas.setVisible(true);
+  digita(QStringLiteral("guardada"));
+  notas.setVisible(false);  // a box with text stays
+  EXPECT_TRUE(notas.EhVisivel());
+  EXPECT_EQ(posiciona, 3);
+}
+
+TEST_F(Notas, ShortAndLongBitmapsReadAsFarAsTheyGoAndAreWrittenAtFullSize) {
+  const qsizetype tamanhos[] = {1, kTamanho + 100};
+  for (qsizetype tamanho : tamanhos) {
+    grava(QStringLiteral("notas.dat"), bitmap({2}, tamanho));
+    grava(QStringLiteral("id000002.txt"), "dois\r\n");
+    notas.LeArquivo();
+    notas.VerificaVerbete(2);
+    EXPECT_EQ(caixa.toPlainText(), QStringLiteral("dois\n")) << tamanho;
+    notas.VerificaVerbete(100);  // clear: a full-size file gets written only on a mark
+    digita(QStringLiteral("cem"));
+    notas.VerificaVerbete(-1);
+    EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({2, 100})) << tamanho;
+  }
+}
+
+TEST_F(Notas, AnIdOutsideTheBitmapGivesMessage500AndLosesNothingElse) {
+  grava(QStringLiteral("notas.dat"), bitmap({1}));
+  notas.LeArquivo();
+  for (std::int32_t fora : {MarcasNotas::MaiorID + 1, -2}) {
+    notas.VerificaVerbete(1);
+    notas.setVisible(true);
+    digita(QStringLiteral("antes de %1").arg(fora));
+    notas.VerificaVerbete(fora);
+    EXPECT_EQ(le(QStringLiteral("id000001.txt")), QStringLiteral("antes de %1\r\n").arg(fora).toLatin1());
+    EXPECT_FALSE(notas.EhVisivel());
+    notas.setVisible(true);  // no entry is current
+    EXPECT_FALSE(notas.EhVisivel());
+  }
+  ASSERT_EQ(dialogos.calls().size(), 2u);
+  EXPECT_TRUE(dialogos.calls()[0].prompt.startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+  EXPECT_TRUE(dialogos.calls()[0].prompt.contains(mundo.notesDir()));
+  EXPECT_EQ(dialogos.calls()[0].style, dlg::vbCritical);
+  EXPECT_EQ(dialogos.calls()[0].title, QStringLiteral("Dicionário Vocabra"));
+  EXPECT_TRUE(marcado(1));
+}
+
+TEST_F(Notas, AnotherFolderWithoutABitmapStartsWithNoMarks) {
+  grava(QStringLiteral("notas.dat"), bitmap({1}));
+  grava(QStringLiteral("id000001.txt"), "antiga\r\n");
+  notas.LeArquivo();
+  notas.VerificaVerbete(1);
+  const QString outra = mundo.root() + QStringLiteral("/outras");
+  QDir().mkpath(outra);
+  notas.AlteraDir(outra);
+  EXPECT_EQ(QFile(outra + QStringLiteral("/notas.dat")).size(), 0);
+  EXPECT_FALSE(notas.EhVisivel());  // entry 1 has no note there
+  notas.setVisible(true);
+  digita(QStringLiteral("nova"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(QFile(outra + QStringLiteral("/notas.dat")).size(), kTamanho);
+  EXPECT_TRUE(QFile::exists(outra + QStringLiteral("/id000001.txt")));
+  EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("antiga\r\n"));
+  EXPECT_TRUE(dialogos.calls().empty());
+}
+
+TEST_F(Notas, ChangingFolderFirstSavesTheNoteBeingEdited) {
+  notas.LeArquivo();
+  notas.VerificaVerbete(4);
+  notas.setVisible(true);
+  digita(QStringLiteral("meio escrita"));
+  const QString outra = mundo.root() + QStringLiteral("/outras");
+  QDir().mkpath(outra);
+  notas.AlteraDir(outra);
+  EXPECT_EQ(le(QStringLiteral("id000004.txt")), QByteArray("meio escrita\r\n"));
+  EXPECT_TRUE(marcado(4));
+  EXPECT_FALSE(QFile::exists(outra + QStringLiteral("/id000004.txt")));
+}
+
+TEST_F(Notas, AMissingFolderGivesMessage503AndIsKept) {
+  notas.LeArquivo();
+  const QString ausente = mundo.root() + QStringLiteral("/nao/existe");
+  notas.AlteraDir(ausente);
+  ASSERT_EQ(dialogos.calls().size(), 1u);
+  EXPECT_EQ(dialogos.calls()[0].prompt,
+            QStringLiteral("O diretório %1 não permite gravação. Verifique se a configuração de seu usuário tem "
+                           "direito de gravar neste diretório.")
+                .arg(ausente));
+  notas.VerificaVerbete(3);
+  notas.setVisible(true);
+  digita(QStringLiteral("sem lugar"));
+  notas.VerificaVerbete(-1);
+  ASSERT_EQ(dialogos.calls().size(), 2u);
+  EXPECT_TRUE(dialogos.calls()[1].prompt.contains(ausente));
+  EXPECT_FALSE(QDir(ausente).exists());
+}
+
+TEST_F(Notas, ABitmapThatWasNeverReadIsNeverWrittenOverTheFile) {
+  const QByteArray marcas = bitmap({1, 2, 3});
+  grava(QStringLiteral("notas.dat"), marcas);
+  notas.VerificaVerbete(5);  // before LeArquivo
+  notas.setVisible(true);
+  digita(QStringLiteral("cedo"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), marcas);
+  EXPECT_EQ(dialogos.calls().size(), 1u);
+}
+
+// Lowers the size of the largest file this process may write, so writes fail
+// part-way as on a full disk; restored at the end of the scope.
+class LimiteDeArquivo final {
+ public:
+  explicit LimiteDeArquivo(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &antes_);
+    sinal_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = antes_;
+    limite.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limite);
+  }
+  ~LimiteDeArquivo() {
+    setrlimit(RLIMIT_FSIZE, &antes_);
+    std::signal(SIGXFSZ, sinal_);
+  }
+  Q_DISABLE_COPY_MOVE(LimiteDeArquivo)
+
+ private:
+  rlimit antes_{};
+  void (*sinal_)(int) = nullptr;
+};
+
+TEST_F(Notas, AnInterruptedWriteKeepsTheOldFilesWhole) {
+  const QByteArray marcas = bitmap({1, 2});
+  grava(QStringLiteral("notas.dat"), marcas);
+  grava(QStringLiteral("id000001.txt"), "curta\r\n");
+  notas.LeArquivo();
+  {
+    const LimiteDeArquivo limite(2 * kTamanho);  // the bitmap fits, the note does not
+    notas.VerificaVerbete(1);
+    digita(QString(3 * kTamanho, u'n'));
+    notas.VerificaVerbete(-1);
+  }
+  EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("curta\r\n"));
+  {
+    const LimiteDeArquivo limite(kTamanho / 4);  // not even the bitmap fits
+    notas.VerificaVerbete(3);
+    notas.setVisible(true);
+    digita(QStringLiteral("nova"));
+    notas.VerificaVerbete(-1);
+  }
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), marcas);
+  EXPECT_FALSE(existe(QStringLiteral("id000003.txt")));  // no note left without its mark
+  EXPECT_EQ(dialogos.calls().size(), 2u);
+  const QStringList arquivos = QDir(mundo.notesDir()).entryList(QDir::Files);
+  EXPECT_EQ(arquivos, QStringList({QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+#include "HeadlessWebEngine.h"
+#include "TestFolders.h"
+#include "ViewHelpers.h"
+#include "WebBrowser.h"
+#include "WebView.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class WebViewTest : public ::testing::Test {
+ protected:
+  WebViewTest() {
+    PrepareHeadlessWebEngine();
+    QObject::connect(&browser, &WebBrowser::BeforeNavigate2, [this](const QString& url, bool& cancel) {
+      asked.push_back(url);
+      cancel = !url.endsWith(QStringLiteral(".htm"));
+    });
+    view = std::make_unique<WebView>(browser);
+    view->resize(600, 400);
+    view->show();
+  }
+
+  // Shows `body` as a page of the program folder and waits until it is drawn.
+  void show(const QString& body) {
+    folders.write(QStringLiteral("program/p.htm"),
+                  QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body style=\"margin:0\">%1</body></html>")
+                      .arg(body)
+                      .toUtf8());
+    QSignalSpy rendered(view.get(), &WebView::Rendered);
+    browser.Navigate(folders.programDir() + QStringLiteral("/p.htm"));
+    ASSERT_TRUE(rendered.wait(20000));
+    ASSERT_TRUE(rendered.last().at(0).toBool());
+  }
+
+  QVariant script(const char* js) { return RunScript(view->page(), QString::fromUtf8(js)); }
+
+  void click(const char* selector) {
+    const QVariantList rect =
+        RunScript(view->page(), QStringLiteral("var r = document.querySelector('%1').getBoundingClientRect();"
+                                               "[r.left + r.width / 2, r.top + r.height / 2]")
+                                    .arg(QString::fromUtf8(selector)))
+            .toList();
+    ASSERT_EQ(rect.size(), 2) << selector;
+    QWidget* target = view->focusProxy() ? view->focusProxy() : view.get();
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(rect[0].toInt(), rect[1].toInt()));
+  }
+
+  TestFolders folders;
+  WebBrowser browser;
+  std::unique_ptr<WebView> view;
+  std::vector<QString> asked;
+};
+
+TEST_F(WebViewTest, ClickedLinksReachTheBrowserExactlyAsWritten) {
+  show(QStringLiteral("<p><a id='a' href='goID://123'>um</a></p><p><a id='b' href='goto://ação'>dois</a></p>"
+                      "<p><a id='c' href='javascript:history.back()'><b>três</b></a></p>"));
+  const size_t before = asked.size();
+  for (const char* id : {"#a", "#b", "#c b"}) {
+    click(id);
+    Spin(300);
+  }
+  ASSERT_EQ(asked.size(), before + 3);
+  EXPECT_EQ(asked[before], QStringLiteral("goID://123"));
+  EXPECT_EQ(asked[before + 1], QStringLiteral("goto://ação"));
+  EXPECT_EQ(asked[before + 2], QStringLiteral("javascript:history.back()"));
+  EXPECT_EQ(script("document.getElementById('b').textContent").toString(), QStringLiteral("dois"));
+}
+
+TEST_F(WebViewTest, PageContentRunsNoScriptAndReachesNoNetwork) {
+  QTcpServer server;
+  ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+  const QString remote = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+  show(QStringLiteral("<p id='alvo'>antes</p><script>document.getElementById('alvo').textContent='depois';</script>"
+                      "<img src='%1x.gif'><link rel='stylesheet' href='%1x.css'><iframe src='%1f.htm'></iframe>"
+                      "<img id='local' src='simples.gif' onerror=\"this.id='erro'\">")
+           .arg(remote));
+  Spin(800);
+  EXPECT_EQ(script("document.getElementById('alvo').textContent").toString(), QStringLiteral("antes"));
+  EXPECT_FALSE(server.hasPendingConnections()) << "a page reached the network";
+  EXPECT_EQ(asked.size(), 1u) << "the page went nowhere by itself";
+}
+
+TEST_F(WebViewTest, EachChangeIsShownAndLocalImagesLoad) {
+  folders.write(QStringLiteral("program/pixel.gif"), QByteArray::fromBase64(
+      "R0lGODlhAQABAIAAAP8AAP///yH5BAAAAAAALAAAAAABAAEAAAICRAEAOw=="));
+  show(QStringLiteral("<div id='x'>um</div><img id='i' src='pixel.gif'>"));
+  EXPECT_EQ(script("document.getElementById('i').naturalWidth").toInt(), 1);
+
+  QSignalSpy rendered(view.get(), &WebView::Rendered);
+  browser.document().setInnerHTML(QStringLiteral("x"), QStringLiteral("dois"));
+  browser.document().setInnerHTML(QStringLiteral("x"), QStringLiteral("três"));
+  ASSERT_TRUE(rendered.wait(20000));
+  Spin(200);
+  EXPECT_EQ(rendered.count(), 1) << "changes of one turn are shown once";
+  EXPECT_EQ(script("document.getElementById('x').textContent").toString(), QStringLiteral("três"));
+}
+
+}  // namespace

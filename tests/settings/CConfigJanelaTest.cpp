@@ -1,0 +1,138 @@
+#include "CConfig.h"
+
+#include "FakeScreen.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FakeJanela final : public IJanelaPrincipal {
+ public:
+  explicit FakeJanela(const scr::IScreen& tela) : tela_(tela) {}
+  QRect retangulo{1500, 1200, 12690, 9570};  // 846 x 638 pixels at 100, 80
+  bool min = false;
+  bool grip = true;
+  QString imagemMax;
+  int somar = -1;
+
+  QRect retanguloTwips() const override { return retangulo; }
+  void moveTwips(const QRect& r) override { retangulo = r; }
+  bool minimizada() const override { return min; }
+  void minimiza() override { min = true; }
+  void mostraRedimensionador(bool v) override { grip = v; }
+  void defineImagemMaximizar(const QString& b) override { imagemMax = b; }
+  void defineSomarFiltros(int v) override { somar = v; }
+  double twipsPorPixelX() const override { return 15; }
+  double twipsPorPixelY() const override { return 15; }
+  const scr::IScreen& tela() const override { return tela_; }
+
+ private:
+  const scr::IScreen& tela_;
+};
+
+class CConfigJanela : public ::testing::Test {
+ protected:
+  CConfigJanela() : registry(world.userHive(), world.machineHive(), nullptr), config(registry, dialogs), janela(tela) {
+    tela.taskbarState = 2;
+    tela.taskbar = ltrb(-2, 1000, 1282, 1026);  // bottom, top at pixel 1000
+    config.Inicializar(janela);
+  }
+  QString le(const char* nome) { return config.LeReg(QString::fromLatin1(nome), QStringLiteral("?")); }
+
+  TestFolders world;
+  reg::Registry registry;
+  ScriptedDialogs dialogs;
+  CConfig config;
+  FakeScreen tela;
+  FakeJanela janela;
+};
+
+TEST_F(CConfigJanela, FirstRunOpensMaximisedAndRestoresToTheCreationRectangle) {
+  const QRect criacao = janela.retangulo;
+  config.CarregaSituacao();
+  EXPECT_EQ(config.EstadoJanela, CConfig::Maximizada);
+  EXPECT_EQ(janela.retangulo, QRect(0, 0, 19200, 15000));
+  EXPECT_FALSE(janela.grip);
+  EXPECT_EQ(janela.imagemMax, QStringLiteral("BTNRESTAURAR"));
+  EXPECT_EQ(janela.somar, 0);
+  config.RestaurarJanela();
+  EXPECT_EQ(janela.retangulo, criacao);
+  EXPECT_TRUE(janela.grip);
+  EXPECT_EQ(janela.imagemMax, QStringLiteral("BTNMAXIMIZAR"));
+}
+
+TEST_F(CConfigJanela, RectangleOffTheScreenGivesASmallMaximisedWindow) {
+  config.GravaReg(QStringLiteral("JanelaX"), QStringLiteral(" 9200"));
+  config.GravaReg(QStringLiteral("JanelaY"), QStringLiteral(" 0"));
+  config.GravaReg(QStringLiteral("JanelaW"), QStringLiteral(" 10001"));  // one twip past 19200
+  config.GravaReg(QStringLiteral("JanelaH"), QStringLiteral(" 9000"));
+  config.GravaReg(QStringLiteral("JanelaMax"), QStringLiteral("0"));
+  config.CarregaSituacao();
+  EXPECT_EQ(config.EstadoJanela, CConfig::Maximizada);
+  config.RestaurarJanela();
+  EXPECT_EQ(janela.retangulo, QRect(0, 0, 9600, 7200));
+}
+
+TEST_F(CConfigJanela, StoredNormalRectangleIsUsed) {
+  config.GravaReg(QStringLiteral("JanelaX"), QStringLiteral(" 300"));
+  config.GravaReg(QStringLiteral("JanelaY"), QStringLiteral(" 450.5"));  // lenient, halves to even
+  config.GravaReg(QStringLiteral("JanelaW"), QStringLiteral(" 9600"));
+  config.GravaReg(QStringLiteral("JanelaH"), QStringLiteral("7200 twips"));
+  config.GravaReg(QStringLiteral("JanelaMax"), QStringLiteral("0"));
+  config.GravaReg(QStringLiteral("SomarFiltros"), QStringLiteral(" 1"));
+  config.CarregaSituacao();
+  EXPECT_EQ(config.EstadoJanela, CConfig::Normal);
+  EXPECT_EQ(janela.retangulo, QRect(300, 450, 9600, 7200));
+  EXPECT_EQ(janela.somar, 1);
+}
+
+TEST_F(CConfigJanela, MaximisedShutdownStoresTheWorkAreaAndNextStartRestoresToCreation) {
+  config.CarregaSituacao();
+  config.GravaSituacao();
+  EXPECT_EQ(le("JanelaMax"), QStringLiteral("1"));
+  EXPECT_EQ(le("JanelaX"), QStringLiteral(" 0"));
+  EXPECT_EQ(le("JanelaH"), QStringLiteral(" 15000"));
+
+  FakeJanela proxima(tela);
+  const QRect criacao = proxima.retangulo;
+  CConfig outra(registry, dialogs);
+  outra.Inicializar(proxima);
+  outra.CarregaSituacao();
+  EXPECT_EQ(outra.EstadoJanela, CConfig::Maximizada);
+  outra.RestaurarJanela();
+  EXPECT_EQ(proxima.retangulo, criacao);
+}
+
+TEST_F(CConfigJanela, MinimisedShutdownStoresTheLastNormalRectangle) {
+  janela.retangulo = QRect(-450, 300, 9600, 7200);
+  config.AtualizarPosicao();
+  config.MinimizarJanela();
+  janela.retangulo = QRect(-32000, -32000, 2400, 400);  // where a minimised window sits
+  config.GravaSituacao();
+  EXPECT_EQ(le("JanelaMax"), QStringLiteral("0"));
+  EXPECT_EQ(le("JanelaX"), QStringLiteral("-450"));
+  EXPECT_EQ(le("JanelaW"), QStringLiteral(" 9600"));
+}
+
+TEST_F(CConfigJanela, MaximisingTwiceKeepsTheNormalRectangle) {
+  const QRect normal = janela.retangulo;
+  config.MaximizarJanela();
+  config.MaximizarJanela();
+  config.AtualizarPosicao();  // ignored while maximised
+  EXPECT_EQ(config.RetanguloJanela, normal);
+}
+
+TEST_F(CConfigJanela, WholeScreenWhenTheTaskbarDoesNotCount) {
+  tela.taskbarState = 3;
+  config.MaximizarJanela();
+  EXPECT_EQ(janela.retangulo, QRect(0, 0, 19200, 15360));
+  tela.taskbarState = 2;
+  tela.taskbar = ltrb(-2, -2, 60, 1026);
+  config.MaximizarJanela();
+  EXPECT_EQ(janela.retangulo, QRect(900, 0, (1280 - 60) * 15, 15360));
+}
+
+}  // namespace

@@ -77,7 +77,7 @@ class DLLMiniVocabraDB final : public IMiniVocabraDB {
   // -1 when none does or when the text's key is empty.
   std::int32_t ObtemPosicaoPalavra(const QString& texto) override;
   // The conjugation data of `verbo` (a headword, its homograph mark
-  // allowed): the ending spec, character 160, the forms joined by ";". From
+  // allowed): the ending rule, character 160, the forms joined by ";". From
   // the entry whose raw headword is `verbo` when that one has data, else
   // from the first entry with data whose key is the verb's key. "" when none.
   QString ObtemConjugacao(const QString& verbo) override;

@@ -158,7 +158,7 @@ QString LeitorVerbete::formas(const QString& valor) {
   return QString();
 }
 
-// "conj: como verb" or "conj: spec = form;form;...".
+// "conj: como verb" or "conj: rule = form;form;...".
 QString LeitorVerbete::conjugacao(const QString& valor, int linha) {
   if (!v_.conjugacao.isEmpty() || !v_.conjugacaoComo.isEmpty()) return QStringLiteral("a second conjugation");
   v_.linhaConjugacao = linha;
@@ -167,7 +167,7 @@ QString LeitorVerbete::conjugacao(const QString& valor, int linha) {
     return v_.conjugacaoComo.isEmpty() ? QStringLiteral("'conj: como' names no verb") : QString();
   }
   const qsizetype igual = valor.indexOf(u'=');
-  if (igual < 0) return QStringLiteral("a conjugation is 'spec = forms' or 'como verb'");
+  if (igual < 0) return QStringLiteral("a conjugation is 'rule = forms' or 'como verb'");
   const QString dados = valor.left(igual).trimmed() + QChar(160) + valor.mid(igual + 1).remove(u' ');
   if (v_.palavra.isEmpty()) return QStringLiteral("the conjugation comes before the headword");
   if (QString p = problemaDaConjugacao(v_.palavra, dados); !p.isEmpty()) return p;

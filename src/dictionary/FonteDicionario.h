@@ -27,7 +27,7 @@ struct VerbeteFonte {
   ConteudoVerbete conteudo;
   std::uint16_t classes = 0;  // bit c for filter code c
   QStringList formas;
-  QString conjugacao;        // spec, character 160, forms; "" when none
+  QString conjugacao;        // ending rule, character 160, forms; "" when none
   QString conjugacaoComo;    // the headword whose conjugation this one shares
   QString arquivo;
   int linha = 0;             // of the "verbete:" line

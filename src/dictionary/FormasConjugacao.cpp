@@ -18,17 +18,17 @@ QString formaVariada(const QString& modelo, const QString& forma) {
 QStringList formasDaConjugacao(const QString& verbo, const QString& dados) {
   const QStringList partes = dados.split(QChar(160));
   if (partes.size() != 2) return {};
-  const QString& spec = partes[0];
-  const qsizetype barra = spec.indexOf(u'|');
+  const QString& regra = partes[0];
+  const qsizetype barra = regra.indexOf(u'|');
   QString modelo;
   if (barra >= 0) {
-    const QString variavel = spec.left(barra);
-    modelo = verbo.left(verbo.lastIndexOf(spec.mid(barra + 1)));
+    const QString variavel = regra.left(barra);
+    modelo = verbo.left(verbo.lastIndexOf(regra.mid(barra + 1)));
     const qsizetype marca = modelo.lastIndexOf(variavel);
     if (marca < 0) return {};
     modelo[marca] = QChar(160);
   } else {
-    const qsizetype fim = verbo.lastIndexOf(spec);
+    const qsizetype fim = verbo.lastIndexOf(regra);
     if (fim < 0) return {};
     modelo = verbo.left(fim);
   }

@@ -7,10 +7,10 @@ namespace {
 
 constexpr int kMaximoFormas = 72;
 
-QString problemaDaVariacao(const QString& verbo, const QString& spec) {
-  const QStringList partes = spec.split(u'|');
+QString problemaDaVariacao(const QString& verbo, const QString& regra) {
+  const QStringList partes = regra.split(u'|');
   if (partes.size() != 2 || partes[0].isEmpty() || partes[1].isEmpty()) {
-    return QStringLiteral("a variation spec is X|E, with X and E not empty: '%1'").arg(spec);
+    return QStringLiteral("a variation rule is X|E, with X and E not empty: '%1'").arg(regra);
   }
   const qsizetype fim = verbo.lastIndexOf(partes[1]);
   if (fim < 0) return QStringLiteral("the ending '%1' does not occur in '%2'").arg(partes[1], verbo);
@@ -25,10 +25,10 @@ QString problemaDaForma(const QString& forma, int indice, bool variacao) {
   if (!variacao || forma.isEmpty()) return QString();
   const int tempo = tempoDaForma(indice);
   if (tempo <= 11 && forma != u"/" && !forma.contains(u'|')) {
-    return QStringLiteral("form %1 ('%2') has no '|' under a variation spec").arg(indice + 1).arg(forma);
+    return QStringLiteral("form %1 ('%2') has no '|' under a variation rule").arg(indice + 1).arg(forma);
   }
   if (tempo >= 12 && !forma.contains(u'|')) {
-    return QStringLiteral("form %1 ('%2'): a gerund or participle under a variation spec is R|F, or empty when missing")
+    return QStringLiteral("form %1 ('%2'): a gerund or participle under a variation rule is R|F, or empty when missing")
         .arg(indice + 1)
         .arg(forma);
   }
@@ -53,14 +53,14 @@ int tempoDaForma(int indice) {
 
 QString problemaDaConjugacao(const QString& verbo, const QString& dados) {
   const QStringList partes = dados.split(QChar(160));
-  if (partes.size() != 2) return QStringLiteral("conjugation data is a spec, a character 160 and the forms");
-  const QString& spec = partes[0];
-  if (spec.isEmpty()) return QStringLiteral("the ending spec is empty");
-  const bool variacao = spec.contains(u'|');
+  if (partes.size() != 2) return QStringLiteral("conjugation data is a rule, a character 160 and the forms");
+  const QString& regra = partes[0];
+  if (regra.isEmpty()) return QStringLiteral("the ending rule is empty");
+  const bool variacao = regra.contains(u'|');
   if (variacao) {
-    if (QString p = problemaDaVariacao(verbo, spec); !p.isEmpty()) return p;
-  } else if (!verbo.contains(spec)) {
-    return QStringLiteral("the ending '%1' does not occur in '%2'").arg(spec, verbo);
+    if (QString p = problemaDaVariacao(verbo, regra); !p.isEmpty()) return p;
+  } else if (!verbo.contains(regra)) {
+    return QStringLiteral("the ending '%1' does not occur in '%2'").arg(regra, verbo);
   }
   const QStringList formas = partes[1].split(u';');
   if (formas.size() > kMaximoFormas) return QStringLiteral("%1 forms, at most 72").arg(formas.size());

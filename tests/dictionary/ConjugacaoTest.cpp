@@ -5,8 +5,8 @@
 
 namespace {
 
-QString dados(const char* spec, const char* formas) {
-  return QString::fromUtf8(spec) + QChar(160) + QString::fromUtf8(formas);
+QString dados(const char* regra, const char* formas) {
+  return QString::fromUtf8(regra) + QChar(160) + QString::fromUtf8(formas);
 }
 
 TEST(ValidaConjugacao, FormsFallIntoTensesAsTheTablesWalkThem) {
@@ -21,7 +21,7 @@ TEST(ValidaConjugacao, SoundDataPasses) {
   EXPECT_EQ(dicionario::problemaDaConjugacao(QStringLiteral("ser"), dados("ser", "")), QString());
 }
 
-TEST(FormasConjugacao, PlainAndVariationSpecsGiveTheShownForms) {
+TEST(FormasConjugacao, PlainAndVariationRulesGiveTheShownForms) {
   EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("amar"), dados("ar", "o;as;/;;o")),
             (QStringList{QStringLiteral("amo"), QStringLiteral("amas")}));
   EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("agir"), dados("g|ir", "j|o;g|es;/;g|/")),

@@ -131,7 +131,7 @@ TEST_F(DLLMiniVocabraDBTest, FlexibleSearchFindsAllHomographsAndTheEntriesListin
       {QString::fromUtf8("ação"), {1}},
       {QStringLiteral("ama"), {3}},    // a conjugated form of amar
       {QStringLiteral("canto"), {5}},  // cantar shares amar's conjugation
-      {QString::fromUtf8("ajo"), {2}},  // agir's variation spec
+      {QString::fromUtf8("ajo"), {2}},  // agir's variation rule
       {QStringLiteral("xyz"), {}},
       {QStringLiteral("."), {}},
   };

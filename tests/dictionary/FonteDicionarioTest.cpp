@@ -79,7 +79,7 @@ TEST(FonteDicionario, AMalformedRecordStopsWithFileLineAndReason) {
       {QStringLiteral("verbete: casa\ndef: x\nfiltros: substantivo"), 3, "unknown class 'substantivo'"},
       {QStringLiteral("verbete: casa\ndef: x\nformas: casas;;casinha"), 3, "empty form"},
       {QStringLiteral("verbete: casa\ndef: x\nverbete: outra"), 3, "second 'verbete'"},
-      {QStringLiteral("verbete: amar\ndef: x\nconj: ar o;as"), 3, "'spec = forms'"},
+      {QStringLiteral("verbete: amar\ndef: x\nconj: ar o;as"), 3, "'rule = forms'"},
       {QStringLiteral("verbete: amar\ndef: x\nconj: er = o;es"), 3, "does not occur"},
       {QStringLiteral("verbete: agir\ndef: x\nconj: x|ir = j|o"), 3, "varying letter 'x'"},
       {QStringLiteral("verbete: agir\ndef: x\nconj: g|ir = jo"), 3, "has no '|'"},

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace dicionario {
@@ -246,6 +247,9 @@ bool leAbreviatura(const Registro& registro, Fonte& fonte, ErroFonte& erro) {
       if (!c.valor.endsWith(u'.') || c.valor.contains(u' ') || temReservado(c.valor)) {
         return falha(erro, c, QStringLiteral("an abbreviation is one word ending in '.', not '%1'").arg(c.valor));
       }
+      const bool repetida = std::any_of(fonte.abreviaturas.begin(), fonte.abreviaturas.end(),
+                                        [&](const AbreviaturaFonte& outra) { return outra.texto == c.valor; });
+      if (repetida) return falha(erro, c, QStringLiteral("'%1' is already an abbreviation").arg(c.valor));
       a.texto = c.valor;
     } else if (c.nome == u"significado") {
       if (c.valor.contains(u'|')) return falha(erro, c, QStringLiteral("a meaning may not hold '|'"));

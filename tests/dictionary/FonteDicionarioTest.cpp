@@ -87,6 +87,7 @@ TEST(FonteDicionario, AMalformedRecordStopsWithFileLineAndReason) {
       {QStringLiteral("verbete: agir\ndef: x\nconj: g|ir = ") + repete("g|e", 65) + QStringLiteral(";/"), 3, "gerund or participle"},
       {QStringLiteral("abreviatura: lat\nsignificado: latim"), 1, "ending in '.'"},
       {QStringLiteral("abreviatura: lat."), 1, "no meaning"},
+      {QStringLiteral("abreviatura: lat.\nsignificado: latim\n\nabreviatura: lat.\nsignificado: outro"), 4, "already an abbreviation"},
       {QStringLiteral("dicionario: x\nversao: 1234567890123456"), 2, "at most 15"},
       {QStringLiteral("dicionario: x\nversao: \u4e00"), 2, "outside Windows-1252"},
       {QStringLiteral("dicionario: x\n\n\ndicionario: y"), 4, "second 'dicionario'"},

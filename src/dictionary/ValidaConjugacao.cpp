@@ -1,0 +1,73 @@
+#include "ValidaConjugacao.h"
+
+#include <QStringList>
+
+namespace dicionario {
+namespace {
+
+constexpr int kMaximoFormas = 72;
+
+QString problemaDaVariacao(const QString& verbo, const QString& spec) {
+  const QStringList partes = spec.split(u'|');
+  if (partes.size() != 2 || partes[0].isEmpty() || partes[1].isEmpty()) {
+    return QStringLiteral("a variation spec is X|E, with X and E not empty: '%1'").arg(spec);
+  }
+  const qsizetype fim = verbo.lastIndexOf(partes[1]);
+  if (fim < 0) return QStringLiteral("the ending '%1' does not occur in '%2'").arg(partes[1], verbo);
+  if (verbo.left(fim).lastIndexOf(partes[0]) < 0) {
+    return QStringLiteral("the varying letter '%1' does not occur in '%2' before '%3'").arg(partes[0], verbo, partes[1]);
+  }
+  return QString();
+}
+
+QString problemaDaForma(const QString& forma, int indice, bool variacao) {
+  if (forma.contains(QChar(160))) return QStringLiteral("form %1 holds a character 160").arg(indice + 1);
+  if (!variacao || forma.isEmpty()) return QString();
+  const int tempo = tempoDaForma(indice);
+  if (tempo <= 11 && forma != u"/" && !forma.contains(u'|')) {
+    return QStringLiteral("form %1 ('%2') has no '|' under a variation spec").arg(indice + 1).arg(forma);
+  }
+  if (tempo >= 12 && !forma.contains(u'|')) {
+    return QStringLiteral("form %1 ('%2'): a gerund or participle under a variation spec is R|F, or empty when missing")
+        .arg(indice + 1)
+        .arg(forma);
+  }
+  return QString();
+}
+
+}  // namespace
+
+int tempoDaForma(int indice) {
+  int pessoa = 0;
+  int tempo = 0;
+  for (int i = 0; i <= indice; ++i) {
+    if (pessoa == 0) {
+      ++tempo;
+      if (tempo == 10) pessoa = 1;
+      if (tempo == 12) pessoa = 5;
+    }
+    if (++pessoa == 6) pessoa = 0;
+  }
+  return tempo;
+}
+
+QString problemaDaConjugacao(const QString& verbo, const QString& dados) {
+  const QStringList partes = dados.split(QChar(160));
+  if (partes.size() != 2) return QStringLiteral("conjugation data is a spec, a character 160 and the forms");
+  const QString& spec = partes[0];
+  if (spec.isEmpty()) return QStringLiteral("the ending spec is empty");
+  const bool variacao = spec.contains(u'|');
+  if (variacao) {
+    if (QString p = problemaDaVariacao(verbo, spec); !p.isEmpty()) return p;
+  } else if (!verbo.contains(spec)) {
+    return QStringLiteral("the ending '%1' does not occur in '%2'").arg(spec, verbo);
+  }
+  const QStringList formas = partes[1].split(u';');
+  if (formas.size() > kMaximoFormas) return QStringLiteral("%1 forms, at most 72").arg(formas.size());
+  for (int i = 0; i < formas.size(); ++i) {
+    if (QString p = problemaDaForma(formas[i], i, variacao); !p.isEmpty()) return p;
+  }
+  return QString();
+}
+
+}  // namespace dicionario

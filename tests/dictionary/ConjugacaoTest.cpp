@@ -1,0 +1,35 @@
+#include "FormasConjugacao.h"
+#include "ValidaConjugacao.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString dados(const char* spec, const char* formas) {
+  return QString::fromUtf8(spec) + QChar(160) + QString::fromUtf8(formas);
+}
+
+TEST(ValidaConjugacao, FormsFallIntoTensesAsTheTablesWalkThem) {
+  const std::pair<int, int> casos[] = {{0, 1}, {5, 1}, {6, 2}, {53, 9}, {54, 10}, {58, 10},
+                                       {59, 11}, {64, 11}, {65, 12}, {66, 13}, {71, 13}, {72, 14}};
+  for (const auto& [indice, tempo] : casos) EXPECT_EQ(dicionario::tempoDaForma(indice), tempo) << indice;
+}
+
+TEST(ValidaConjugacao, SoundDataPasses) {
+  EXPECT_EQ(dicionario::problemaDaConjugacao(QStringLiteral("amar"), dados("ar", "o;as;a")), QString());
+  EXPECT_EQ(dicionario::problemaDaConjugacao(QStringLiteral("agir"), dados("g|ir", "j|o;g|es;/")), QString());
+  EXPECT_EQ(dicionario::problemaDaConjugacao(QStringLiteral("ser"), dados("ser", "")), QString());
+}
+
+TEST(FormasConjugacao, PlainAndVariationSpecsGiveTheShownForms) {
+  EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("amar"), dados("ar", "o;as;/;;o")),
+            (QStringList{QStringLiteral("amo"), QStringLiteral("amas")}));
+  EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("agir"), dados("g|ir", "j|o;g|es;/;g|/")),
+            (QStringList{QStringLiteral("ajo"), QStringLiteral("ages")}));
+  EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("ir"), dados("ir", "vou;vais")),
+            (QStringList{QStringLiteral("vou"), QStringLiteral("vais")}));
+  EXPECT_EQ(dicionario::formasDaConjugacao(QString::fromUtf8("começar"), dados("ç|ar", "c|ei;ç|ou")),
+            (QStringList{QString::fromUtf8("comecei"), QString::fromUtf8("começou")}));
+}
+
+}  // namespace

@@ -41,7 +41,7 @@ int Main(int argc, char** argv) {
 
   dlg::QtDialogs dialogos;
   auto registro = reg::Registry::openDefault([&dialogos](const QString& aviso) {
-    dialogos.MsgBox(aviso, dlg::vbExclamation);
+    dialogos.MsgBox(aviso, dlg::vbExclamation, QString());
   });
   scr::QtScreen tela;
   LockFileInstance instancia;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CBrowser.h"
 #include "Dialogs.h"
 #include "IMiniVocabraDB.h"
 #include "IRegistry.h"
@@ -25,4 +26,6 @@ struct Servicos {
   QString linhaComando;
   // Hides the splash window (when the data cannot be read).
   std::function<void()> escondeSplash;
+  // Makes the page view of the browser area; empty: the real web view.
+  CBrowser::CriaVisao criaVisao;
 };

@@ -24,6 +24,20 @@ ImageControl* botao(QWidget* pai, const char* bitmap, int left, int top, int wid
   return imagem;
 }
 
+// The busy pictures over the browser area: a framed notice.
+void desenhaAviso(PictureBox& caixa, const QString& texto) {
+  DrawingSurface& s = caixa.surface();
+  s.Cls();
+  s.Line(0, 0, s.width() - 1, s.height() - 1, 0xC7A28C, DrawingSurface::LineKind::Box);
+  s.setFontName(QStringLiteral("Verdana"));
+  s.setFontSize(10);
+  s.setFontBold(true);
+  s.ForeColor = 0x75401C;
+  s.CurrentX = (s.width() - s.TextWidth(texto)) / 2;
+  s.CurrentY = (s.height() - s.TextHeight(texto)) / 2;
+  s.Print(texto);
+}
+
 }  // namespace
 
 frmMain::frmMain(Servicos servicos, QWidget* parent)
@@ -68,7 +82,13 @@ void frmMain::criaControles() {
   txtAnotacoes->hide();
   picNomeEmpresa = cria<QWidget>(this, 700, 620, 132, 15);
   lblNomeEmpresa = cria<QLabel>(picNomeEmpresa, 0, 0, 132, 15);
-  tmrListaCarga = new VbTimer(this, 1);  // owned by the window
+  desenhaAviso(*picAguarde, QStringLiteral("Aguarde..."));
+  desenhaAviso(*picPesquisando, QStringLiteral("Pesquisando..."));
+  // The timers are owned by the window.
+  tmrListaCarga = new VbTimer(this, 1);
+  tmrBusca = new VbTimer(this, 350);
+  tmrLista = new VbTimer(this, 200);
+  tmrComandoBrowser = new VbTimer(this, 1);
 }
 
 void frmMain::criaBarraFerramentas() {

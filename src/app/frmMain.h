@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CBrowser.h"
 #include "CBuscasAnteriores.h"
 #include "CConfig.h"
 #include "CEscolheLetra.h"
@@ -70,6 +71,28 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // dictionary knows for it, separated by single blanks.
   QString ExpandeFormasFrase(const QString& frase);
 
+  // Shows entry `ID` and brings the window into line with it; `palavra`
+  // receives the entry's cleaned word. A newer request started while this
+  // one yields makes it stop at its next checkpoint. A run-time error of the
+  // component ends it and replaces the component.
+  void MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista);
+  // The incremental look-up of typed text: the text, else its prefixes down
+  // to two characters.
+  void BuscaPalavraDigitada(const QString& texto);
+  // Moves the selection of `lista` from `posicao` to the first following
+  // entry that starts with `palavra` with its accents.
+  void SelecionaPalavraLista(CList& lista, const QString& palavra, std::int32_t posicao);
+  // 1 shows the word list and the letter picker with highlighting off; any
+  // other value the results list with highlighting on.
+  void selecionaLista(std::int16_t num);
+  // Whether typing alone may look a word up (the plain search).
+  bool VerificaBusca() const;
+
+  // The keys of the window, seen before the focused control's.
+  void Form_KeyDown(int& KeyCode, int Shift);
+  void Form_KeyUp(int& KeyCode, int& Shift);
+  void txtEntrada_KeyDown(int& KeyCode, int Shift);
+
   // The dictionary component, made on first use.
   IMiniVocabraDB& Pesquisa();
   // Lets the next use make a new component (after a run-time error).
@@ -87,6 +110,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::unique_ptr<CHistorico> m_Historico;
   std::unique_ptr<CBuscasAnteriores> m_Buscas;
   std::unique_ptr<CNotas> m_Notas;
+  std::unique_ptr<CBrowser> m_browser;
 
  signals:
   // The window has unloaded: the program ends.
@@ -136,6 +160,11 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   QLabel* lblNomeEmpresa;
   // Loads the letter list one page per tick (1 ms, off at design).
   VbTimer* tmrListaCarga;
+  // The typing debounce (350 ms), the list pick (200 ms) and the link
+  // command raised inside a navigation (1 ms).
+  VbTimer* tmrBusca;
+  VbTimer* tmrLista;
+  VbTimer* tmrComandoBrowser;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -158,6 +187,33 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void m_Historico_NavegaPagina(const QString& arquivo, const CHistReg& objHistReg);
   void m_Historico_NavegaLista(const QString& Conteudo, const CHistReg& objHistReg);
   void m_Notas_Posiciona();
+  // The browser host and its events (frmMainBrowser.cpp).
+  void criaBrowser();
+  void aplicaCoresMarca();
+  void aplicaModelo();
+  void m_Browser_Carregado();
+  void m_browser_ExecComando(std::int16_t idComando);
+  void m_browser_Historico(const QString& Conteudo);
+  void m_browser_HistPagina(const QString& URL);
+  void tmrComandoBrowser_Timer();
+  // Keys and the timers they arm (frmMainTeclado.cpp).
+  void instalaTeclado();
+  void digitaEmCampo(QLineEdit& campo, int KeyCode, int Shift);
+  void tmrBusca_Timer();
+  void tmrLista_Timer();
+  void lista_SelecionaItem(const QString& TituloVerbete, std::int32_t IDVerbete);
+  // The search panel's search (not yet built: nothing happens).
+  void ExecutaBusca();
+  // Shows (False) or hides (True) the entry toolbar.
+  void AtualizaBotoesVerbete(bool semVerbete);
+  // The steps of MostraVerbeteID after the entry is fetched; false when a
+  // newer request took over at a checkpoint.
+  bool mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista);
+  void sincronizaListas(std::int32_t ID, const QString& palavra, bool sincronizaLista);
+  QString montaConjugacaoVerbete(std::int32_t ID, const QString& titulo);
+  // Yields to the event loop; true while request `ID` is still the latest.
+  bool continuaPedido(std::int32_t ID);
+
   // The two grey frames around the note box while it is shown.
   void desenhaMolduraNota(QPainter& pintor) const;
 
@@ -181,4 +237,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::int16_t m_modoBusca = 0;
   std::int16_t m_TopoBusca = 99;
   std::int16_t m_limiteTip = 6;
+  std::int32_t m_idPedido = -1;
+  bool m_TeclaLista = false;
+  bool m_SemVerbete = false;
+  std::unique_ptr<QObject> m_teclado;
 };

@@ -1,30 +1,37 @@
 // Handlers of the events of the history, the previous searches and the notes.
 #include "frmMain.h"
 
-void frmMain::m_Buscas_SelecionaItem(const QString&, std::int32_t) {
-  // MostraVerbeteID(IDVerbete, "", gravaHistorico False, sincronizaLista
-  // True) shows the item's entry here.
+void frmMain::m_Buscas_SelecionaItem(const QString&, std::int32_t IDVerbete) {
+  QString palavra;
+  MostraVerbeteID(IDVerbete, palavra, false, true);
 }
 
-void frmMain::m_Historico_NavegaVerbete(std::int32_t, const CHistReg&) {
-  // The browser host gets the step's three search strings (PalavraBusca)
-  // with highlighting on, then MostraVerbeteID(ID, "", False, True) shows
-  // the entry here.
+void frmMain::m_Historico_NavegaVerbete(std::int32_t ID, const CHistReg& objHistReg) {
+  m_browser->PalavraBusca(objHistReg.getBuscaPalavra(), objHistReg.getBuscaIniciada(),
+                          objHistReg.getBuscaTerminada());
+  m_browser->MarcaPalavra(true);
+  QString palavra;
+  MostraVerbeteID(ID, palavra, false, true);
 }
 
-void frmMain::m_Historico_NavegaPagina(const QString&, const CHistReg&) {
-  // The browser host gets the step's three search strings and shows the
-  // page file (its address followed by "?") here.
+void frmMain::m_Historico_NavegaPagina(const QString& arquivo, const CHistReg& objHistReg) {
+  m_browser->PalavraBusca(objHistReg.getBuscaPalavra(), objHistReg.getBuscaIniciada(),
+                          objHistReg.getBuscaTerminada());
+  m_browser->MostraPagina(arquivo + u'?');
   m_Notas->VerificaVerbete(-1);
-  // The entry toolbar is hidden here (AtualizaBotoesVerbete True).
+  AtualizaBotoesVerbete(true);
 }
 
-void frmMain::m_Historico_NavegaLista(const QString&, const CHistReg&) {
-  // The browser host gets the step's three search strings and writes the
-  // saved HTML with highlighting off, no alternatives and highlighting back
-  // on here.
+// A saved list page comes back with its highlighting and no side box.
+void frmMain::m_Historico_NavegaLista(const QString& Conteudo, const CHistReg& objHistReg) {
+  m_browser->PalavraBusca(objHistReg.getBuscaPalavra(), objHistReg.getBuscaIniciada(),
+                          objHistReg.getBuscaTerminada());
+  m_browser->MarcaPalavra(false);
+  m_browser->MostraVerbete(Conteudo);
+  m_browser->ListaAlternativas(QString(), QString());
+  m_browser->MarcaPalavra(true);
   m_Notas->VerificaVerbete(-1);
-  // The entry toolbar is hidden here (AtualizaBotoesVerbete True).
+  AtualizaBotoesVerbete(true);
 }
 
 // The note box sits along the window's bottom edge while it is shown, and
@@ -34,9 +41,9 @@ void frmMain::m_Notas_Posiciona() {
     const int alturaNota = txtNota->height();
     txtAnotacoes->move(txtAnotacoes->x(), height() - alturaNota - 50);
     txtNota->setGeometry(txtNota->x(), height() - alturaNota - 25, width() - txtNota->x() - 10, alturaNota);
-    // The browser host is sized to (width, height - the note's height - 33) here.
+    m_browser->Tamanho(static_cast<std::int16_t>(width()), static_cast<std::int16_t>(height() - alturaNota - 33));
   } else {
-    // The browser host is sized to the whole window (width, height) here.
+    m_browser->Tamanho(static_cast<std::int16_t>(width()), static_cast<std::int16_t>(height()));
   }
   update();  // the frames around the note box come and go with it
 }

@@ -44,7 +44,7 @@ bool frmMain::Form_Load() {
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
   criaNavegacao();
-  // Then the browser host is created here.
+  criaBrowser();
   ligaEscolheLetra();
   criaNotas();
 
@@ -56,12 +56,13 @@ bool frmMain::Form_Load() {
   config->CarregaSituacao();
   m_limiteTip = static_cast<std::int16_t>(
       num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
-  // The highlight colours are applied here, once the browser host exists.
+  aplicaCoresMarca();
   m_Buscas->RestauraHistorico(*config);
   aplicaFonteLista();
-  // The display model is applied here, once the browser host exists.
+  aplicaModelo();
 
   defineDicas();
+  instalaTeclado();
   // The controls are laid out and the hover skins cleared here.
   return true;
 }
@@ -111,8 +112,9 @@ void frmMain::Form_Activate() {
   if (!m_PrimeiraAtivacao) return;
   // The advanced-search panel reopens here when "ModoBusca" is "1".
   repaint();
-  // Then: the start page h.htm, the entry toolbar hidden and the word list
-  // shown (selecionaLista 1).
+  m_browser->MostraPagina(paths::appPath() + QStringLiteral("\\h.htm"));
+  AtualizaBotoesVerbete(true);
+  selecionaLista(1);
   m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
   lista->ListaLetra(QStringLiteral("a"), 0);
   lista->DesmarcaLista();

@@ -41,8 +41,9 @@ void frmMain::lista_IniciaCargaListaLetra(std::int32_t) { tmrListaCarga->setEnab
 void frmMain::tmrListaCarga_Timer() { tmrListaCarga->setEnabled(lista->CarregaListaLetra()); }
 
 void frmMain::m_EscolheLetra_SelecionaLetra(const QString& letra) {
-  // picAguarde is shown here, once the browser host hides it again.
+  picAguarde->show();
   lista->ListaLetra(letra, -1);
-  // Then selecionaLista(1) and MostraVerbeteID(lista->ObtemPoslista(), "",
-  // True, True) show the list and the letter's first entry.
+  selecionaLista(1);
+  QString palavra;
+  MostraVerbeteID(lista->ObtemPoslista(), palavra, true, true);
 }

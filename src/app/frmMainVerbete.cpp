@@ -2,7 +2,11 @@
 // of a full-text query.
 #include "frmMain.h"
 
+#include "MontaConjugacao.h"
 #include "NormalizaPalavra.h"
+#include "TabelaChaves.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -60,4 +64,159 @@ QString frmMain::ExpandeFormasFrase(const QString& frase) {
     for (qsizetype k = 0; k + 1 < itens.size(); k += 2) resultado += modMain::CortaEmNbsp(itens[k]) + u' ';
   }
   return resultado.trimmed();
+}
+
+bool frmMain::continuaPedido(std::int32_t ID) {
+  QCoreApplication::processEvents();
+  return m_idPedido == ID;
+}
+
+void frmMain::MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista) {
+  if (ID < 0) {
+    picAguarde->hide();
+    return;
+  }
+  m_idPedido = ID;
+  picAguarde->show();
+  try {
+    mostraVerbete(ID, palavra, gravaHistorico, sincronizaLista);
+  } catch (const std::exception& erro) {
+    // A failing component is replaced; what was done stays done.
+    qWarning("entry %d: %s", ID, erro.what());
+    LiberaPesquisa();
+    try {
+      Pesquisa().AbreDados();
+    } catch (const std::exception&) {
+      LiberaPesquisa();
+    }
+  }
+}
+
+bool frmMain::mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista) {
+  QString html;
+  const QString titulo = Pesquisa().ObtemVerbete(ID, html, modMain::ChaveVerbete(ID));
+  palavra = limpaVerbete(titulo);
+  if (!continuaPedido(ID)) return false;
+
+  m_browser->MostraVerbete(html);
+  AtualizaBotoesVerbete(false);
+  m_Notas->VerificaVerbete(ID);
+  if (gravaHistorico) {
+    QString busca, iniciada, terminada;
+    if (picLista2->isVisible()) lista2->getPalavraBusca(busca, iniciada, terminada);
+    m_Historico->Adiciona(palavra, ID, busca, iniciada, terminada);
+    m_Buscas->Adiciona(limpaVerbete1(titulo), ID);
+  }
+  if (!continuaPedido(ID)) return false;
+
+  sincronizaListas(ID, palavra, sincronizaLista);
+  const QString alternativas = MontaAlternativas(palavra, ID);
+  if (!continuaPedido(ID)) return false;
+
+  const QString conjugacao = montaConjugacaoVerbete(ID, titulo);
+  if (!alternativas.isEmpty() || !conjugacao.isEmpty()) {
+    m_browser->ListaAlternativas(alternativas, conjugacao);
+    m_browser->MostrarListaAlternativa(true);
+  } else {
+    m_browser->MostrarListaAlternativa(false);
+  }
+  return true;
+}
+
+void frmMain::sincronizaListas(std::int32_t ID, const QString& palavra, bool sincronizaLista) {
+  if (picLista2->isVisible() && lista2->ObtemPoslista() != ID) {
+    if (lista2->SelecionaItemID(ID)) {
+      lista->DesmarcaLista();
+    } else {
+      selecionaLista(1);
+    }
+  }
+  if (!sincronizaLista || !PicLista->isVisible()) return;
+  const QString letra = modMain::NormalizaPalavra(palavra).left(1);
+  if (letra.toLower() != lista->ObtemLetraAtual().toLower()) {
+    m_EscolheLetra->MarcaLetra(letra.toUpper());
+    lista->ListaLetra(palavra.left(1).toLower(), ID);
+    lista2->DesmarcaLista();
+  } else if (lista->ObtemPoslista() != ID) {
+    lista->SelecionaItem(ID);
+    lista2->DesmarcaLista();
+  }
+}
+
+namespace {
+
+bool conjugacaoAusente(const QString& conjugacao) {
+  const QString aparada = conjugacao.trimmed();
+  return aparada.isEmpty() || aparada == kNbsp;
+}
+
+}  // namespace
+
+// The conjugation tables of a verb; "" for an entry without them. A verb
+// with a pronoun ("lembrar-se") is asked for again without it.
+QString frmMain::montaConjugacaoVerbete(std::int32_t ID, const QString& titulo) {
+  if (!Pesquisa().TemConjugacao(ID)) return QString();
+  QString verbo = limpaVerbete1(titulo);
+  QString conjugacao = Pesquisa().ObtemConjugacao(verbo);
+  if (conjugacaoAusente(conjugacao)) {
+    const qsizetype hifen = verbo.indexOf(u'-');
+    if (hifen > 0 && verbo[hifen - 1] == u'r') verbo = titulo.left(titulo.indexOf(u'-'));
+    conjugacao = Pesquisa().ObtemConjugacao(verbo);
+  }
+  return modMain::MontaConjugacao(verbo, conjugacao);
+}
+
+void frmMain::BuscaPalavraDigitada(const QString& texto) {
+  picAguarde->show();
+  const QString t = texto.trimmed();
+  if (t.isEmpty()) {
+    lista->SelecionaItem(-1);
+    lista->Executa();
+    return;
+  }
+  std::int32_t pos = Pesquisa().ObtemPosicaoPalavra(t);
+  for (qsizetype n = t.size() - 1; pos < 0 && n >= 2; --n) pos = Pesquisa().ObtemPosicaoPalavra(t.left(n));
+  if (pos < 0) {
+    picAguarde->hide();
+    return;
+  }
+  QString palavra;
+  MostraVerbeteID(pos, palavra, true, true);
+}
+
+void frmMain::SelecionaPalavraLista(CList& alvo, const QString& palavra, std::int32_t posicao) {
+  const QString chave = modMain::NormalizaPalavra(palavra);
+  if (chave == palavra.toLower()) return;
+  const qsizetype k = palavra.size();
+  std::int32_t p = posicao;
+  for (;;) {
+    const QString w = alvo.ObtemPalavraPos(p);
+    if (w.left(k).compare(palavra, Qt::CaseInsensitive) == 0) break;
+    // Past the entries with this key (or past the list's end): nothing moves.
+    if (w.isEmpty() || modMain::NormalizaPalavra(w.left(k)) != chave) {
+      p = posicao;
+      break;
+    }
+    ++p;
+  }
+  if (p != posicao) alvo.SelecionaItem(p);
+}
+
+void frmMain::selecionaLista(std::int16_t num) {
+  const bool palavras = num == 1;
+  PicLista->setVisible(palavras);
+  imgLetras->setVisible(palavras);
+  picLista2->setVisible(!palavras);
+  lblDescricaoPesquisa->setVisible(!palavras);
+  // The list tabs and the filter caption follow here, with the search panel.
+  m_browser->MarcaPalavra(!palavras);
+}
+
+void frmMain::AtualizaBotoesVerbete(bool semVerbete) {
+  if (semVerbete == m_SemVerbete) return;
+  m_SemVerbete = semVerbete;
+  for (ImageControl* botao : {imgNota, imgPrinter, btVisual[0], btVisual[1], btVisual[2]})
+    botao->setVisible(!semVerbete);
+  // The window's layout follows here (the band over the hidden toolbar).
+  update();
 }

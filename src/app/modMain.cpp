@@ -2,6 +2,8 @@
 
 #include "DLLMiniVocabraDB.h"
 #include "Fonts.h"
+#include "MedidorInicio.h"
+#include "WebView.h"
 #include "ProgramPaths.h"
 #include "QtDialogs.h"
 #include "Registry.h"
@@ -33,15 +35,17 @@ QString pastaDados(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
 int Main(int argc, char** argv) {
   QApplication app(argc, argv);
   fonts::registerSubstitutions();
+  const MedidorInicio medidor;
 
   frmSplash splash;
   splash.show();
   splash.repaint();
+  medidor.marca("splash");
   InicializaChaves();
 
   dlg::QtDialogs dialogos;
   auto registro = reg::Registry::openDefault([&dialogos](const QString& aviso) {
-    dialogos.MsgBox(aviso, dlg::vbExclamation);
+    dialogos.MsgBox(aviso, dlg::vbExclamation, QString());
   });
   scr::QtScreen tela;
   LockFileInstance instancia;
@@ -56,6 +60,16 @@ int Main(int argc, char** argv) {
   splash.defineJanelaPrincipal(&janela);
   janela.show();
   splash.Form_QueryUnload(frmSplash::ModoDescarga::Codigo);
+  if (medidor.ativo()) {
+    QCoreApplication::processEvents();
+    medidor.marca("janela");
+    if (auto* visao = qobject_cast<WebView*>(janela.m_browser->visao())) {
+      QObject::connect(visao, &WebView::Rendered, &app, [&medidor, &janela] {
+        medidor.marca("pagina");
+        janela.close();
+      });
+    }
+  }
   return app.exec();
 }
 

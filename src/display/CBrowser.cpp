@@ -7,6 +7,7 @@
 #include "WebView.h"
 
 #include <QDesktopServices>
+#include <QTimer>
 #include <QWidget>
 #include <QtDebug>
 
@@ -53,15 +54,24 @@ CBrowser::~CBrowser() {
 }
 
 void CBrowser::Inicializa() {
-  QWidget* host = m_Dependencias.controles.picRecortaBrowser;
-  if (host != nullptr && m_Browser == nullptr) {
-    m_Browser = m_Dependencias.criaVisao(host, m_Navegador);
-    m_Browser->setObjectName(QStringLiteral("webDefinicao"));
-    m_Browser->setGeometry(-2, -2, 514, 554);
-    m_Browser->lower();
-    m_Browser->show();
+  // The view starts the browser engine, which takes longer than all the rest
+  // of the window's start: it is made on the next turn of the event loop, so
+  // the window shows first. The page document works without it meanwhile.
+  if (m_Dependencias.controles.picRecortaBrowser != nullptr && m_Browser == nullptr && !m_VisaoPedida) {
+    m_VisaoPedida = true;
+    QTimer::singleShot(0, this, &CBrowser::MontaVisao);
   }
   m_ArquivoModelo = QStringLiteral("\\f1.htm");
+}
+
+void CBrowser::MontaVisao() {
+  QWidget* host = m_Dependencias.controles.picRecortaBrowser;
+  if (host == nullptr || m_Browser != nullptr) return;
+  m_Browser = m_Dependencias.criaVisao(host, m_Navegador);
+  m_Browser->setObjectName(QStringLiteral("webDefinicao"));
+  m_Browser->setGeometry(m_GeometriaVisao);
+  m_Browser->lower();
+  m_Browser->show();
 }
 
 void CBrowser::MostraPagina(const QString& arquivo) {
@@ -148,7 +158,8 @@ void CBrowser::Tamanho(std::int16_t X, std::int16_t Y) {
   caixa->setGeometry(esquerda, topo, std::max(0, X - esquerda - 10), std::max(0, Y - topo - 23));
   const int largura = caixa->width();
   const int altura = caixa->height();
-  if (m_Browser != nullptr) m_Browser->setGeometry(-2, -2, largura + 4, altura + 4);
+  m_GeometriaVisao = QRect(-2, -2, largura + 4, altura + 4);
+  if (m_Browser != nullptr) m_Browser->setGeometry(m_GeometriaVisao);
   centraEm(m_Dependencias.controles.picAguarde, largura, altura);
   centraEm(m_Dependencias.controles.picPesquisando, largura, altura);
 }

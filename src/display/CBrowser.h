@@ -52,8 +52,8 @@ class CBrowser final : public QObject {
   Q_DISABLE_COPY_MOVE(CBrowser)
 
   // Makes the view inside picRecortaBrowser at (-2, -2), 514 x 554 pixels,
-  // below the box's other children, and shows it; the entry template becomes
-  // "\f1.htm". Navigates nowhere.
+  // below the box's other children, and shows it, on the next turn of the
+  // event loop; the entry template becomes "\f1.htm". Navigates nowhere.
   void Inicializa();
 
   // Shows an ordinary page: state 1, then goes to `arquivo` (a full path or
@@ -146,6 +146,7 @@ class CBrowser final : public QObject {
   void m_Browser_BeforeNavigate2(const QString& URL, bool& Cancel);
   void m_Browser_DocumentComplete(const QString& URL);
 
+  void MontaVisao();
   void CarregaModelo(const QString& html);
   void EscreveArea(const QString& html);
   bool DeveMarcar() const { return m_Marcar && !m_Busca.vazio(); }
@@ -154,6 +155,8 @@ class CBrowser final : public QObject {
   Dependencias m_Dependencias;
   WebBrowser m_Navegador;
   QPointer<QWidget> m_Browser;
+  bool m_VisaoPedida = false;
+  QRect m_GeometriaVisao{-2, -2, 514, 554};
 
   std::int16_t m_Estado = 0;
   QString m_HTML;

@@ -1,11 +1,6 @@
-#include "frmMain.h"
-
-#include "FakeScreen.h"
+#include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
 #include "ProgramPaths.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
 
 #include <QFile>
 #include <QTest>
@@ -17,45 +12,24 @@ using ::testing::Return;
 
 namespace {
 
-class FakeInstance final : public ISingleInstance {
- public:
-  bool another = false;
-  bool anotherIsRunning() override { return another; }
-};
-
-class frmMainInicio : public ::testing::Test {
+class frmMainInicio : public JanelaTeste {
  protected:
   std::unique_ptr<frmMain> janela(const QString& linhaComando = QString(), bool dadosLegiveis = true) {
-    Servicos servicos{registry, dialogs, tela, instance,
-                      [this, dadosLegiveis] {
-                        auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-                        ON_CALL(*db, AbreDados()).WillByDefault(Return(dadosLegiveis));
-                        ON_CALL(*db, ObtemInfoDados()).WillByDefault(Return(QStringLiteral("Versão 2.0|Corvanta")));
-                        ++componentesCriados;
-                        return db;
-                      },
-                      linhaComando, [this] { splashEscondido = true; }};
-    return std::make_unique<frmMain>(std::move(servicos));
+    return criaJanela(
+        [this, dadosLegiveis] {
+          auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
+          ON_CALL(*db, AbreDados()).WillByDefault(Return(dadosLegiveis));
+          ON_CALL(*db, ObtemInfoDados()).WillByDefault(Return(QStringLiteral("Versão 2.0|Corvanta")));
+          ++componentesCriados;
+          return db;
+        },
+        linhaComando);
   }
-  void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
-    reg::HKEY key = 0;
-    registry.RegCreateKeyA(raiz, "SOFTWARE\\Corvanta\\MiniVocabra", &key);
-    const QByteArray dados = valor + '\0';
-    registry.RegSetValueExA(key, nome, 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
-    registry.RegCloseKey(key);
-  }
-
-  TestFolders world;
-  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
-  ScriptedDialogs dialogs;
-  FakeScreen tela;
-  FakeInstance instance;
   int componentesCriados = 0;
-  bool splashEscondido = false;
 };
 
 TEST_F(frmMainInicio, SecondInstanceEndsAtOnceWithoutAMessage) {
-  instance.another = true;
+  instancia.outra = true;
   auto w = janela();
   EXPECT_FALSE(w->Form_Load());
   EXPECT_TRUE(dialogs.calls().empty());

@@ -1,10 +1,5 @@
-#include "frmMain.h"
-
 #include "FakeMiniVocabraDB.h"
-#include "FakeScreen.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
+#include "JanelaTeste.h"
 #include "Twips.h"
 
 #include <QSignalSpy>
@@ -14,25 +9,16 @@
 
 namespace {
 
-class SemOutraInstancia final : public ISingleInstance {
- public:
-  bool anotherIsRunning() override { return false; }
-};
-
 // The main window over a scripted alphabet: 30 words of "a" (ids 0-29) and
 // 700 of "s" (30-729).
-class frmMainListas : public ::testing::Test {
+class frmMainListas : public JanelaTeste {
  protected:
   frmMainListas() {
-    Servicos servicos{registry, dialogs, tela, instancia,
-                      [this] {
-                        auto db = std::make_unique<FakeMiniVocabraDB>(
-                            FakeMiniVocabraDB::Alfabeto({{'a', 30}, {'s', 700}}));
-                        componente = db.get();
-                        return db;
-                      },
-                      QString(), [] {}};
-    janela = std::make_unique<frmMain>(std::move(servicos));
+    janela = criaJanela([this] {
+      auto db = std::make_unique<FakeMiniVocabraDB>(FakeMiniVocabraDB::Alfabeto({{'a', 30}, {'s', 700}}));
+      componente = db.get();
+      return db;
+    });
   }
 
   // Lets tmrListaCarga run until the list is loaded.
@@ -40,11 +26,6 @@ class frmMainListas : public ::testing::Test {
     return QTest::qWaitFor([this] { return !janela->tmrListaCarga->Enabled(); }, 5000);
   }
 
-  TestFolders world;
-  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
-  ScriptedDialogs dialogs;
-  FakeScreen tela;
-  SemOutraInstancia instancia;
   FakeMiniVocabraDB* componente = nullptr;
   std::unique_ptr<frmMain> janela;
 };

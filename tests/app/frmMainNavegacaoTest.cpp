@@ -1,10 +1,5 @@
-#include "frmMain.h"
-
-#include "FakeScreen.h"
+#include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,14 +11,9 @@ using ::testing::Return;
 
 namespace {
 
-class FakeInstance final : public ISingleInstance {
- public:
-  bool anotherIsRunning() override { return false; }
-};
-
 // A main window whose notes folder is the test's own, with the same
 // installation stamp on both sides so that start-up keeps it.
-class frmMainNavegacao : public ::testing::Test {
+class frmMainNavegacao : public JanelaTeste {
  protected:
   frmMainNavegacao() {
     QDir().mkpath(world.notesDir());
@@ -33,32 +23,16 @@ class frmMainNavegacao : public ::testing::Test {
   }
 
   std::unique_ptr<frmMain> janela() {
-    Servicos servicos{registry, dialogs, tela, instance,
-                      [] {
-                        auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-                        ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-                        return db;
-                      },
-                      QString(), [] {}};
-    return std::make_unique<frmMain>(std::move(servicos));
-  }
-  void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
-    reg::HKEY key = 0;
-    registry.RegCreateKeyA(raiz, "SOFTWARE\\Corvanta\\MiniVocabra", &key);
-    const QByteArray dados = valor + '\0';
-    registry.RegSetValueExA(key, nome, 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
-    registry.RegCloseKey(key);
+    return criaJanela([] {
+      auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
+      ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
+      return db;
+    });
   }
   QString lido(reg::Registry& outro, const QString& nome) {
     ScriptedDialogs d;
     return CConfig(outro, d).LeReg(nome, QStringLiteral("-"));
   }
-
-  TestFolders world;
-  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
-  ScriptedDialogs dialogs;
-  FakeScreen tela;
-  FakeInstance instance;
 };
 
 TEST_F(frmMainNavegacao, StartUpRestoresTheSearchesAndShutdownSavesThemWithTheOpenNote) {

@@ -1,10 +1,5 @@
-#include "frmMain.h"
-
-#include "FakeScreen.h"
+#include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -27,25 +22,17 @@ TEST(limpaVerbete, WordAndTitleOfARawHeadword) {
   EXPECT_EQ(frmMain::limpaVerbete(QStringLiteral(" a.C.: ")), QStringLiteral("aC"));
 }
 
-class ComComponente : public ::testing::Test {
+class ComComponente : public JanelaTeste {
  protected:
   ComComponente() {
-    janela = std::make_unique<frmMain>(Servicos{registry, dialogs, tela, instancia, [this] {
-                                                  auto p = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-                                                  db = p.get();
-                                                  return p;
-                                                }, QString(), nullptr});
+    janela = criaJanela([this] {
+      auto p = std::make_unique<NiceMock<MockMiniVocabraDB>>();
+      db = p.get();
+      return p;
+    });
     janela->Pesquisa();
   }
 
-  class Instancia final : public ISingleInstance {
-    bool anotherIsRunning() override { return false; }
-  };
-  TestFolders world;
-  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
-  ScriptedDialogs dialogs;
-  FakeScreen tela;
-  Instancia instancia;
   NiceMock<MockMiniVocabraDB>* db = nullptr;
   std::unique_ptr<frmMain> janela;
 };

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ class BrowserFixture : public ::testing::Test {
     aguarde->resize(100, 40);
     pesquisando->resize(60, 20);
     browser.Inicializa();
+    QTest::qWaitFor([this] { return browser.visao() != nullptr; }, 1000);  // made on the next turn
   }
 
   static CBrowser::Dependencias dependencias(BrowserFixture* self) {

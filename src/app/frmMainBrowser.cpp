@@ -1,0 +1,71 @@
+// The browser host: its creation and settings, and its events.
+#include "frmMain.h"
+
+#include "MontaTextoVersao.h"
+#include "Numbers.h"
+#include "TabelaConfiguracoes.h"
+
+namespace cfg = TabelaConfiguracoes;
+
+void frmMain::criaBrowser() {
+  m_browser = std::make_unique<CBrowser>(CBrowser::Dependencias{
+      {picRecortaBrowser, picAguarde, picPesquisando},
+      [this] { return modMain::MontaTextoVersao(*config, Pesquisa()); },
+      {},
+      m_servicos.criaVisao});
+  connect(m_browser.get(), &CBrowser::Carregado, this, &frmMain::m_Browser_Carregado);
+  connect(m_browser.get(), &CBrowser::ExecComando, this, &frmMain::m_browser_ExecComando);
+  connect(m_browser.get(), &CBrowser::Historico, this, &frmMain::m_browser_Historico);
+  connect(m_browser.get(), &CBrowser::HistPagina, this, &frmMain::m_browser_HistPagina);
+  connect(tmrComandoBrowser, &VbTimer::Timer, this, &frmMain::tmrComandoBrowser_Timer);
+  m_browser->Inicializa();
+}
+
+// The highlight colours, background read first.
+void frmMain::aplicaCoresMarca() {
+  const auto numero = [this](const cfg::Valor& valor) {
+    return num::roundEven(num::val(config->LeReg(cfg::nome(valor), cfg::padrao(valor))));
+  };
+  const std::int32_t fundo = numero(cfg::MarcaCorFundo);
+  const std::int32_t texto = numero(cfg::MarcaCorTexto);
+  m_browser->DefineCorPalavraEncontrada(fundo, texto);
+}
+
+void frmMain::aplicaModelo() {
+  const QString modelo = config->LeReg(cfg::nome(cfg::FormaApresentacao), cfg::padrao(cfg::FormaApresentacao));
+  m_browser->AlteraModelo(static_cast<std::int16_t>(num::roundEven(num::val(modelo))));
+}
+
+void frmMain::m_Browser_Carregado() { picAguarde->hide(); }
+
+// The command is read back on the tick, after the navigation event returned.
+void frmMain::m_browser_ExecComando(std::int16_t) { tmrComandoBrowser->setEnabled(true); }
+
+void frmMain::m_browser_Historico(const QString& Conteudo) {
+  QString palavra, iniciada, terminada;
+  lista2->getPalavraBusca(palavra, iniciada, terminada);
+  m_Historico->AdicionaLista(Conteudo, palavra, iniciada, terminada);
+}
+
+void frmMain::m_browser_HistPagina(const QString& URL) {
+  m_Historico->AdicionaArquivo(QStringLiteral("Manual"), URL);
+}
+
+void frmMain::tmrComandoBrowser_Timer() {
+  tmrComandoBrowser->setEnabled(false);
+  switch (m_browser->getComandoBrowser()) {
+    case CBrowser::kComandoVerbete: {
+      QString palavra;
+      MostraVerbeteID(m_browser->getIdClicadoLista(), palavra, true, true);
+      break;
+    }
+    case CBrowser::kComandoPalavra:
+      // The clicked word is looked up here, once that handler exists.
+      break;
+    case CBrowser::kComandoVoltar:
+      m_Historico->Anterior();
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "frmMain.h"
+
+#include "FakeScreen.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+// What a main window under test is given: a private program folder and
+// hives, scripted dialogs, a fake screen, no other instance, and a page
+// view that is a plain widget (no browser engine).
+class JanelaTeste : public ::testing::Test {
+ protected:
+  using Fabrica = std::function<std::unique_ptr<IMiniVocabraDB>()>;
+
+  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString()) {
+    Servicos servicos{registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
+                      [this] { splashEscondido = true; },
+                      [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+    return std::make_unique<frmMain>(std::move(servicos));
+  }
+
+  void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
+    reg::HKEY key = 0;
+    registry.RegCreateKeyA(raiz, "SOFTWARE\\Corvanta\\MiniVocabra", &key);
+    const QByteArray dados = valor + '\0';
+    registry.RegSetValueExA(key, nome, 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
+    registry.RegCloseKey(key);
+  }
+
+  class Instancia final : public ISingleInstance {
+   public:
+    bool outra = false;
+    bool anotherIsRunning() override { return outra; }
+  };
+
+  TestFolders world{true};
+  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
+  ScriptedDialogs dialogs;
+  FakeScreen tela;
+  Instancia instancia;
+  bool splashEscondido = false;
+};

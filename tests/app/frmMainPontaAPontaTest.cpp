@@ -1,0 +1,42 @@
+#include "DLLMiniVocabraDB.h"
+#include "JanelaTeste.h"
+#include "TabelaChaves.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The whole road on the sample dictionary with the real component: typing
+// a word shows its entry and the word list around it.
+class frmMainPontaAPonta : public JanelaTeste {};
+
+TEST_F(frmMainPontaAPonta, TypingCasaShowsItsEntryAndTheWordList) {
+  modMain::InicializaChaves();
+  auto janela = criaJanela([] {
+    return std::make_unique<DLLMiniVocabraDB>(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
+  });
+  ASSERT_TRUE(janela->Form_Load());
+  janela->show();
+  janela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  janela->Form_Activate();
+
+  janela->txtEntrada->setFocus();
+  QTest::keyClicks(janela->txtEntrada, QStringLiteral("casa"));
+  const PageDocument& pagina = janela->m_browser->navegador().document();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(u"casa"); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !janela->picAguarde->isVisible(); }, 2000));
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !janela->tmrListaCarga->Enabled(); }, 5000));
+  const std::int32_t id = janela->lista->ObtemPoslista();
+  EXPECT_EQ(janela->lista->ObtemPalavraPos(id), QStringLiteral("casa"));
+  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("c"));
+  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('C'));
+  EXPECT_TRUE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("D_DEF")));
+}
+
+}  // namespace

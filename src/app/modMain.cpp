@@ -53,7 +53,7 @@ int Main(int argc, char** argv) {
 
   frmMain janela(Servicos{*registro, dialogos, tela, instancia,
                           [dados] { return std::make_unique<DLLMiniVocabraDB>(paths::toFileSystem(dados)); },
-                          linhaComando(app.arguments()), [&splash] { splash.hide(); }});
+                          linhaComando(app.arguments()), [&splash] { splash.hide(); }, {}});
   dialogos.setParent(&janela);
   if (!janela.Form_Load()) return 0;
   QObject::connect(&janela, &frmMain::Encerrado, &app, &QCoreApplication::quit, Qt::QueuedConnection);

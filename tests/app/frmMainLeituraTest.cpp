@@ -36,7 +36,7 @@ class frmMainLeitura : public JanelaTeste {
     janela->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
     janela->Form_Activate();
-    QTest::qWaitFor([this] { return !janela->tmrListaCarga->Enabled(); }, 5000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !janela->tmrListaCarga->Enabled(); }, 5000));
     componente->chamadas.clear();
   }
   QStringList posicoesPedidas() const { return componente->chamadas.filter(QStringLiteral("ObtemPosicaoPalavra(")); }

@@ -22,7 +22,7 @@ class BrowserFixture : public ::testing::Test {
     aguarde->resize(100, 40);
     pesquisando->resize(60, 20);
     browser.Inicializa();
-    QTest::qWaitFor([this] { return browser.visao() != nullptr; }, 1000);  // made on the next turn
+    EXPECT_TRUE(QTest::qWaitFor([this] { return browser.visao() != nullptr; }, 1000));  // made on the next turn
   }
 
   static CBrowser::Dependencias dependencias(BrowserFixture* self) {

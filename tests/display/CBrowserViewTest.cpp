@@ -36,7 +36,7 @@ class CBrowserViewTest : public ::testing::Test {
     browser->Tamanho(820, 620);
     janela->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
-    QTest::qWaitFor([this] { return browser->visao() != nullptr; }, 1000);  // made on the next turn
+    EXPECT_TRUE(QTest::qWaitFor([this] { return browser->visao() != nullptr; }, 1000));  // made on the next turn
     view = qobject_cast<WebView*>(browser->visao());
   }
 

@@ -3,6 +3,7 @@
 #include "ProgramPaths.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -102,6 +103,23 @@ TEST_F(frmMainInicio, LeftButtonReleaseRecordsThePositionOnlyWhenSubclassed) {
   w->move(40, 30);
   QTest::mouseRelease(w.get(), Qt::LeftButton, {}, QPoint(500, 300));
   EXPECT_EQ(w->config->RetanguloJanela.topLeft(), QPoint(600, 450));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(frmMainInicio, ClosingTheWindowRunsTheShutdownOnceAndEndsTheProgram) {
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  w->show();
+  QSignalSpy encerrado(w.get(), &frmMain::Encerrado);
+  w->close();
+  EXPECT_EQ(encerrado.count(), 1);
+  EXPECT_FALSE(w->temPesquisa());
+  EXPECT_TRUE(QFile::exists(world.userHive()));
+  w->close();
+  EXPECT_EQ(encerrado.count(), 1);
 }
 
 }  // namespace

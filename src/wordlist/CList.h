@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -67,9 +68,30 @@ class CList final : public QObject {
   // rows read so far stay).
   bool CarregaListaLetra();
 
-  // The searches (mask, flexible and reverse) fill the list with results;
-  // they are built beside the list by the search code and use the loading
-  // flag, the rows and the events NaoEncontrado and RetornoBusca below.
+  // What the searches read from the main window: whether the filters are
+  // summed (the sum box is ticked) and the window's height in twips, which
+  // caps the results HTML. Unset, the filters are not summed and the
+  // height counts as 0.
+  struct LigacoesBusca {
+    std::function<bool()> filtrosSomados;
+    std::function<double()> alturaJanelaTwips;
+  };
+  void DefineBusca(LigacoesBusca ligacoes);
+
+  // The searches fill the list with a result instead of a letter: mask
+  // ("*" runs any text), flexible (the word and its forms, asked in lower
+  // case) and reverse (through the entries' text; "*" alone with filters is
+  // the filter-only query). `filtro` holds grammatical-class codes each
+  // followed by ";" ("" for none). When entries are found RetornoBusca is
+  // raised with the HTML of the first ones, and then the rows load page by
+  // page, yielding to the event loop between pages; a build that clears the
+  // loading flag meanwhile makes the search stop untouched. When nothing is
+  // found NaoEncontrado is raised and the list is empty. The events carry
+  // the text as passed (for the reverse search without its "+"). A failing
+  // component ends the search quietly with the rows read so far.
+  void ListaPesquisaMascara(const QString& Mascara, const QString& filtro);
+  void ListaPesquisaFlexivel(const QString& Mascara, const QString& filtro);
+  void ListaPesquisaReversa(const QString& Mascara, const QString& filtro);
 
   // The letter last listed; "" before any and after a search.
   QString ObtemLetraAtual() const { return letraAtual_; }
@@ -149,6 +171,17 @@ class CList final : public QObject {
   void CopiaFaixaScroll();
   void MostraTip();
 
+  // The searches (CListBusca.cpp).
+  enum class TipoPesquisa : std::int16_t { Flexivel = 1, Mascara = 2, Reversa = 3 };
+  void ExecutaPesquisa(TipoPesquisa tipo, const QString& Mascara, const QString& filtro);
+  void PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const QString& filtro);
+  void CarregaResultados(QString& pagina);
+  void AplicaFiltros(const QString& filtro);
+  void MontaRetornoBusca(const QString& palavra, const QString& pagina, std::int32_t ultimo, TipoPesquisa tipo);
+  QString MontaResumoVerbete(std::int32_t id);
+  std::int32_t ArmazenaPagina(const QString& pagina, std::int32_t vaga);
+  void EscondePesquisando();
+
   void m_FundoLista_MouseDown(int button, int shift, double x, double y);
   void m_FundoLista_MouseMove(int button, int shift, double x, double y);
   void m_FundoLista_Click();
@@ -185,4 +218,5 @@ class CList final : public QObject {
   bool voltou_ = false;
 
   QString palavraBusca_, iniciada_, terminada_;
+  LigacoesBusca busca_;
 };

@@ -47,6 +47,8 @@ std::int32_t FakeMiniVocabraDB::PesquisaMascara(const QString& padrao, QString&,
   if (flag == 1) {
     inicioLetra_ = primeiro;
     fimLetra_ = fim;
+  } else {
+    return Resultado(QStringLiteral("mascara:") + padrao);
   }
   return fim - primeiro;
 }
@@ -54,6 +56,7 @@ std::int32_t FakeMiniVocabraDB::PesquisaMascara(const QString& padrao, QString&,
 std::int32_t FakeMiniVocabraDB::ObtemPagina(std::int16_t modo, std::int32_t inicio, QString& pagina) {
   Registra(QStringLiteral("ObtemPagina(%1,%2)").arg(modo).arg(inicio));
   if (paginador) return paginador(modo, inicio, pagina);
+  if (modo == 0) return PaginaResultado(inicio, pagina);
   pagina.clear();
   const std::int32_t de = std::max(inicio, inicioLetra_);
   if (de >= fimLetra_) return -1;
@@ -65,19 +68,48 @@ std::int32_t FakeMiniVocabraDB::ObtemPagina(std::int16_t modo, std::int32_t inic
 }
 
 std::int32_t FakeMiniVocabraDB::ObtemFormas(const QString&, QString&) { return -1; }
-std::int32_t FakeMiniVocabraDB::PesquisaFlexivel(const QString&, std::int32_t, QString&) { return 0; }
-std::int32_t FakeMiniVocabraDB::PesquisaReversa(const QString&, QString&, std::int32_t, std::int32_t,
+std::int32_t FakeMiniVocabraDB::PesquisaFlexivel(const QString& palavra, std::int32_t, QString&) {
+  Registra(QStringLiteral("PesquisaFlexivel(%1)").arg(palavra));
+  return Resultado(QStringLiteral("flexivel:") + palavra);
+}
+std::int32_t FakeMiniVocabraDB::PesquisaReversa(const QString& texto, QString&, std::int32_t, std::int32_t,
                                                 std::int32_t& inicio) {
+  Registra(QStringLiteral("PesquisaReversa(%1)").arg(texto));
   inicio = 0;
-  return 0;
+  return Resultado(QStringLiteral("reversa:") + texto);
+}
+
+std::int32_t FakeMiniVocabraDB::Resultado(const QString& chave) {
+  const auto achado = resultados.find(chave);
+  resultado_ = achado == resultados.end() ? std::vector<std::int32_t>() : achado->second;
+  return static_cast<std::int32_t>(resultado_.size());
+}
+
+std::int32_t FakeMiniVocabraDB::PaginaResultado(std::int32_t inicio, QString& pagina) const {
+  pagina.clear();
+  const auto total = static_cast<std::int32_t>(resultado_.size());
+  const std::int32_t ate = std::min(std::max(inicio, 0) + paginaFixa.value_or(tamanhoPagina_), total);
+  for (std::int32_t i = std::max(inicio, 0); i < ate; ++i) {
+    const std::int32_t id = resultado_[static_cast<std::size_t>(i)];
+    const bool existe = id >= 0 && id < static_cast<std::int32_t>(palavras_.size());
+    pagina += (existe ? palavras_[static_cast<std::size_t>(id)] : QString()) + u'|' + QString::number(id) + u'|';
+  }
+  return ate < total ? ate : -1;
 }
 QString FakeMiniVocabraDB::ObtemConjugacao(const QString&) { return QString(); }
 bool FakeMiniVocabraDB::TemConjugacao(std::int32_t) { return false; }
-std::int32_t FakeMiniVocabraDB::ObtemTotalResultados() { return 0; }
-void FakeMiniVocabraDB::DefineFiltro(std::int16_t, std::int16_t) {}
-QString FakeMiniVocabraDB::ExpandeAbreviatura(const QString&) { return QString(); }
+std::int32_t FakeMiniVocabraDB::ObtemTotalResultados() { return static_cast<std::int32_t>(resultado_.size()); }
+void FakeMiniVocabraDB::DefineFiltro(std::int16_t operacao, std::int16_t valor) {
+  Registra(QStringLiteral("DefineFiltro(%1,%2)").arg(operacao).arg(valor));
+}
+QString FakeMiniVocabraDB::ExpandeAbreviatura(const QString& palavra) {
+  Registra(QStringLiteral("ExpandeAbreviatura(%1)").arg(palavra));
+  const auto achada = abreviaturas.find(palavra);
+  return achada == abreviaturas.end() ? QString() : achada->second;
+}
 QString FakeMiniVocabraDB::ObtemVerbete(std::int32_t id, QString& html, std::int32_t) {
-  html.clear();
+  const auto achado = htmls.find(id);
+  html = achado == htmls.end() ? QString() : achado->second;
   return id >= 0 && id < static_cast<std::int32_t>(palavras_.size()) ? palavras_[static_cast<std::size_t>(id)] : QString();
 }
 bool FakeMiniVocabraDB::AbreDados() { return true; }

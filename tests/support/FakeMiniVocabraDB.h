@@ -32,6 +32,16 @@ class FakeMiniVocabraDB final : public IMiniVocabraDB {
   // When set, ObtemPagina answers through it instead.
   std::function<std::int32_t(std::int16_t, std::int32_t, QString&)> paginador;
 
+  // Search results by "mascara:<pattern>", "flexivel:<word>" or
+  // "reversa:<text>": the ids the search makes the current result set (no
+  // key: an empty set). ObtemPagina(0, ...) pages the current set; the
+  // filters are recorded, not applied.
+  std::map<QString, std::vector<std::int32_t>> resultados;
+  // What ExpandeAbreviatura answers per word ("" for others).
+  std::map<QString, QString> abreviaturas;
+  // The HTML ObtemVerbete gives per id (none: empty).
+  std::map<std::int32_t, QString> htmls;
+
   const std::vector<QString>& palavras() const { return palavras_; }
 
   void DefineTamanhoPagina(std::int16_t tamanho) override;
@@ -60,4 +70,7 @@ class FakeMiniVocabraDB final : public IMiniVocabraDB {
   int tamanhoPagina_ = 300;
   std::int32_t inicioLetra_ = 0;
   std::int32_t fimLetra_ = 0;
+  std::vector<std::int32_t> resultado_;
+  std::int32_t Resultado(const QString& chave);
+  std::int32_t PaginaResultado(std::int32_t inicio, QString& pagina) const;
 };

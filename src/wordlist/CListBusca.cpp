@@ -1,0 +1,181 @@
+// The searches of a word list: mask, flexible and reverse, with the
+// grammatical-class filters, the HTML of the first results and the rows
+// loaded page by page.
+#include "CList.h"
+
+#include "CListConstantes.h"
+#include "Numbers.h"
+#include "ResourceStrings.h"
+#include "ResumoVerbete.h"
+#include "TabelaChaves.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int kNotaListaParcial = 124;
+constexpr std::int16_t kResultadoAtual = 0;
+
+// A filter code as the component takes it: the code plus 8, in 16 bits.
+std::int16_t valorFiltro(const QString& codigo) {
+  const std::int32_t valor = num::roundEven(num::val(codigo)) + 8;
+  return static_cast<std::int16_t>(std::clamp<std::int32_t>(valor, std::numeric_limits<std::int16_t>::min(),
+                                                            std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace
+
+void CList::DefineBusca(LigacoesBusca ligacoes) { busca_ = std::move(ligacoes); }
+
+void CList::ListaPesquisaMascara(const QString& Mascara, const QString& filtro) {
+  ExecutaPesquisa(TipoPesquisa::Mascara, Mascara, filtro);
+}
+
+void CList::ListaPesquisaFlexivel(const QString& Mascara, const QString& filtro) {
+  ExecutaPesquisa(TipoPesquisa::Flexivel, Mascara, filtro);
+}
+
+void CList::ListaPesquisaReversa(const QString& Mascara, const QString& filtro) {
+  ExecutaPesquisa(TipoPesquisa::Reversa, Mascara, filtro);
+}
+
+void CList::ExecutaPesquisa(TipoPesquisa tipo, const QString& Mascara, const QString& filtro) {
+  if (!pesquisa_ || !m_FundoLista) return;
+  try {
+    PesquisaResultados(tipo, Mascara, filtro);
+  } catch (...) {
+    // A failing component ends the search; the rows read so far stay.
+    carregando_ = false;
+    EscondePesquisando();
+    Repaint();
+  }
+}
+
+void CList::EscondePesquisando() {
+  if (picPesquisando_) picPesquisando_->hide();
+}
+
+void CList::PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const QString& filtro) {
+  carregando_ = true;
+  deslocVisivel_ = linhasPagina_;
+  if (picPesquisando_) {
+    picPesquisando_->show();
+    picPesquisando_->repaint();
+  }
+  pesquisa_->DefineTamanhoPagina(lista::kTamanhoPaginaComponente);
+  selecionado_ = -1;
+  QString saida;
+  std::int32_t inicio = 0;
+  switch (tipo) {
+    case TipoPesquisa::Mascara: pesquisa_->PesquisaMascara(Mascara, saida, 0); break;
+    case TipoPesquisa::Flexivel: pesquisa_->PesquisaFlexivel(Mascara.toLower(), 0, saida); break;
+    case TipoPesquisa::Reversa: pesquisa_->PesquisaReversa(Mascara, saida, 0, 0, inicio); break;
+  }
+  AplicaFiltros(filtro);
+  const std::int32_t ultimo = pesquisa_->ObtemTotalResultados() - 1;
+  QString pagina;
+  if (tipo == TipoPesquisa::Reversa) pesquisa_->ObtemPagina(kResultadoAtual, inicio, pagina);
+  const QString palavra = tipo == TipoPesquisa::Reversa ? QString(Mascara).remove(u'+') : Mascara;
+  if (ultimo < 0) {
+    ultimo_ = -1;
+    emit NaoEncontrado(palavra, static_cast<std::int16_t>(tipo));
+    carregando_ = false;
+    m_CScroll.setValorMax(0);
+    Repaint();
+    EscondePesquisando();
+    return;
+  }
+  if (tipo != TipoPesquisa::Reversa) pesquisa_->ObtemPagina(kResultadoAtual, 0, pagina);
+  MontaRetornoBusca(palavra, pagina, ultimo, tipo);
+  ultimo_ = ultimo;
+  letraAtual_.clear();
+  deslocVisivel_ = static_cast<std::int16_t>(std::min<std::int32_t>(linhasPagina_, ultimo));
+  m_CScroll.setValorMax(ultimo - deslocVisivel_);
+  palavras_.assign(static_cast<std::size_t>(ultimo) + 1, QString());
+  ids_.assign(static_cast<std::size_t>(ultimo) + 1, 0);
+  m_CScroll.setValor(0);
+  CarregaResultados(pagina);
+}
+
+// Loads the rows from the first result on, one page per turn of the event
+// loop. Returns untouched when another build cleared the flag meanwhile.
+void CList::CarregaResultados(QString& pagina) {
+  std::int32_t vaga = 0;
+  std::int32_t proxima = pesquisa_->ObtemPagina(kResultadoAtual, vaga, pagina);
+  for (;;) {
+    Repaint();
+    QCoreApplication::processEvents();
+    if (!carregando_) return;
+    vaga += ArmazenaPagina(pagina, vaga);
+    EscondePesquisando();
+    if (proxima == -1) {
+      carregando_ = false;
+      Repaint();
+      return;
+    }
+    proxima = pesquisa_->ObtemPagina(kResultadoAtual, proxima, pagina);
+  }
+}
+
+// Stores the word/id pairs of a result page from slot `vaga` on and returns
+// how far the fill index moves: half the page's item bound, rounded half to
+// even. A page that does not end in "|" thus loses its last pair; rows
+// beyond the result and items the page lacks are skipped.
+std::int32_t CList::ArmazenaPagina(const QString& pagina, std::int32_t vaga) {
+  const QStringList itens = pagina.split(u'|');
+  const double limite = static_cast<double>(itens.size() - 1);
+  const std::int32_t pares = num::roundEven(limite / 2 - 1) + 1;
+  for (std::int32_t j = 0; j < pares; ++j) {
+    const qsizetype item = 2 * qsizetype{j};
+    const std::int64_t destino = std::int64_t{vaga} + j;
+    if (item + 1 >= itens.size() || destino < 0 || destino > ultimo_) continue;
+    palavras_[static_cast<std::size_t>(destino)] = itens[item];
+    ids_[static_cast<std::size_t>(destino)] = num::roundEven(num::val(itens[item + 1]));
+  }
+  return num::roundEven(limite / 2);
+}
+
+void CList::AplicaFiltros(const QString& filtro) {
+  if (filtro.isEmpty()) return;
+  const bool somados = busca_.filtrosSomados && busca_.filtrosSomados();
+  pesquisa_->DefineFiltro(0, 0);
+  const QStringList itens = filtro.split(u';');
+  for (qsizetype k = 0; k < itens.size(); ++k) {
+    if (itens[k].isEmpty()) continue;
+    pesquisa_->DefineFiltro(somados || k == 0 ? 3 : 2, valorFiltro(itens[k]));
+  }
+  pesquisa_->DefineFiltro(1, 0);
+}
+
+// The HTML of the first results: headword and summary of each, as many as
+// the window's height allows, then the note that the list holds them all.
+void CList::MontaRetornoBusca(const QString& palavra, const QString& pagina, std::int32_t ultimo,
+                              TipoPesquisa tipo) {
+  const QStringList itens = pagina.split(u'|');
+  const double altura = busca_.alturaJanelaTwips ? busca_.alturaJanelaTwips() : 0;
+  const float limite = static_cast<float>((altura - 7200) / 800 + 5);
+  QString html;
+  for (qsizetype i = 0; i + 1 < itens.size(); i += 2) {
+    const QString& id = itens[i + 1];
+    html += QStringLiteral("<span id='T7'><a href='goID://") + id + QStringLiteral("'>") +
+            ResumoVerbete::PalavraExibida(itens[i]) + QStringLiteral("</a></span><BR>");
+    html += QStringLiteral("<table width=100% ><tr><td><span id='T8'><a href='goID://") + id + QStringLiteral("'>") +
+            MontaResumoVerbete(num::roundEven(num::val(id))) + QStringLiteral("</a></td></tr></table></span>");
+    if (limite < static_cast<float>(i / 2)) {
+      html += LoadResString(kNotaListaParcial);
+      break;
+    }
+  }
+  emit RetornoBusca(palavra, html, ultimo, static_cast<std::int16_t>(tipo));
+}
+
+QString CList::MontaResumoVerbete(std::int32_t id) {
+  if (id < 0) return QString();
+  QString html;
+  pesquisa_->ObtemVerbete(id, html, modMain::ChaveVerbete(id));
+  return ResumoVerbete::MontaResumo(html);
+}

@@ -115,6 +115,7 @@ void frmMain::criaPainelBusca() {
   lblDescricaoPesquisa = cria<QLabel>(this, 14, 161, 236, 25);
   lblDescricaoPesquisa->setWordWrap(true);
   lblDescricaoPesquisa->hide();
+  criaPainelAvancado();
 }
 
 QRect frmMain::retanguloTwips() const {
@@ -146,6 +147,7 @@ void frmMain::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   pintor.fillRect(rect(), Qt::white);
   if (!m_fundo.isNull()) pintor.drawImage(0, 0, m_fundo);
+  if (!m_pinturaForm.isNull()) pintor.drawImage(0, 0, m_pinturaForm);
   if (m_Notas && m_Notas->EhVisivel()) desenhaMolduraNota(pintor);
 }
 

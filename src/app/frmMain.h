@@ -16,6 +16,9 @@
 #include "WindowScreen.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -166,7 +169,49 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   VbTimer* tmrLista;
   VbTimer* tmrComandoBrowser;
 
+  // The search panel beyond the single field (frmMainLayout.cpp): the pair
+  // of fields, their captions, the advanced options, the filter combo and
+  // list, the panel's open and close images, the search button, the list
+  // tabs, the background pieces and the filter caption above the results.
+  QLineEdit* txtEntrada1;
+  QLineEdit* txtEntrada2;
+  std::array<QLabel*, 4> lblPesquisa;
+  QLabel* imgPesqAvancada;
+  QComboBox* cmbFiltro;
+  QListWidget* lstFiltros;
+  ImageControl* imgAvancada;
+  ImageControl* imgFechar;
+  QPushButton* btBuscar;
+  std::array<ImageControl*, 2> imgBtSelLista;
+  std::array<ImageControl*, 3> imgFundo;
+  QLabel* lblFiltros;
+  // The abbreviation tip beside the pointer and its timer (300 ms, off at
+  // design), frmMainPalavraClicada.cpp.
+  PictureBox* picTipAbrev;
+  QLabel* txtTipAbrev;
+  VbTimer* tmrTip;
+
+  // The search panel's shapes (frmMainLayout.cpp): opening and closing the
+  // advanced panel, the filter combo, and the option boxes' single field
+  // or pair of fields.
+  void imgAvancada_Click();
+  void imgFechar_Click();
+  void cmbFiltro_Click();
+  void chkAvancada_Click(int Index);
+  // Lays the window out at its size, within its 640 x 490 minimum.
+  void Form_Resize();
+  void btBuscar_Click() { ExecutaBusca(); }
+  void tmrTip_Timer();
+  // What the results handlers make of the filters (frmMainFiltros.cpp).
+  QString ObtemFiltros() const;
+  QString DescreveFiltros() const;
+  static QString FormataNumVerbetes(std::int32_t n);
+  // The clicked word of an entry: an abbreviation's tip, or a flexible
+  // search without filters (frmMainPalavraClicada.cpp).
+  void TrataPalavraClicada(QString& palavra);
+
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -202,7 +247,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void tmrBusca_Timer();
   void tmrLista_Timer();
   void lista_SelecionaItem(const QString& TituloVerbete, std::int32_t IDVerbete);
-  // The search panel's search (not yet built: nothing happens).
+  // The search panel's search: one search on the results list, or the page
+  // that says why the query cannot run (frmMainBusca.cpp).
   void ExecutaBusca();
   // Shows (False) or hides (True) the entry toolbar.
   void AtualizaBotoesVerbete(bool semVerbete);
@@ -225,6 +271,37 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void tmrListaCarga_Timer();
   void m_EscolheLetra_SelecionaLetra(const QString& letra);
 
+  // The search panel: controls, layout and painting (frmMainLayout.cpp).
+  void criaPainelAvancado();
+  void criaFundos();
+  void PosicionaControles();
+  void moveBlocoBusca(int P);
+  void posicionaBarra(int W);
+  void posicionaBrowser(int W, int H);
+  void ajustaAlturaListas();
+  void desenhaForm(int W, int H);
+  void mostraFiltros(bool visivel);
+  // The filters (frmMainFiltros.cpp).
+  void CarregaFiltros();
+  void SubstituiMarcadores(int id, const QStringList& pares);
+  // The search executor (frmMainBusca.cpp).
+  void descreveLblFiltros();
+  void buscaAvancada(const QString& filtros);
+  void buscaNoTexto(const QString& filtros);
+  void defineDestaque(const QString& palavras, const QString& iniciada, const QString& terminada);
+  void recusaLetraUnica();
+  void limpaLblFiltros();
+  // The results list's events (frmMainResultados.cpp).
+  void ligaResultados();
+  void lista2_RetornoBusca(const QString& palavra, const QString& strLista, std::int32_t tamLista,
+                           std::int16_t tipoPesquisa);
+  void lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesquisa);
+  void lista2_SelecionaItem(const QString& TituloVerbete, std::int32_t IDVerbete);
+  void lista2_TrocaTab(std::int16_t idTab) { selecionaLista(idTab); }
+  // The abbreviation tip (frmMainPalavraClicada.cpp).
+  bool mostraAbreviatura(const QString& palavra);
+  void picTipAbrev_MouseMove();
+
   Servicos m_servicos;
   // Shared with the word lists, which keep the instance they were given.
   std::shared_ptr<IMiniVocabraDB> m_pesquisa;
@@ -241,4 +318,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   bool m_TeclaLista = false;
   bool m_SemVerbete = false;
   std::unique_ptr<QObject> m_teclado;
+  // The search panel and the abbreviation tip.
+  bool m_buscaPalavraClicada = false;
+  std::int16_t m_contaTip = 0;
+  QImage m_pinturaForm;  // frame, bands and separators drawn over the background
 };

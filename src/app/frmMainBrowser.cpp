@@ -59,9 +59,11 @@ void frmMain::tmrComandoBrowser_Timer() {
       MostraVerbeteID(m_browser->getIdClicadoLista(), palavra, true, true);
       break;
     }
-    case CBrowser::kComandoPalavra:
-      // The clicked word is looked up here, once that handler exists.
+    case CBrowser::kComandoPalavra: {
+      QString palavra = m_browser->getPalavraClicada();
+      TrataPalavraClicada(palavra);
       break;
+    }
     case CBrowser::kComandoVoltar:
       m_Historico->Anterior();
       break;

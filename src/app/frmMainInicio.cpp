@@ -40,6 +40,7 @@ bool frmMain::Form_Load() {
   PicLista->setGeometry(6, 210, 253, 397);
   picLista2->setGeometry(6, 210, 253, 397);
   ligaListas();
+  ligaResultados();
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
@@ -51,7 +52,7 @@ bool frmMain::Form_Load() {
   m_TopoBusca = 99;
   lblDescricaoPesquisa->setText(LoadResString(106));
   m_modoBusca = 0;
-  // The grammatical-class filter list is filled here.
+  CarregaFiltros();
 
   config->CarregaSituacao();
   m_limiteTip = static_cast<std::int16_t>(
@@ -63,7 +64,8 @@ bool frmMain::Form_Load() {
 
   defineDicas();
   instalaTeclado();
-  // The controls are laid out and the hover skins cleared here.
+  PosicionaControles();
+  // The hover skins are cleared here.
   return true;
 }
 
@@ -110,7 +112,7 @@ void frmMain::defineDicas() {
 
 void frmMain::Form_Activate() {
   if (!m_PrimeiraAtivacao) return;
-  // The advanced-search panel reopens here when "ModoBusca" is "1".
+  if (config->LeReg(cfg::nome(cfg::ModoBusca), cfg::padrao(cfg::ModoBusca)) == u"1") imgAvancada_Click();
   repaint();
   m_browser->MostraPagina(paths::appPath() + QStringLiteral("\\h.htm"));
   AtualizaBotoesVerbete(true);

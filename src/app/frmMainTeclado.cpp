@@ -64,13 +64,9 @@ void frmMain::instalaTeclado() {
 bool frmMain::VerificaBusca() const {
   if (m_modoBusca == 0) return true;
   // The advanced panel: only with the word list shown, no option ticked
-  // (and, once the filter list exists, no filter ticked).
+  // and no filter on.
   return PicLista->isVisible() && !chkAvancada[0]->isChecked() && !chkAvancada[1]->isChecked() &&
-         !chkAvancada[2]->isChecked();
-}
-
-void frmMain::ExecutaBusca() {
-  // The search panel's search runs here once the search executor exists.
+         !chkAvancada[2]->isChecked() && (cmbFiltro->currentIndex() == 0 || DescreveFiltros().isEmpty());
 }
 
 // A letter typed where the search field is not: the field takes it, in the

@@ -204,11 +204,13 @@ void frmMain::SelecionaPalavraLista(CList& alvo, const QString& palavra, std::in
 
 void frmMain::selecionaLista(std::int16_t num) {
   const bool palavras = num == 1;
+  imgBtSelLista[0]->setVisible(palavras);
   PicLista->setVisible(palavras);
   imgLetras->setVisible(palavras);
+  imgBtSelLista[1]->setVisible(!palavras);
   picLista2->setVisible(!palavras);
   lblDescricaoPesquisa->setVisible(!palavras);
-  // The list tabs and the filter caption follow here, with the search panel.
+  lblFiltros->setVisible(!palavras);
   m_browser->MarcaPalavra(!palavras);
 }
 
@@ -217,6 +219,6 @@ void frmMain::AtualizaBotoesVerbete(bool semVerbete) {
   m_SemVerbete = semVerbete;
   for (ImageControl* botao : {imgNota, imgPrinter, btVisual[0], btVisual[1], btVisual[2]})
     botao->setVisible(!semVerbete);
-  // The window's layout follows here (the band over the hidden toolbar).
+  Form_Resize();  // the band over the hidden toolbar
   update();
 }

@@ -1,0 +1,146 @@
+// The search executor: the search panel's state becomes one search on the
+// results list, or a page that says why the query cannot run.
+#include "frmMain.h"
+
+#include "PalavrasVazias.h"
+
+namespace {
+
+constexpr std::int16_t kPaginaDigite = 117;
+constexpr std::int16_t kPaginaLetraUnica = 501;
+constexpr int kMargemLblFiltros = 13;
+
+QString semAsterisco(const QString& texto) { return QString(texto).remove(u'*'); }
+
+}  // namespace
+
+void frmMain::limpaLblFiltros() {
+  lblFiltros->setText(QString());
+  lblFiltros->setToolTip(QString());
+}
+
+void frmMain::ExecutaBusca() {
+  tmrBusca->setEnabled(false);
+  AtualizaBotoesVerbete(true);
+  if (!VerificaBusca()) {
+    descreveLblFiltros();
+    buscaAvancada(ObtemFiltros());
+    return;
+  }
+  picAguarde->show();
+  const QString bruto = txtEntrada->text();
+  if (bruto.trimmed().isEmpty()) {
+    m_browser->MostraLista(kPaginaDigite, {});
+    lista->DesmarcaLista();
+    return;
+  }
+  tmrBusca->setEnabled(false);
+  if (bruto.contains(u'*')) {
+    lista2->ListaPesquisaMascara(bruto, QString());
+  } else {
+    lista2->ListaPesquisaFlexivel(bruto, QString());
+  }
+  limpaLblFiltros();
+}
+
+// The filter description above the results list, cut with " ..." to the
+// label's width; the whole text is then its tooltip.
+void frmMain::descreveLblFiltros() {
+  const QString d = DescreveFiltros();
+  if (d.isEmpty()) {
+    limpaLblFiltros();
+    return;
+  }
+  const QFontMetrics medida = fontMetrics();
+  const int largura = lblFiltros->width();
+  if (medida.horizontalAdvance(d) <= largura) {
+    lblFiltros->setText(d);
+    lblFiltros->setToolTip(QString());
+    return;
+  }
+  qsizetype n = d.size();
+  while (n > 0 && medida.horizontalAdvance(d.left(n)) >= largura - kMargemLblFiltros) --n;
+  lblFiltros->setText(d.left(n) + QStringLiteral(" ..."));
+  lblFiltros->setToolTip(d);
+}
+
+// The words, prefix and suffix that the page and the results list mark.
+void frmMain::defineDestaque(const QString& palavras, const QString& iniciada, const QString& terminada) {
+  m_browser->PalavraBusca(palavras, iniciada, terminada);
+  lista2->PalavraBusca(palavras, iniciada, terminada);
+}
+
+void frmMain::recusaLetraUnica() {
+  m_Notas->VerificaVerbete(-1);
+  m_browser->MostraLista(kPaginaLetraUnica, {});
+}
+
+// The advanced panel's cases, the first that holds.
+void frmMain::buscaAvancada(const QString& filtros) {
+  const QString bruto = txtEntrada->text();
+  const QString t = bruto.trimmed();
+  const bool inicio = chkAvancada[0]->isChecked();
+  const bool fim = chkAvancada[1]->isChecked();
+  const bool texto = chkAvancada[2]->isChecked();
+  const bool par = inicio && fim;
+  const QString t1 = txtEntrada1->text();
+  const QString t2 = txtEntrada2->text();
+  if (!filtros.isEmpty() && t.isEmpty() && !inicio && !fim && !texto) {
+    defineDestaque({}, {}, {});
+    lista2->ListaPesquisaReversa(QStringLiteral("*"), filtros);
+  } else if (par ? t1.trimmed().isEmpty() && t2.trimmed().isEmpty() : t.isEmpty()) {
+    defineDestaque({}, {}, {});
+    m_browser->MostraLista(kPaginaDigite, {});
+    lista->DesmarcaLista();
+    selecionaLista(1);
+  } else if (texto) {
+    buscaNoTexto(filtros);
+  } else if (par) {
+    defineDestaque({}, {}, {});
+    lista2->ListaPesquisaMascara(semAsterisco(t1) + u'*' + semAsterisco(t2), filtros);
+  } else if (inicio || fim) {
+    defineDestaque({}, {}, {});
+    const QString padrao = inicio ? semAsterisco(bruto) + u'*' : u'*' + semAsterisco(bruto);
+    lista2->ListaPesquisaMascara(padrao, filtros);
+  } else {
+    defineDestaque({}, {}, {});
+    picAguarde->show();
+    tmrBusca->setEnabled(false);
+    if (bruto.contains(u'*')) {
+      lista2->ListaPesquisaMascara(bruto, filtros);
+    } else {
+      lista2->ListaPesquisaFlexivel(bruto, filtros);
+    }
+  }
+}
+
+// The searches through the entries' text (box 2 ticked).
+void frmMain::buscaNoTexto(const QString& filtros) {
+  const QString bruto = txtEntrada->text();
+  const bool inicio = chkAvancada[0]->isChecked();
+  const bool fim = chkAvancada[1]->isChecked();
+  if (inicio && fim) {
+    const QString t1 = txtEntrada1->text();
+    const QString t2 = txtEntrada2->text();
+    defineDestaque({}, t1, t2);
+    if (t1.size() <= 1 && t2.size() <= 1) {
+      recusaLetraUnica();
+    } else {
+      lista2->ListaPesquisaReversa(semAsterisco(t1) + u'*' + semAsterisco(t2), filtros);
+    }
+  } else if (inicio || fim) {
+    defineDestaque({}, inicio ? bruto : QString(), inicio ? QString() : bruto);
+    if (bruto.size() == 1) {
+      recusaLetraUnica();
+    } else {
+      lista2->ListaPesquisaReversa(inicio ? semAsterisco(bruto) + u'*' : u'*' + semAsterisco(bruto), filtros);
+    }
+  } else {
+    const QString q = modMain::FiltraPalavrasVazias(bruto, [this](int pagina, const QString& consulta) {
+      m_browser->MostraLista(static_cast<std::int16_t>(pagina), {QStringLiteral("1"), consulta});
+    });
+    if (q.isEmpty()) return;
+    defineDestaque(ExpandeFormasFrase(q), {}, {});
+    lista2->ListaPesquisaReversa(q.trimmed().replace(u' ', QStringLiteral(" +")), filtros);
+  }
+}

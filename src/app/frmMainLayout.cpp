@@ -1,0 +1,338 @@
+// The search panel's controls, its three shapes, and the window's layout
+// at its size: anchoring, list heights and the painting over the
+// background.
+#include "frmMain.h"
+
+#include "ResourceImages.h"
+#include "ResourceStrings.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace {
+
+constexpr int kLarguraMinima = 640;
+constexpr int kAlturaMinima = 490;
+constexpr int kTopoAvancado = 180;
+constexpr int kTopoFiltros = 285;
+constexpr int kTopoFechado = 100;
+const QColor kCorMoldura(140, 162, 199);
+const QColor kCorSeparador(221, 221, 216);
+const QColor kCorPainel(223, 230, 242);
+
+template <typename T>
+T* cria(QWidget* pai, int left, int top, int width, int height) {
+  auto* controle = new T(pai);  // owned by its parent window
+  controle->setGeometry(left, top, width, height);
+  return controle;
+}
+
+QLabel* rotulo(QWidget* pai, const QString& texto, int left, int top, int width, int height) {
+  auto* label = cria<QLabel>(pai, left, top, width, height);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(texto);
+  return label;
+}
+
+// A picture that reads as a link: the text, in the panel's blue.
+QPixmap textoImagem(const QString& texto, int width, int height, bool destaque) {
+  QPixmap imagem(width, height);
+  imagem.fill(destaque ? QColor(Qt::white) : kCorPainel);
+  QPainter pintor(&imagem);
+  QFont fonte(QStringLiteral("Verdana"));
+  fonte.setPixelSize(11);
+  fonte.setBold(destaque);
+  fonte.setUnderline(!destaque);
+  pintor.setFont(fonte);
+  pintor.setPen(QColor(0x1C, 0x40, 0x75));
+  pintor.drawText(imagem.rect(), Qt::AlignCenter, texto);
+  return imagem;
+}
+
+ImageControl* imagemTexto(QWidget* pai, const QString& texto, int left, int top, int width, int height,
+                          bool destaque = false) {
+  auto* imagem = cria<ImageControl>(pai, left, top, width, height);
+  imagem->setPicture(textoImagem(texto, width, height, destaque), false);
+  imagem->setCursor(Qt::PointingHandCursor);
+  return imagem;
+}
+
+// A background piece: the panel's colour inside a thin frame.
+ImageControl* fundo(QWidget* pai, int left, int top, int width, int height) {
+  QPixmap imagem(width, height);
+  imagem.fill(kCorPainel);
+  QPainter pintor(&imagem);
+  pintor.setPen(kCorSeparador);
+  pintor.drawRect(0, 0, width - 1, height - 1);
+  pintor.end();
+  auto* peca = cria<ImageControl>(pai, left, top, width, height);
+  peca->setPicture(imagem, false);
+  return peca;
+}
+
+}  // namespace
+
+void frmMain::criaPainelAvancado() {
+  txtEntrada1 = cria<QLineEdit>(this, 108, 57, 125, 16);
+  txtEntrada2 = cria<QLineEdit>(this, 108, 75, 125, 16);
+  for (QLineEdit* campo : {txtEntrada1, txtEntrada2}) {
+    campo->setFrame(false);
+    campo->hide();
+  }
+  lblPesquisa = {rotulo(this, QStringLiteral("Pesquisa:"), 36, 58, 57, 13),
+                 rotulo(this, QStringLiteral("Terminada em:"), 36, 76, 73, 13),
+                 rotulo(this, QStringLiteral("Iniciada por:"), 36, 58, 57, 13),
+                 rotulo(this, QStringLiteral("Somar filtros"), 64, 267, 84, 13)};
+  for (int i = 1; i < 4; ++i) lblPesquisa[i]->hide();
+  imgPesqAvancada = rotulo(this, QStringLiteral("Iniciadas por\nTerminadas em\nNo texto do verbete"), 58, 98, 151, 51);
+  imgPesqAvancada->hide();
+  cmbFiltro = cria<QComboBox>(this, 43, 156, 188, 20);
+  cmbFiltro->addItems({QStringLiteral("Filtro Desligado"), QStringLiteral("Filtro Ligado")});
+  cmbFiltro->hide();
+  lstFiltros = cria<QListWidget>(this, 43, 176, 188, 88);
+  lstFiltros->hide();
+  imgAvancada = imagemTexto(this, QStringLiteral("Pesquisa avançada"), 33, 100, 118, 13);
+  imgFechar = imagemTexto(this, QStringLiteral("Fechar"), 33, 100, 55, 16);
+  imgFechar->hide();
+  btBuscar = cria<QPushButton>(this, 172, 99, 59, 17);
+  btBuscar->setText(QStringLiteral("Buscar"));
+  imgBtSelLista = {imagemTexto(this, QStringLiteral("Dicionário"), 2, 122, 261, 31, true),
+                   imagemTexto(this, QStringLiteral("Resultados da Pesquisa"), 2, 122, 261, 31, true)};
+  imgBtSelLista[1]->hide();
+  lblFiltros = rotulo(this, QString(), 14, 188, 236, 15);
+  lblFiltros->hide();
+  criaFundos();
+  picTipAbrev = cria<PictureBox>(this, 0, 0, 120, 20);
+  picTipAbrev->setFocusPolicy(Qt::ClickFocus);
+  txtTipAbrev = rotulo(picTipAbrev, QString(), 3, 2, 120, 20);
+  txtTipAbrev->setStyleSheet(QStringLiteral("background: #FFFFE1; border: 1px solid #8CA2C7;"));
+  picTipAbrev->hide();
+  tmrTip = new VbTimer(this, 300);  // owned by the window
+  txtTipAbrev->setMouseTracking(true);  // its moves reach the box
+  connect(picTipAbrev, &VbControl::MouseMove, this, [this] { picTipAbrev_MouseMove(); });
+  connect(picTipAbrev, &VbControl::LostFocus, picTipAbrev, &QWidget::hide);
+  connect(tmrTip, &VbTimer::Timer, this, &frmMain::tmrTip_Timer);
+  lblDescricaoPesquisa->setTextFormat(Qt::PlainText);  // it names the query as typed
+  connect(imgAvancada, &VbControl::Click, this, &frmMain::imgAvancada_Click);
+  connect(imgFechar, &VbControl::Click, this, &frmMain::imgFechar_Click);
+  connect(cmbFiltro, &QComboBox::activated, this, &frmMain::cmbFiltro_Click);
+  connect(btBuscar, &QPushButton::clicked, this, &frmMain::btBuscar_Click);
+  for (int i = 0; i < 4; ++i)
+    connect(chkAvancada[static_cast<std::size_t>(i)], &QCheckBox::clicked, this, [this, i] { chkAvancada_Click(i); });
+  chkAvancada[3]->setToolTip(LoadResString(710));
+}
+
+void frmMain::criaFundos() {
+  imgFundo = {fundo(this, 756, 0, 90, 26), fundo(this, 4, 607, 257, 22), fundo(this, 4, 532, 257, 97)};
+  imgFundo[1]->hide();
+  // Behind the panels they frame.
+  for (ImageControl* peca : imgFundo) peca->lower();
+}
+
+void frmMain::PosicionaControles() {
+  imgMove->setGeometry(0, 0, 392, 43);
+  imgFundo[0]->setGeometry(756, 0, 90, 26);
+  txtEntrada->setGeometry(36, 75, 194, 16);
+  txtEntrada1->setGeometry(108, 57, 125, 16);
+  txtEntrada2->setGeometry(108, 75, 125, 16);
+  const std::array<QRect, 4> rotulos = {QRect(36, 58, 57, 13), QRect(36, 76, 73, 13), QRect(36, 58, 57, 13),
+                                        QRect(64, 267, 84, 13)};
+  for (std::size_t i = 0; i < rotulos.size(); ++i) lblPesquisa[i]->setGeometry(rotulos[i]);
+  for (std::size_t i = 0; i < 3; ++i) chkAvancada[i]->setGeometry(44, std::array{98, 116, 135}[i], 12, 13);
+  chkAvancada[3]->setGeometry(47, 267, 12, 13);
+  imgPesqAvancada->setGeometry(58, 98, 151, 51);
+  cmbFiltro->setGeometry(43, 156, 188, cmbFiltro->height());
+  lstFiltros->setGeometry(43, 176, 188, 88);
+  imgAvancada->setGeometry(33, 100, 118, 13);
+  imgFechar->setGeometry(33, 100, 55, 16);
+  btBuscar->setGeometry(172, 99, 59, 17);
+  for (ImageControl* aba : imgBtSelLista) aba->setGeometry(2, 122, 261, 31);
+  imgLetras->setGeometry(8, 159, 247, 38);
+  lblDescricaoPesquisa->setGeometry(14, 161, 236, 25);
+  lblFiltros->setGeometry(14, 188, 236, 15);
+  picBuscasAnteriores->setGeometry(25, 558, 213, 63);
+  imgFundo[2]->setGeometry(4, 532, 257, 97);
+  imgFundo[1]->setGeometry(4, 607, 257, 22);
+  picRecortaBrowser->setGeometry(264, 51, 572, 564);
+  picAguarde->setGeometry(193, 245, 186, 74);
+  picPesquisando->setGeometry(193, 245, 186, 74);
+  txtNota->setGeometry(270, 540, 526, 71);
+  txtAnotacoes->setGeometry(275, 607, 74, 22);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void frmMain::Form_Resize() {
+  if (isMinimized() || !config || !m_browser) return;
+  int W = width();
+  int H = height();
+  if (W < kLarguraMinima && H < kAlturaMinima) {
+    resize(kLarguraMinima, kAlturaMinima);  // lays out again at that size
+    return;
+  }
+  if (W < kLarguraMinima || H < kAlturaMinima) {
+    W = std::max(W, kLarguraMinima);
+    H = std::max(H, kAlturaMinima);
+    resize(W, H);
+  }
+  if (btBuscar->y() != m_TopoBusca) moveBlocoBusca(m_TopoBusca);
+  imgFundo[0]->move(W - imgFundo[0]->width(), imgFundo[0]->y());
+  imgFundo[2]->move(imgFundo[2]->x(), H - imgFundo[2]->height() - 9);
+  imgFundo[1]->move(imgFundo[1]->x(), H - imgFundo[1]->height() - 9);
+  posicionaBarra(W);
+  imgMax->move(W - 42, imgMax->y());
+  imgMin->move(W - 62, imgMin->y());
+  imgClose->move(W - 22, imgClose->y());
+  ImgResize->move(W - 24, H - 23);
+  picBuscasAnteriores->move(picBuscasAnteriores->x(), H - picBuscasAnteriores->height() - 17);
+  posicionaBrowser(W, H);
+  ajustaAlturaListas();
+  desenhaForm(W, H);
+  picNomeEmpresa->setGeometry(W - lblNomeEmpresa->width() - 14, H - lblNomeEmpresa->height() - 3,
+                              lblNomeEmpresa->width(), lblNomeEmpresa->height());
+  config->AtualizarPosicao();
+}
+
+void frmMain::moveBlocoBusca(int P) {
+  btBuscar->move(btBuscar->x(), P);
+  imgFechar->move(imgFechar->x(), P + 1);
+  for (ImageControl* aba : imgBtSelLista) aba->move(aba->x(), P + 23);
+  imgLetras->move(imgLetras->x(), P + 60);
+  imgLetraBackBuffer->move(imgLetraBackBuffer->x(), P + 60);
+  lblDescricaoPesquisa->move(lblDescricaoPesquisa->x(), P + 62);
+  lblFiltros->move(lblFiltros->x(), P + 89);
+  PicLista->move(PicLista->x(), P + 111);
+  picLista2->move(picLista2->x(), P + 111);
+}
+
+// The entry toolbar keeps its design spacing on a wide window and shares
+// the free width out on a narrow one.
+void frmMain::posicionaBarra(int W) {
+  if (W > 700) {
+    imgNota->move(W - 123, imgNota->y());
+    imgPrinter->move(W - 163, imgPrinter->y());
+    btVisual[0]->move(432, btVisual[0]->y());
+    btVisual[1]->move(469, btVisual[1]->y());
+    btVisual[2]->move(505, btVisual[2]->y());
+    return;
+  }
+  const int g = (W - 76 - 416) / 5;  // whole pixels: the difference is an integer already
+  const std::array<QWidget*, 5> botoes = {btVisual[0], btVisual[1], btVisual[2], imgPrinter, imgNota};
+  for (std::size_t i = 0; i < botoes.size(); ++i)
+    botoes[i]->move(420 + static_cast<int>(i) * g, botoes[i]->y());
+}
+
+void frmMain::posicionaBrowser(int W, int H) {
+  if (!m_PrimeiraAtivacao && m_Notas && m_Notas->EhVisivel()) {
+    const int alturaNota = txtNota->height();
+    txtAnotacoes->move(txtAnotacoes->x(), H - alturaNota - 50);
+    txtNota->setGeometry(txtNota->x(), H - alturaNota - 25, W - txtNota->x() - 10, alturaNota);
+    m_browser->Tamanho(static_cast<std::int16_t>(W), static_cast<std::int16_t>(H - alturaNota - 33));
+  } else {
+    m_browser->Tamanho(static_cast<std::int16_t>(W), static_cast<std::int16_t>(H));
+  }
+}
+
+void frmMain::ajustaAlturaListas() {
+  const int fim = picBuscasAnteriores->isVisibleTo(this) ? picBuscasAnteriores->y() - 26 : imgFundo[1]->y();
+  const int altura = std::max(fim - PicLista->y(), 1);
+  PicLista->resize(PicLista->width(), altura);
+  picLista2->resize(picLista2->width(), altura);
+}
+
+// The frame, the band over a hidden entry toolbar, the panel's separators,
+// the letter picker's white ground and the resize grip, into the image that
+// paintEvent lays over the background.
+void frmMain::desenhaForm(int W, int H) {
+  m_pinturaForm = QImage(W, H, QImage::Format_ARGB32_Premultiplied);
+  m_pinturaForm.fill(Qt::transparent);
+  QPainter pintor(&m_pinturaForm);
+  const int P = m_TopoBusca;
+  pintor.setPen(QPen(kCorMoldura, 3));
+  pintor.drawRect(0, 0, W - 1, H - 1);
+  pintor.drawLine(0, 2, W - 1, 2);
+  if (m_SemVerbete) pintor.fillRect(QRect(QPoint(390, 2), QPoint(W - 1, 40)), kCorMoldura);
+  pintor.setPen(QPen(kCorSeparador, 1));
+  pintor.drawLine(5, 200, 5, imgFundo[1]->y());
+  pintor.drawLine(259, 200, 259, imgFundo[1]->y());
+  pintor.fillRect(QRect(QPoint(6, P + 45), QPoint(258, P + 111)), Qt::white);
+  pintor.drawImage(6, P + 104, res::LoadResPicture(QStringLiteral("104")));
+  if (ImgResize->isVisibleTo(this)) pintor.drawImage(W - 24, H - 23, res::LoadResPicture(QStringLiteral("RESIZE")));
+  pintor.end();
+  update();
+}
+
+void frmMain::imgAvancada_Click() {
+  imgAvancada->hide();
+  for (QWidget* controle : std::initializer_list<QWidget*>{imgFechar, chkAvancada[0], chkAvancada[1], chkAvancada[2],
+                                                           chkAvancada[3], imgPesqAvancada, cmbFiltro})
+    controle->show();
+  if (cmbFiltro->currentIndex() == 1) {
+    imgFundo[2]->hide();
+    imgFundo[1]->show();
+    picBuscasAnteriores->hide();
+  }
+  chkAvancada_Click(0);
+  cmbFiltro_Click();
+  m_modoBusca = 1;
+}
+
+// The filter list and the previous searches share the space below the
+// letter picker.
+void frmMain::mostraFiltros(bool visivel) {
+  for (QWidget* controle : std::initializer_list<QWidget*>{lstFiltros, chkAvancada[3], lblPesquisa[3], imgFundo[1]})
+    controle->setVisible(visivel);
+  imgFundo[2]->setVisible(!visivel);
+  picBuscasAnteriores->setVisible(!visivel);
+}
+
+void frmMain::cmbFiltro_Click() {
+  if (cmbFiltro->isVisibleTo(this)) {
+    const bool ligado = cmbFiltro->currentIndex() == 1;
+    m_TopoBusca = static_cast<std::int16_t>(ligado ? kTopoFiltros : kTopoAvancado);
+    mostraFiltros(ligado);
+  }
+  Form_Resize();
+}
+
+void frmMain::imgFechar_Click() {
+  m_TopoBusca = kTopoFechado;
+  imgAvancada->show();
+  for (QWidget* controle : std::initializer_list<QWidget*>{imgFechar, chkAvancada[0], chkAvancada[1], chkAvancada[2],
+                                                           imgPesqAvancada, cmbFiltro, lstFiltros})
+    controle->hide();
+  lblPesquisa[0]->show();
+  lblPesquisa[1]->hide();
+  lblPesquisa[2]->hide();
+  txtEntrada->show();
+  txtEntrada1->hide();
+  txtEntrada2->hide();
+  chkAvancada[3]->hide();
+  if (cmbFiltro->currentIndex() == 1) {
+    imgFundo[2]->show();
+    imgFundo[1]->hide();
+    picBuscasAnteriores->show();
+  }
+  Form_Resize();
+  m_modoBusca = 0;
+}
+
+void frmMain::chkAvancada_Click(int Index) {
+  const bool texto = Index == 0 || Index == 1;
+  const bool par = chkAvancada[0]->isChecked() && chkAvancada[1]->isChecked();
+  lblPesquisa[0]->setVisible(!par);
+  lblPesquisa[1]->setVisible(par);
+  lblPesquisa[2]->setVisible(par);
+  if (par) {
+    txtEntrada->hide();
+    if (texto) txtEntrada1->setText(txtEntrada->text());
+  } else if (texto && txtEntrada1->isVisibleTo(this)) {
+    txtEntrada->setText(txtEntrada1->text());
+  }
+  txtEntrada->setVisible(!par);
+  txtEntrada1->setVisible(par);
+  txtEntrada2->setVisible(par);
+}

@@ -156,3 +156,124 @@ TEST_F(frmMainBusca, AWideFilterCaptionIsCutAndItsTooltipHoldsAll) {
 }
 
 }  // namespace
+
+namespace {
+
+using frmMainLayout = frmMainBusca;
+
+TEST_F(frmMainLayout, TheWindowKeepsItsMinimumSize) {
+  janela->resize(500, 400);
+  EXPECT_EQ(janela->size(), QSize(640, 490));
+  janela->resize(500, 700);
+  EXPECT_EQ(janela->size(), QSize(640, 700));
+}
+
+TEST_F(frmMainLayout, TheToolbarSharesANarrowWidthAndKeepsItsSpacingOnAWideOne) {
+  janela->resize(640, 600);
+  const std::array<QWidget*, 5> botoes = {janela->btVisual[0], janela->btVisual[1], janela->btVisual[2],
+                                          janela->imgPrinter, janela->imgNota};
+  const std::array<int, 5> estreita = {420, 449, 478, 507, 536};
+  for (std::size_t i = 0; i < botoes.size(); ++i) EXPECT_EQ(botoes[i]->x(), estreita[i]) << i;
+  for (int largura : {701, 1000}) {
+    janela->resize(largura, 600);
+    EXPECT_EQ(janela->imgNota->x(), largura - 123);
+    EXPECT_EQ(janela->imgPrinter->x(), largura - 163);
+    EXPECT_EQ(janela->btVisual[2]->x(), 505);
+    EXPECT_EQ(janela->imgClose->x(), largura - 22);
+  }
+}
+
+TEST_F(frmMainLayout, ThePanelShapesMoveTheLowerBlockAndShareTheSpaceBelow) {
+  abreAvancada(true);
+  EXPECT_EQ(janela->btBuscar->y(), 285);
+  EXPECT_EQ(janela->PicLista->y(), 285 + 111);
+  EXPECT_TRUE(janela->lstFiltros->isVisible());
+  EXPECT_FALSE(janela->picBuscasAnteriores->isVisible());
+  EXPECT_EQ(janela->PicLista->y() + janela->PicLista->height(), janela->imgFundo[1]->y());
+  janela->cmbFiltro->setCurrentIndex(0);
+  janela->cmbFiltro_Click();
+  EXPECT_EQ(janela->btBuscar->y(), 180);
+  EXPECT_TRUE(janela->picBuscasAnteriores->isVisible());
+  EXPECT_EQ(janela->PicLista->y() + janela->PicLista->height(), janela->picBuscasAnteriores->y() - 26);
+  janela->imgFechar_Click();
+  EXPECT_EQ(janela->btBuscar->y(), 100);
+  EXPECT_TRUE(janela->imgAvancada->isVisible());
+  EXPECT_FALSE(janela->cmbFiltro->isVisible());
+}
+
+TEST_F(frmMainLayout, StartsWithAndEndsWithSwitchToThePairOfFieldsAndBack) {
+  abreAvancada(false);
+  janela->txtEntrada->setText(QStringLiteral("cas"));
+  marcaOpcoes({0, 1});
+  EXPECT_FALSE(janela->txtEntrada->isVisible());
+  EXPECT_TRUE(janela->txtEntrada2->isVisible());
+  EXPECT_EQ(janela->txtEntrada1->text(), QStringLiteral("cas"));
+  janela->txtEntrada1->setText(QStringLiteral("casa"));
+  marcaOpcoes({1});
+  EXPECT_TRUE(janela->txtEntrada->isVisible());
+  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("casa"));
+}
+
+TEST_F(frmMainLayout, ABandCoversTheToolbarWhileNoEntryIsShown) {
+  janela->resize(846, 638);
+  const QImage tela = janela->grab().toImage();
+  EXPECT_EQ(tela.pixelColor(600, 20), QColor(140, 162, 199));
+  EXPECT_NE(tela.pixelColor(380, 20), QColor(140, 162, 199));  // the title area stays
+}
+
+using frmMainPalavraClicada = frmMainBusca;
+
+TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCloses) {
+  componente->abreviaturas[QStringLiteral("s.f.")] = QStringLiteral("substantivo|feminino#");
+  const QPoint origem = janela->mapToGlobal(QPoint(0, 0));
+  tela.cursor = origem + QPoint(400, 300);
+  QString palavra = QStringLiteral("s.f.");
+  janela->TrataPalavraClicada(palavra);
+  ASSERT_TRUE(janela->picTipAbrev->isVisible());
+  EXPECT_EQ(janela->txtTipAbrev->text(), QStringLiteral("substantivo\nfeminino"));
+  const QRect janelaTela = janela->frameGeometry();
+  EXPECT_EQ(janela->picTipAbrev->pos(), tela.cursor - janelaTela.topLeft() + QPoint(0, 7));
+  EXPECT_TRUE(janela->tmrTip->Enabled());
+  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();  // "TempoTip" 6
+  EXPECT_TRUE(janela->picTipAbrev->isVisible());
+  janela->tmrTip_Timer();
+  EXPECT_FALSE(janela->picTipAbrev->isVisible());
+  EXPECT_TRUE(chamadas("PesquisaFlexivel").isEmpty());
+}
+
+TEST_F(frmMainPalavraClicada, OtherWordsAreCleanedAndSearchedWithoutFilters) {
+  const struct {
+    const char* clicada;
+    const char* buscada;
+  } casos[] = {{"casa,", "casa"}, {"casa,%20de", "casa,"}, {"bola.", "bola"}, {"dado", "dado"}};
+  for (const auto& caso : casos) {
+    componente->chamadas.clear();
+    QString palavra = QString::fromUtf8(caso.clicada);
+    janela->TrataPalavraClicada(palavra);
+    EXPECT_EQ(chamadas("PesquisaFlexivel"), QStringList{QStringLiteral("PesquisaFlexivel(%1)").arg(caso.buscada)})
+        << caso.clicada;
+  }
+}
+
+TEST_F(frmMainPalavraClicada, AFoundWordFillsTheResultsListWithNoFilterText) {
+  abreAvancada(true);
+  marcaFiltros({0});
+  componente->resultados[QStringLiteral("flexivel:casa")] = {3};
+  QString palavra = QStringLiteral("casa");
+  janela->TrataPalavraClicada(palavra);
+  EXPECT_TRUE(chamadas("DefineFiltro").isEmpty());
+  EXPECT_TRUE(janela->picLista2->isVisible());
+  EXPECT_FALSE(ultimaPagina().contains(QStringLiteral("Filtro:")));
+  EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("goID://3")));
+  EXPECT_TRUE(janela->lblFiltros->text().isEmpty());
+}
+
+TEST_F(frmMainPalavraClicada, AWordNotFoundLeavesTheScreenAsItWas) {
+  const qsizetype antes = paginas->size();
+  QString palavra = QStringLiteral("xyz");
+  janela->TrataPalavraClicada(palavra);
+  EXPECT_EQ(paginas->size(), antes);
+  EXPECT_TRUE(janela->PicLista->isVisible());
+}
+
+}  // namespace

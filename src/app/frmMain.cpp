@@ -162,6 +162,7 @@ void frmMain::desenhaMolduraNota(QPainter& pintor) const {
 void frmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+  if (event->type() == QEvent::WindowStateChange && !isMinimized()) Form_Resize();  // restored at its size
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -57,6 +57,22 @@ ImageControl* imagemTexto(QWidget* pai, const QString& texto, int left, int top,
   return imagem;
 }
 
+// The captions of the three option boxes, each level with its box.
+QPixmap legendasOpcoes(int width, int height) {
+  QPixmap imagem(width, height);
+  imagem.fill(Qt::transparent);
+  QPainter pintor(&imagem);
+  QFont fonte(QStringLiteral("Verdana"));
+  fonte.setPixelSize(11);
+  pintor.setFont(fonte);
+  pintor.setPen(Qt::black);
+  const std::array<const char16_t*, 3> legendas = {u"Iniciadas por", u"Terminadas em", u"No texto do verbete"};
+  const std::array<int, 3> topos = {0, 18, 37};  // the boxes' rows less the caption's top
+  for (std::size_t i = 0; i < legendas.size(); ++i)
+    pintor.drawText(QRect(0, topos[i], width, 13), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(legendas[i]));
+  return imagem;
+}
+
 // A background piece: the panel's colour inside a thin frame.
 ImageControl* fundo(QWidget* pai, int left, int top, int width, int height) {
   QPixmap imagem(width, height);
@@ -84,12 +100,14 @@ void frmMain::criaPainelAvancado() {
                  rotulo(this, QStringLiteral("Iniciada por:"), 36, 58, 57, 13),
                  rotulo(this, QStringLiteral("Somar filtros"), 64, 267, 84, 13)};
   for (int i = 1; i < 4; ++i) lblPesquisa[i]->hide();
-  imgPesqAvancada = rotulo(this, QStringLiteral("Iniciadas por\nTerminadas em\nNo texto do verbete"), 58, 98, 151, 51);
+  imgPesqAvancada = cria<QLabel>(this, 58, 98, 151, 51);
+  imgPesqAvancada->setPixmap(legendasOpcoes(151, 51));
   imgPesqAvancada->hide();
   cmbFiltro = cria<QComboBox>(this, 43, 156, 188, 20);
   cmbFiltro->addItems({QStringLiteral("Filtro Desligado"), QStringLiteral("Filtro Ligado")});
   cmbFiltro->hide();
   lstFiltros = cria<QListWidget>(this, 43, 176, 188, 88);
+  lstFiltros->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lstFiltros->hide();
   imgAvancada = imagemTexto(this, QStringLiteral("Pesquisa avançada"), 33, 100, 118, 13);
   imgFechar = imagemTexto(this, QStringLiteral("Fechar"), 33, 100, 55, 16);

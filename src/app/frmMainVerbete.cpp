@@ -217,7 +217,7 @@ void frmMain::selecionaLista(std::int16_t num) {
 void frmMain::AtualizaBotoesVerbete(bool semVerbete) {
   if (semVerbete == m_SemVerbete) return;
   m_SemVerbete = semVerbete;
-  for (ImageControl* botao : {imgNota, imgPrinter, btVisual[0], btVisual[1], btVisual[2]})
+  for (ImageControl* botao : {imgNota, imgPrinter, imgFundo[0], btVisual[0], btVisual[1], btVisual[2]})
     botao->setVisible(!semVerbete);
   Form_Resize();  // the band over the hidden toolbar
   update();

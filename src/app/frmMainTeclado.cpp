@@ -111,6 +111,9 @@ void frmMain::Form_KeyDown(int& KeyCode, int Shift) {
   if (ativo != txtEntrada && (VerificaBusca() || !parCampos)) {
     digitaEmCampo(*txtEntrada, KeyCode, Shift);
     if (KeyCode >= kLetraA) KeyCode = 0;  // the key was the field's, not the list's
+  } else if (ativo != txtEntrada1 && ativo != txtEntrada2 && !VerificaBusca() && parCampos) {
+    digitaEmCampo(*txtEntrada1, KeyCode, Shift);
+    if (KeyCode >= kLetraA) KeyCode = 0;
   }
   if (ehTeclaLista(KeyCode)) (PicLista->isVisible() ? lista : lista2)->TrataTecla(static_cast<std::int16_t>(KeyCode));
 }

@@ -1,6 +1,7 @@
 #include "FakeMiniVocabraDB.h"
 #include "JanelaTeste.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -274,6 +275,19 @@ TEST_F(frmMainPalavraClicada, AWordNotFoundLeavesTheScreenAsItWas) {
   janela->TrataPalavraClicada(palavra);
   EXPECT_EQ(paginas->size(), antes);
   EXPECT_TRUE(janela->PicLista->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(frmMainLayout, ALetterTypedElsewhereGoesToTheFirstFieldOfThePair) {
+  abreAvancada(false);
+  marcaOpcoes({0, 1});
+  janela->btBuscar->setFocus();
+  QTest::keyClick(janela->btBuscar, Qt::Key_M);
+  EXPECT_EQ(janela->txtEntrada1->text(), QStringLiteral("m"));
+  EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada1);
 }
 
 }  // namespace

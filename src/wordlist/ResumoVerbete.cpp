@@ -1,5 +1,7 @@
 #include "ResumoVerbete.h"
 
+#include <QRegularExpression>
+
 namespace ResumoVerbete {
 
 namespace {
@@ -11,6 +13,14 @@ constexpr qsizetype kAusente = 999999;
 qsizetype posicaoSpan(const QString& nome, const QString& html) {
   const qsizetype pos = html.indexOf(MarcaSpan(nome));
   return pos < 0 ? kAusente : pos;
+}
+
+// The text of a piece of entry HTML without its tags. The entries link
+// every word, and a summary cut at a fixed length inside a tag would break
+// the markup of the results page that follows it.
+QString semTags(const QString& html) {
+  static const QRegularExpression kTag(QStringLiteral("<[^>]*>?"));
+  return QString(html).remove(kTag);
 }
 
 }  // namespace
@@ -46,10 +56,10 @@ QString ObtemConteudoSpan(const QString& nome, const QString& html) {
 }
 
 QString MontaResumo(const QString& html) {
-  const QString etimologia = ObtemConteudoSpan(QStringLiteral("D_ETM"), html);
+  const QString etimologia = semTags(ObtemConteudoSpan(QStringLiteral("D_ETM"), html));
   const QString qual = ObtemSpan(QStringLiteral("D_N_CG"), QStringLiteral("D_N_REG"), html);
-  const QString classe = qual.isEmpty() ? QString() : ObtemConteudoSpan(qual, html);
-  const QString definicao = ObtemConteudoSpan(QStringLiteral("D_DEF"), html);
+  const QString classe = qual.isEmpty() ? QString() : semTags(ObtemConteudoSpan(qual, html));
+  const QString definicao = semTags(ObtemConteudoSpan(QStringLiteral("D_DEF"), html));
   const QString texto = etimologia + u' ' + classe + u' ' + definicao;
   QString resumo = texto.left(kTamanhoResumo);
   if (etimologia.size() + classe.size() + definicao.size() > kTamanhoResumo) resumo += QStringLiteral("...");

@@ -22,9 +22,10 @@ QString ObtemSpan(const QString& a, const QString& b, const QString& html);
 QString ObtemConteudoSpan(const QString& nome, const QString& html);
 
 // Etymology ("D_ETM"), grammatical class or regency (whichever of "D_N_CG"
-// and "D_N_REG" comes first) and definition ("D_DEF"), joined by blanks and
-// cut to 120 characters; "..." follows when the three parts together are
-// longer than that. Every "<BR>" is then removed.
+// and "D_N_REG" comes first) and definition ("D_DEF"), each without its
+// tags (the entries link their words), joined by blanks and cut to 120
+// characters; "..." follows when the three parts together are longer than
+// that. The summary is text, so the cut never breaks markup.
 QString MontaResumo(const QString& html);
 
 // The results page's display of a headword: each character 160 (or, when

@@ -40,3 +40,36 @@ TEST_F(frmMainPontaAPonta, TypingCasaShowsItsEntryAndTheWordList) {
 }
 
 }  // namespace
+
+namespace {
+
+// A search through the entries' text on the sample dictionary: the results
+// page lists entries with their summaries, and the results list holds them.
+TEST_F(frmMainPontaAPonta, SearchingTheEntriesTextListsResultsWithSummaries) {
+  modMain::InicializaChaves();
+  auto janela = criaJanela([] {
+    return std::make_unique<DLLMiniVocabraDB>(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
+  });
+  ASSERT_TRUE(janela->Form_Load());
+  janela->show();
+  janela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+  janela->Form_Activate();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !janela->tmrListaCarga->Enabled(); }, 5000));
+
+  janela->imgAvancada_Click();
+  janela->chkAvancada[2]->click();
+  janela->txtEntrada->setText(QStringLiteral("casa"));
+  janela->btBuscar->click();
+  const PageDocument& pagina = janela->m_browser->navegador().document();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(u"goID://"); }, 5000));
+  EXPECT_TRUE(janela->picLista2->isVisible());
+  EXPECT_GE(janela->lista2->UltimoIndice(), 0);
+  EXPECT_FALSE(janela->lista2->Carregando());
+  EXPECT_TRUE(janela->lblDescricaoPesquisa->text().contains(QStringLiteral("no texto do verbete")));
+  // The summaries are text inside their entry's link.
+  EXPECT_FALSE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("<a href=\"goto://")));
+}
+
+}  // namespace

@@ -41,6 +41,16 @@ TEST(ResumoVerbete, SummaryIsCutAt120WithDotsOnlyWhenThePartsAreLonger) {
   EXPECT_EQ(MontaResumo(span("D_DEF", "um<BR>dois")), "  umdois");
 }
 
+TEST(ResumoVerbete, LinkedWordsCountAsTheirTextAndTheCutKeepsNoTag) {
+  QString definicao;
+  for (int i = 0; i < 40; ++i) definicao += "<a href=\"goto://casa\">casa</a> ";
+  const QString resumo = MontaResumo(span("D_N_CG", "<a href=\"goto://s.f.\">s.f.</a>") + span("D_DEF", definicao));
+  EXPECT_TRUE(resumo.startsWith(" s.f. casa casa")) << resumo.toStdString();
+  EXPECT_FALSE(resumo.contains(u'<'));
+  EXPECT_EQ(resumo.size(), 123);  // 120 and "..."
+
+}
+
 TEST(ResumoVerbete, HomographNumberGoesIntoItsSpan) {
   EXPECT_EQ(PalavraExibida(QString("manga") + QChar(0xA0) + "2"), "manga<span id=\"D_SUP_RES\">2</span>");
   EXPECT_EQ(PalavraExibida(QString("manga") + QChar(0x9F) + "2"), "manga<span id=\"D_SUP_RES\">2</span>");

@@ -135,6 +135,7 @@ void frmMain::TrataLButtonUp() {
 
 void frmMain::Form_QueryUnload() {
   if (lista) lista->Finaliza();
+  if (lista2) lista2->Finaliza();  // a search still loading its rows stops too
   m_pesquisa.reset();
 }
 

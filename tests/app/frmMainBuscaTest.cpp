@@ -2,6 +2,7 @@
 #include "JanelaTeste.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -240,6 +241,21 @@ TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCl
   janela->tmrTip_Timer();
   EXPECT_FALSE(janela->picTipAbrev->isVisible());
   EXPECT_TRUE(chamadas("PesquisaFlexivel").isEmpty());
+}
+
+TEST_F(frmMainPalavraClicada, TheTipStaysOpenWhileThePointerMovesOverIt) {
+  componente->abreviaturas[QStringLiteral("adj.")] = QStringLiteral("adjetivo#");
+  QString palavra = QStringLiteral("adj.");
+  janela->TrataPalavraClicada(palavra);
+  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
+  QMouseEvent movimento(QEvent::MouseMove, QPointF(2, 2), janela->txtTipAbrev->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                        Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(janela->txtTipAbrev, &movimento);
+  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
+  EXPECT_TRUE(janela->picTipAbrev->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), janela->picTipAbrev);
+  janela->txtEntrada->setFocus();  // the box loses the focus
+  EXPECT_FALSE(janela->picTipAbrev->isVisible());
 }
 
 TEST_F(frmMainPalavraClicada, OtherWordsAreCleanedAndSearchedWithoutFilters) {

@@ -274,6 +274,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The search panel: controls, layout and painting (frmMainLayout.cpp).
   void criaPainelAvancado();
   void criaFundos();
+  void criaTipAbreviatura();
   void PosicionaControles();
   void moveBlocoBusca(int P);
   void posicionaBarra(int W);
@@ -285,6 +286,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void CarregaFiltros();
   void SubstituiMarcadores(int id, const QStringList& pares);
   // The search executor (frmMainBusca.cpp).
+  void buscaPainel();
   void descreveLblFiltros();
   void buscaAvancada(const QString& filtros);
   void buscaNoTexto(const QString& filtros);

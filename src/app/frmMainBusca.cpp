@@ -20,6 +20,15 @@ void frmMain::limpaLblFiltros() {
 }
 
 void frmMain::ExecutaBusca() {
+  try {
+    buscaPainel();
+  } catch (...) {
+    // A failing component: the search ends with the screen as it stands.
+    picAguarde->hide();
+  }
+}
+
+void frmMain::buscaPainel() {
   tmrBusca->setEnabled(false);
   AtualizaBotoesVerbete(true);
   if (!VerificaBusca()) {

@@ -120,16 +120,7 @@ void frmMain::criaPainelAvancado() {
   lblFiltros = rotulo(this, QString(), 14, 188, 236, 15);
   lblFiltros->hide();
   criaFundos();
-  picTipAbrev = cria<PictureBox>(this, 0, 0, 120, 20);
-  picTipAbrev->setFocusPolicy(Qt::ClickFocus);
-  txtTipAbrev = rotulo(picTipAbrev, QString(), 3, 2, 120, 20);
-  txtTipAbrev->setStyleSheet(QStringLiteral("background: #FFFFE1; border: 1px solid #8CA2C7;"));
-  picTipAbrev->hide();
-  tmrTip = new VbTimer(this, 300);  // owned by the window
-  txtTipAbrev->setMouseTracking(true);  // its moves reach the box
-  connect(picTipAbrev, &VbControl::MouseMove, this, [this] { picTipAbrev_MouseMove(); });
-  connect(picTipAbrev, &VbControl::LostFocus, picTipAbrev, &QWidget::hide);
-  connect(tmrTip, &VbTimer::Timer, this, &frmMain::tmrTip_Timer);
+  criaTipAbreviatura();
   lblDescricaoPesquisa->setTextFormat(Qt::PlainText);  // it names the query as typed
   connect(imgAvancada, &VbControl::Click, this, &frmMain::imgAvancada_Click);
   connect(imgFechar, &VbControl::Click, this, &frmMain::imgFechar_Click);
@@ -138,6 +129,21 @@ void frmMain::criaPainelAvancado() {
   for (int i = 0; i < 4; ++i)
     connect(chkAvancada[static_cast<std::size_t>(i)], &QCheckBox::clicked, this, [this, i] { chkAvancada_Click(i); });
   chkAvancada[3]->setToolTip(LoadResString(710));
+}
+
+// The abbreviation tip: a box holding one label, hidden, and its timer.
+void frmMain::criaTipAbreviatura() {
+  picTipAbrev = cria<PictureBox>(this, 0, 0, 120, 20);
+  picTipAbrev->setFocusPolicy(Qt::ClickFocus);
+  txtTipAbrev = rotulo(picTipAbrev, QString(), 0, 0, 120, 20);
+  txtTipAbrev->setStyleSheet(QStringLiteral("background: #FFFFE1; border: 1px solid #8CA2C7;"));
+  txtTipAbrev->setAlignment(Qt::AlignCenter);
+  txtTipAbrev->setMouseTracking(true);  // its moves reach the box
+  picTipAbrev->hide();
+  tmrTip = new VbTimer(this, 300);  // owned by the window
+  connect(picTipAbrev, &VbControl::MouseMove, this, [this] { picTipAbrev_MouseMove(); });
+  connect(picTipAbrev, &VbControl::LostFocus, picTipAbrev, &QWidget::hide);
+  connect(tmrTip, &VbTimer::Timer, this, &frmMain::tmrTip_Timer);
 }
 
 void frmMain::criaFundos() {

@@ -149,6 +149,14 @@ TEST_F(frmMainBusca, AFullTextQueryJoinsItsWordsWithPlus) {
   EXPECT_EQ(chamadas("PesquisaReversa(amor +paixão)").size(), 1);
 }
 
+TEST_F(frmMainBusca, AFailingComponentEndsTheSearchQuietly) {
+  abreAvancada(false);
+  marcaOpcoes({2});
+  componente->falhaEm = QStringLiteral("ObtemFormas");
+  EXPECT_NO_THROW(busca(QStringLiteral("amor paixão")));
+  EXPECT_FALSE(janela->picAguarde->isVisible());
+}
+
 TEST_F(frmMainBusca, AWideFilterCaptionIsCutAndItsTooltipHoldsAll) {
   abreAvancada(true);
   marcaFiltros({0, 1, 2, 3, 4, 5, 6});

@@ -67,7 +67,10 @@ std::int32_t FakeMiniVocabraDB::ObtemPagina(std::int16_t modo, std::int32_t inic
   return ate < fimLetra_ ? ate : -1;
 }
 
-std::int32_t FakeMiniVocabraDB::ObtemFormas(const QString&, QString&) { return -1; }
+std::int32_t FakeMiniVocabraDB::ObtemFormas(const QString& palavra, QString&) {
+  Registra(QStringLiteral("ObtemFormas(%1)").arg(palavra));
+  return -1;
+}
 std::int32_t FakeMiniVocabraDB::PesquisaFlexivel(const QString& palavra, std::int32_t, QString&) {
   Registra(QStringLiteral("PesquisaFlexivel(%1)").arg(palavra));
   return Resultado(QStringLiteral("flexivel:") + palavra);

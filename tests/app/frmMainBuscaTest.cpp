@@ -315,3 +315,22 @@ TEST_F(frmMainLayout, ALetterTypedElsewhereGoesToTheFirstFieldOfThePair) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window whose last run closed with the advanced panel open.
+class frmMainModoAvancado : public frmMainBusca {
+ protected:
+  void SetUp() override {
+    setHive(reg::HKEY_CURRENT_USER, "ModoBusca", "1");
+    frmMainBusca::SetUp();
+  }
+};
+
+TEST_F(frmMainModoAvancado, TheAdvancedPanelReopensAtTheFirstActivation) {
+  EXPECT_TRUE(janela->cmbFiltro->isVisible());
+  EXPECT_FALSE(janela->imgAvancada->isVisible());
+  EXPECT_EQ(janela->btBuscar->y(), 180);
+}
+
+}  // namespace

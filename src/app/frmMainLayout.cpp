@@ -96,9 +96,12 @@ void frmMain::criaPainelAvancado() {
     campo->hide();
   }
   lblPesquisa = {rotulo(this, QStringLiteral("Pesquisa:"), 36, 58, 57, 13),
-                 rotulo(this, QStringLiteral("Terminada em:"), 36, 76, 73, 13),
-                 rotulo(this, QStringLiteral("Iniciada por:"), 36, 58, 57, 13),
+                 rotulo(this, QStringLiteral("Terminada:"), 36, 76, 73, 13),
+                 rotulo(this, QStringLiteral("Iniciada:"), 36, 58, 57, 13),
                  rotulo(this, QStringLiteral("Somar filtros"), 64, 267, 84, 13)};
+  QFont fonte(QStringLiteral("Verdana"));
+  fonte.setPixelSize(11);
+  for (QLabel* legenda : lblPesquisa) legenda->setFont(fonte);
   for (int i = 1; i < 4; ++i) lblPesquisa[i]->hide();
   imgPesqAvancada = cria<QLabel>(this, 58, 98, 151, 51);
   imgPesqAvancada->setPixmap(legendasOpcoes(151, 51));

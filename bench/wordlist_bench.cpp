@@ -1,6 +1,6 @@
 // The word list against a scripted 145,000-entry alphabet: building a letter
-// list up to its first repaint, one repaint of a full page, and loading the
-// largest letter completely.
+// list up to its first repaint, one repaint of a full page, loading the
+// largest letter completely, and a search that fills the list with it.
 #include "CList.h"
 #include "FakeMiniVocabraDB.h"
 #include "Fonts.h"
@@ -108,6 +108,19 @@ void BM_CargaCompletaComTimer(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CargaCompletaComTimer)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A search whose result is the whole of "c" (18,000 entries): the results
+// HTML and every row, with the yields between pages.
+void BM_PesquisaComTodasAsLinhas(benchmark::State& state) {
+  Lista l;
+  std::vector<std::int32_t> ids(18000);
+  for (std::size_t i = 0; i < ids.size(); ++i) ids[i] = 19500 + static_cast<std::int32_t>(i);
+  l.db->resultados[QStringLiteral("mascara:c*")] = ids;
+  l.lista.DefineBusca({{}, [] { return 9570.0; }});  // a 638-pixel window: 8 summaries
+  for (auto _ : state) l.lista.ListaPesquisaMascara(QStringLiteral("c*"), QString());
+  state.counters["linhas"] = l.lista.UltimoIndice() + 1;
+}
+BENCHMARK(BM_PesquisaComTodasAsLinhas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

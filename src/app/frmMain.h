@@ -169,7 +169,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   VbTimer* tmrLista;
   VbTimer* tmrComandoBrowser;
 
-  // The search panel beyond the single field (frmMainLayout.cpp): the pair
+  // The search panel beyond the single field (frmMainPainelBusca.cpp): the pair
   // of fields, their captions, the advanced options, the filter combo and
   // list, the panel's open and close images, the search button, the list
   // tabs, the background pieces and the filter caption above the results.
@@ -191,7 +191,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   QLabel* txtTipAbrev;
   VbTimer* tmrTip;
 
-  // The search panel's shapes (frmMainLayout.cpp): opening and closing the
+  // The search panel's shapes (frmMainPainelBusca.cpp): opening and closing the
   // advanced panel, the filter combo, and the option boxes' single field
   // or pair of fields.
   void imgAvancada_Click();
@@ -271,7 +271,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void tmrListaCarga_Timer();
   void m_EscolheLetra_SelecionaLetra(const QString& letra);
 
-  // The search panel: controls, layout and painting (frmMainLayout.cpp).
+  // The search panel (frmMainPainelBusca.cpp) and the layout and painting
+  // of the window (frmMainLayout.cpp).
   void criaPainelAvancado();
   void criaFundos();
   void criaTipAbreviatura();

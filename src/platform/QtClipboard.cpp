@@ -81,8 +81,8 @@ void QtClipboard::SetText(const QString& texto) {
 }
 
 void QtClipboard::esqueceSeSubstituido() {
-  QClipboard* sistema = QGuiApplication::clipboard();
-  if (m_publicado.isNull() || sistema->mimeData() != m_publicado.data()) {
+  const QClipboard* sistema = QGuiApplication::clipboard();
+  if (sistema == nullptr || m_publicado.isNull() || sistema->mimeData() != m_publicado.data()) {
     m_dados.clear();
     m_texto.clear();
     m_temTexto = false;
@@ -90,6 +90,8 @@ void QtClipboard::esqueceSeSubstituido() {
 }
 
 void QtClipboard::publica() {
+  QClipboard* sistema = QGuiApplication::clipboard();
+  if (sistema == nullptr) return;
   auto mime = std::make_unique<QMimeData>();
   if (m_temTexto) mime->setText(m_texto);
   for (const auto& [nome, dados] : m_dados) {
@@ -102,7 +104,7 @@ void QtClipboard::publica() {
     }
   }
   m_publicado = mime.get();
-  QGuiApplication::clipboard()->setMimeData(mime.release());  // the clipboard owns it now
+  sistema->setMimeData(mime.release());  // the clipboard owns it now
 }
 
 }  // namespace clip

@@ -50,6 +50,11 @@ frmConfigVerbete::frmConfigVerbete(Dependencias dependencias, QWidget* parent)
   conecta();
 }
 
+frmConfigVerbete::~frmConfigVerbete() {
+  // The view shows this dialog's browser; it goes first.
+  delete m_visao.data();
+}
+
 void frmConfigVerbete::montaControles() {
   auto* layout = new QVBoxLayout(this);
   auto* topo = new QHBoxLayout;
@@ -68,10 +73,10 @@ void frmConfigVerbete::montaControles() {
   if (!m_dep.criaVisao) {
     m_dep.criaVisao = [](QWidget* host, WebBrowser& navegador) -> QWidget* { return new WebView(navegador, host); };
   }
-  QWidget* visao = m_dep.criaVisao(areaExemplo, m_wbExemplo);
+  m_visao = m_dep.criaVisao(areaExemplo, m_wbExemplo);
   auto* layoutExemplo = new QVBoxLayout(areaExemplo);
   layoutExemplo->setContentsMargins(0, 0, 0, 0);
-  if (visao != nullptr) layoutExemplo->addWidget(visao);
+  if (m_visao != nullptr) layoutExemplo->addWidget(m_visao);
 }
 
 QWidget* frmConfigVerbete::montaElementos() {

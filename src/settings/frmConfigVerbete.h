@@ -7,6 +7,7 @@
 #include "modCSS.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -45,6 +46,7 @@ class frmConfigVerbete final : public QDialog {
   };
 
   explicit frmConfigVerbete(Dependencias dependencias, QWidget* parent = nullptr);
+  ~frmConfigVerbete() override;
   Q_DISABLE_COPY_MOVE(frmConfigVerbete)
 
   // False when the style-sheet template or the preview page could not be
@@ -98,6 +100,7 @@ class frmConfigVerbete final : public QDialog {
   AmostraCor* pictureCorTexto = nullptr;
   QLabel* labelPesquisa = nullptr;
   QWidget* areaExemplo = nullptr;
+  QPointer<QWidget> m_visao;  // shows m_wbExemplo
   QPushButton* cmdOK = nullptr;
   QPushButton* cmdCancelar = nullptr;
   QPushButton* cmdRestaurar = nullptr;

@@ -80,6 +80,7 @@ QWidget* frmConfig::montaBotoes() {
   cmdRestaurar->setObjectName(QStringLiteral("cmdRestaurar"));
   cmdOK = new QPushButton(QStringLiteral("OK"), barra);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
   cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), barra);
   cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
   layout->addWidget(cmdRestaurar);

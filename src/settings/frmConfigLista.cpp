@@ -56,6 +56,7 @@ void frmConfigLista::montaControles() {
   cmdRestaurar->setObjectName(QStringLiteral("cmdRestaurar"));
   cmdOK = new QPushButton(QStringLiteral("OK"), this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
   cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
   cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
   botoes->addWidget(cmdRestaurar);

@@ -140,6 +140,7 @@ QWidget* frmConfigVerbete::montaBotoes() {
   cmdRestaurar->setObjectName(QStringLiteral("cmdRestaurar"));
   cmdOK = new QPushButton(QStringLiteral("OK"), barra);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
   cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), barra);
   cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
   layout->addWidget(cmdRestaurar);

@@ -58,6 +58,7 @@ void frmConfig::montaControles() {
   auto* pasta = new QHBoxLayout;
   txtDirNotas = new QLineEdit(this);
   txtDirNotas->setObjectName(QStringLiteral("txtDirNotas"));
+  txtDirNotas->setMinimumWidth(320);
   cmdAlteraDiretorio = new QPushButton(this);
   cmdAlteraDiretorio->setObjectName(QStringLiteral("cmdAlteraDiretorio"));
   cmdAlteraDiretorio->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));

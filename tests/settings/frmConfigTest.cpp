@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -150,6 +151,20 @@ TEST_F(ConfigGerais, RestoreThenOkSavesTheDefaultsAndLeavesTheAddin) {
   EXPECT_EQ(salvo(QStringLiteral("DirNotas")), notasPadrao());
   EXPECT_EQ(salvo(QStringLiteral("FormaApresentacao")), QStringLiteral("0"));
   EXPECT_TRUE(Register::VerificaAddinInstalado(registry));
+}
+
+// As the main window opens it: modally, once per menu choice. A greyed box
+// read from the settings is saved as it shows.
+TEST_F(ConfigGerais, RunsModallyUntilOkAndKeepsAGreyedBox) {
+  config.GravaReg(QStringLiteral("SomarFiltros"), QStringLiteral("2"));
+  for (const char* botao : {"cmdCancelar", "cmdOK"}) {
+    dlg.Cancela = false;
+    QTimer::singleShot(0, &dlg, [this, botao] { clica(botao); });
+    dlg.exec();
+    EXPECT_EQ(dlg.Cancela, QByteArray(botao) == "cmdCancelar") << botao;
+  }
+  EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("2"));
+  EXPECT_EQ(somarJanela, 2);
 }
 
 TEST_F(ConfigGerais, TheFolderChooserReplacesTheFolderUnlessCancelled) {

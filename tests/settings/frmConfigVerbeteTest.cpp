@@ -133,6 +133,16 @@ TEST_F(ConfigVerbete, CancelReadsTheSavedValuesBack) {
   EXPECT_EQ(comandos, QStringList{QStringLiteral("atualizarmarca")});
 }
 
+// Reading back keeps what memory holds when nothing was ever saved.
+TEST_F(ConfigVerbete, CancelWithNothingSavedKeepsThePickedHighlight) {
+  abre();
+  dialogs.answerColor(0x0000FF);
+  clica("pictureCorFundo");
+  clica("cmdCancelar");
+  EXPECT_EQ(config.MarcaCorFundo, 0x0000FF);
+  EXPECT_EQ(salvo(QStringLiteral("Marca cor fundo")), QStringLiteral("<nada>"));
+}
+
 TEST_F(ConfigVerbete, OkWritesTheSheetsThenSavesTheSettings) {
   abre();
   controle<QComboBox>("comboElementos")->setCurrentIndex(7);

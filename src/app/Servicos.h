@@ -4,8 +4,10 @@
 #include "Dialogs.h"
 #include "IMiniVocabraDB.h"
 #include "IRegistry.h"
+#include "PopupMenu.h"
 #include "Screen.h"
 #include "SingleInstance.h"
+#include "WindowDrag.h"
 
 #include <QStringList>
 
@@ -28,4 +30,8 @@ struct Servicos {
   std::function<void()> escondeSplash;
   // Makes the page view of the browser area; empty: the real web view.
   CBrowser::CriaVisao criaVisao;
+  // The window system's move and resize loops, and the popup menus; null:
+  // the real ones.
+  std::shared_ptr<IWindowDrag> arrastaJanela = nullptr;
+  std::shared_ptr<IPopupMenu> menusPopup = nullptr;
 };

@@ -63,7 +63,9 @@ bool frmMain::Form_Load() {
 
   defineDicas();
   instalaTeclado();
-  // The controls are laid out and the hover skins cleared here.
+  // The controls are laid out here.
+  ligaChrome();
+  DesmarcarBotoes(nullptr);
   return true;
 }
 
@@ -124,7 +126,7 @@ void frmMain::Form_Activate() {
 
 void frmMain::TrataMouseMove() {
   if (m_EscolheLetra) m_EscolheLetra->LimparDestaque();
-  // Every hover skin is cleared here.
+  DesmarcarBotoes(nullptr);
 }
 
 void frmMain::TrataLButtonUp() {

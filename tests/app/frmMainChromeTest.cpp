@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,17 @@ TEST_F(frmMainChrome, AReleaseActsOnlyInsideTheButtonItsFarEdgesIncluded) {
     w->imgNota_MouseUp(1, 0, c.x, c.y);
     EXPECT_EQ(w->m_Notas->EhVisivel(), c.age ? !antes : antes) << c.x << ", " << c.y;
   }
+}
+
+TEST_F(frmMainChrome, AClickOnAButtonActsAndAPressDraggedOffItDoesNot) {
+  auto w = janela();
+  w->show();
+  w->m_Notas->VerificaVerbete(3);
+  QTest::mouseClick(w->imgNota, Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_TRUE(w->m_Notas->EhVisivel());
+  QTest::mousePress(w->imgNota, Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseRelease(w->imgNota, Qt::LeftButton, {}, QPoint(w->imgNota->width() + 4, 3));
+  EXPECT_TRUE(w->m_Notas->EhVisivel());
 }
 
 TEST_F(frmMainChrome, MaximisingSwapsTheButtonHidesTheGripAndStopsTheDrag) {

@@ -11,6 +11,7 @@
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
 #include "PictureBox.h"
+#include "ResourceImages.h"
 #include "Servicos.h"
 #include "VbTimer.h"
 #include "frmMenu.h"
@@ -24,6 +25,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 class ProcJanela;
 class QPainter;
@@ -223,6 +225,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   static bool soltouDentro(const ImageControl& controle, double X, double Y);
   void atualizaBotoesVisual();
   QString bitmapMaximizar() const;
+  std::array<std::pair<ImageControl*, QString>, 10> botoesComPele() const;
   void imgMax_MouseDown(int Button, int Shift, double X, double Y);
   void imgMove_MouseDown(int Button, int Shift, double X, double Y);
   void ImgResize_MouseDown(int Button, int Shift, double X, double Y);
@@ -230,7 +233,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::shared_ptr<IWindowDrag> m_arrastaJanela;
   std::shared_ptr<IPopupMenu> m_menusPopup;
   // The pointer every clickable image shows.
-  QCursor m_ponteiroBotao;
+  QCursor m_ponteiroBotao = res::LoadResCursor(101);
   // --- end of the window chrome
 
  protected:

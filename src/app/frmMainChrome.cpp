@@ -4,7 +4,6 @@
 #include "frmMain.h"
 
 #include "ProgramPaths.h"
-#include "ResourceImages.h"
 
 namespace {
 
@@ -29,36 +28,38 @@ void frmMain::atualizaBotoesVisual() {
   for (std::int16_t n = 1; n <= 3; ++n) btVisual[n - 1]->loadPicture(m_browser->ObtemVisualNome(n));
 }
 
+// The hover-skinned buttons in the order they are cleared, each with its
+// normal bitmap; the hover bitmap is that name followed by "SELECIONADO".
+std::array<std::pair<ImageControl*, QString>, 10> frmMain::botoesComPele() const {
+  return {{{btAnterior, QStringLiteral("BTNSETAESQUERDA")},
+           {btProximo, QStringLiteral("BTNSETADIREITA")},
+           {btCasa, QStringLiteral("BTNCASA")},
+           {imgMin, QStringLiteral("BTNMINIMIZAR")},
+           {imgMax, bitmapMaximizar()},
+           {imgClose, QStringLiteral("BTNFECHAR")},
+           {imgNota, QStringLiteral("BTNLAPIS")},
+           {imgPrinter, QStringLiteral("BTNPRINTER")},
+           {imgAjuda, QStringLiteral("BTNAJUDA")},
+           {imgArquivo, QStringLiteral("BTNARQUIVO")}}};
+}
+
 void frmMain::MarcarBotao(ImageControl* btn, std::int16_t Button) {
   atualizaBotoesVisual();
   if (Button != 0 || btn == nullptr) return;
   DesmarcarBotoes(btn);
   const QString nome = btn->objectName().toLower();
-  QString base;
-  if (nome == u"btanterior") base = QStringLiteral("BTNSETAESQUERDA");
-  else if (nome == u"btproximo") base = QStringLiteral("BTNSETADIREITA");
-  else if (nome == u"btcasa") base = QStringLiteral("BTNCASA");
-  else if (nome == u"imgmin") base = QStringLiteral("BTNMINIMIZAR");
-  else if (nome == u"imgmax") base = bitmapMaximizar();
-  else if (nome == u"imgclose") base = QStringLiteral("BTNFECHAR");
-  else if (nome == u"imgnota") base = QStringLiteral("BTNLAPIS");
-  else if (nome == u"imgprinter") base = QStringLiteral("BTNPRINTER");
-  else if (nome == u"imgarquivo") base = QStringLiteral("BTNARQUIVO");
-  else if (nome == u"imgajuda") base = QStringLiteral("BTNAJUDA");
-  if (base.isEmpty() || btn->Tag.toLower() == kSelecionado) return;
-  btn->loadPicture(base + kSufixoHover);
-  btn->Tag = kSelecionado;
+  for (const auto& [botao, normal] : botoesComPele()) {
+    if (botao->objectName().toLower() != nome) continue;
+    if (btn->Tag.toLower() == kSelecionado) return;
+    btn->loadPicture(normal + kSufixoHover);
+    btn->Tag = kSelecionado;
+    return;
+  }
 }
 
 void frmMain::DesmarcarBotoes(ImageControl* btnNaoDesmarcar) {
   const QString poupado = btnNaoDesmarcar != nullptr ? btnNaoDesmarcar->objectName() : QString();
-  const std::pair<ImageControl*, QString> botoes[] = {
-      {btAnterior, QStringLiteral("BTNSETAESQUERDA")}, {btProximo, QStringLiteral("BTNSETADIREITA")},
-      {btCasa, QStringLiteral("BTNCASA")},             {imgMin, QStringLiteral("BTNMINIMIZAR")},
-      {imgMax, bitmapMaximizar()},                     {imgClose, QStringLiteral("BTNFECHAR")},
-      {imgNota, QStringLiteral("BTNLAPIS")},           {imgPrinter, QStringLiteral("BTNPRINTER")},
-      {imgAjuda, QStringLiteral("BTNAJUDA")},          {imgArquivo, QStringLiteral("BTNARQUIVO")}};
-  for (const auto& [botao, normal] : botoes) {
+  for (const auto& [botao, normal] : botoesComPele()) {
     if (botao->Tag.isEmpty() || (!poupado.isEmpty() && botao->objectName() == poupado)) continue;
     botao->Tag.clear();
     botao->loadPicture(normal);
@@ -81,7 +82,6 @@ void frmMain::ligaBotao(ImageControl* botao, void (frmMain::*solta)(int, int, do
 void frmMain::ligaChrome() {
   m_arrastaJanela = m_servicos.arrastaJanela ? m_servicos.arrastaJanela : std::make_shared<QtWindowDrag>();
   m_menusPopup = m_servicos.menusPopup ? m_servicos.menusPopup : std::make_shared<QtPopupMenu>();
-  m_ponteiroBotao = res::LoadResCursor(101);
   menus = std::make_unique<frmMenu>(*this);
   ligaBotao(btAnterior, &frmMain::btAnterior_MouseUp);
   ligaBotao(btProximo, &frmMain::btProximo_MouseUp);

@@ -288,7 +288,7 @@ TEST_F(frmMainChrome, QuitClosesLikeTheCloseButtonAndOnlyTheExactCommandDoes) {
   EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(frmMainChrome, CommandsSwitchTheModelAndStepThroughTheHistory) {
+TEST_F(frmMainChrome, CommandsSwitchTheModelAndTheListFontAndStepThroughTheHistory) {
   auto w = janela();
   w->ComandoMenu(QStringLiteral("verbete2"));
   EXPECT_EQ(w->m_browser->getCodModelo(), 1);
@@ -298,6 +298,12 @@ TEST_F(frmMainChrome, CommandsSwitchTheModelAndStepThroughTheHistory) {
   w->ComandoMenu(QStringLiteral("atualizagerais"));
   EXPECT_EQ(w->m_browser->getCodModelo(), 2);
   EXPECT_EQ(w->btVisual[2]->PictureName(), QStringLiteral("BTNVISUAL3SELECIONADO"));
+
+  const double fonte = w->lista->TamanhoFonte();
+  setHive(reg::HKEY_CURRENT_USER, "Fonte lista", "1");
+  w->ComandoMenu(QStringLiteral("atualizarlista"));
+  EXPECT_GT(w->lista->TamanhoFonte(), fonte);
+  EXPECT_EQ(w->lista2->TamanhoFonte(), w->lista->TamanhoFonte());
 
   w->m_Historico->AdicionaArquivo(QStringLiteral("a"), QStringLiteral("a.htm"));
   w->m_Historico->AdicionaArquivo(QStringLiteral("b"), QStringLiteral("b.htm"));

@@ -14,8 +14,8 @@
 #include "ResourceImages.h"
 #include "Servicos.h"
 #include "VbTimer.h"
-#include "frmMenu.h"
 #include "WindowScreen.h"
+#include "frmMenu.h"
 
 #include <QCheckBox>
 #include <QLabel>

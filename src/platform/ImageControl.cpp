@@ -18,6 +18,7 @@ void ImageControl::setPicture(const QPixmap& picture, bool fitToPicture) {
 }
 
 void ImageControl::loadPicture(const QString& name) {
+  if (name == pictureName_) return;  // already showing: no repaint
   // Hovering reloads skins on every move of the pointer: keep them decoded.
   const QString key = QStringLiteral("res:") + name;
   QPixmap pixmap;

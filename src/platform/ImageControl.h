@@ -18,7 +18,8 @@ class ImageControl final : public VbControl {
   void setPicture(const QPixmap& picture, bool fitToPicture = true);
   // Shows the program's bitmap `name` (LoadPicture of a resource), keeping
   // the control's size; a name the program holds no bitmap for shows
-  // nothing. PictureName is the last name loaded ("" after setPicture).
+  // nothing. Loading the name already shown does nothing. PictureName is
+  // the last name loaded ("" after setPicture).
   void loadPicture(const QString& name);
   const QString& PictureName() const { return pictureName_; }
 

@@ -3,6 +3,7 @@
 #include "MouseArgs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -311,6 +312,25 @@ TEST_F(frmMainChrome, CommandsSwitchTheModelAndTheListFontAndStepThroughTheHisto
   EXPECT_EQ(w->m_Historico->Posicao(), 1);
   w->ComandoMenu(QStringLiteral("avancar"));
   EXPECT_EQ(w->m_Historico->Posicao(), 2);
+}
+
+TEST_F(frmMainChrome, TheNotesFolderCommandSavesTheOpenNoteAndSwitchesToTheSavedFolder) {
+  auto w = janela();
+  w->Form_Activate();  // reads the notes folder
+  w->m_Notas->VerificaVerbete(3);
+  w->m_Notas->setVisible(true);
+  w->txtNota->setPlainText(QStringLiteral("velha"));
+  const QString nova = world.root() + QStringLiteral("/outras");
+  QDir().mkpath(nova);
+  setHive(reg::HKEY_CURRENT_USER, "DirNotas", nova.toUtf8());
+  w->ComandoMenu(QStringLiteral("DirNotas"));
+  EXPECT_TRUE(QFile::exists(world.notesDir() + QStringLiteral("/id000003.txt")));
+
+  w->m_Notas->VerificaVerbete(4);
+  w->m_Notas->setVisible(true);
+  w->txtNota->setPlainText(QStringLiteral("nova"));
+  w->m_Notas->VerificaVerbete(-1);
+  EXPECT_TRUE(QFile::exists(nova + QStringLiteral("/id000004.txt")));
 }
 
 TEST_F(frmMainChrome, CommandsBeforeTheWindowIsLoadedDoNothing) {

@@ -1,6 +1,7 @@
 #include "CBrowser.h"
 
 #include "ComandoLink.h"
+#include "modClipBoard.h"
 #include "PaginaLista.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
@@ -43,6 +44,9 @@ CBrowser::CBrowser(Dependencias dependencias, QObject* parent)
     : QObject(parent),
       m_Dependencias(comPadroes(std::move(dependencias))),
       m_Navegador(m_Dependencias.abreExterno) {
+  if (m_Dependencias.clipboard != nullptr) {
+    m_Escritor = std::make_unique<modClipBoard::EscritorHTML>(*m_Dependencias.clipboard);
+  }
   connect(&m_Navegador, &WebBrowser::BeforeNavigate2, this, &CBrowser::m_Browser_BeforeNavigate2,
           Qt::DirectConnection);
   connect(&m_Navegador, &WebBrowser::DocumentComplete, this, &CBrowser::m_Browser_DocumentComplete);

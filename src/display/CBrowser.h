@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Clipboard.h"
 #include "MarcaBusca.h"
 #include "WebBrowser.h"
 
@@ -11,6 +12,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+
+namespace modClipBoard {
+class EscritorHTML;
+}
 
 // The browser area of the main window: every page is shown through it
 // (entries, results and message pages built from resource strings, help
@@ -40,6 +46,7 @@ class CBrowser final : public QObject {
     std::function<QString()> montaTextoVersao;  // the credits page's version block (HTML)
     WebBrowser::ExternalOpener abreExterno;     // empty: the desktop's web browser
     CriaVisao criaVisao;                        // empty: a WebView
+    clip::IClipboard* clipboard = nullptr;      // where the copy commands go; null: they do nothing
   };
 
   // Command numbers of getComandoBrowser.
@@ -106,6 +113,20 @@ class CBrowser final : public QObject {
 
   // Opens the maker's web site in the user's web browser.
   void AbreWeb();
+
+  // Prints the page shown, through the print dialog. When the side box is
+  // shown, the entry is printed without its alternatives and highlighting
+  // but with its conjugation, and the page on screen is put back afterwards.
+  void Imprimir();
+  // Puts the entry last shown on the clipboard as HTML (with the complete
+  // model's style sheet) and as plain text; only while a template is loaded
+  // (state 2).
+  void CopiaVerbete();
+  // Puts the conjugation tables on the clipboard as HTML and as plain text,
+  // one line per table row; nothing without a conjugation.
+  void CopiaVerbo();
+  // Whether there is an entry and a conjugation to copy.
+  void TemElementos(bool& verbete, bool& Conjugacao) const;
 
   // The last link command (0 before the first), the id of the last entry
   // link and the word of the last word link.
@@ -174,4 +195,5 @@ class CBrowser final : public QObject {
   std::int16_t m_Comando = 0;
   std::int32_t m_CorFundo = 0;
   std::int32_t m_CorTexto = 0;
+  std::unique_ptr<modClipBoard::EscritorHTML> m_Escritor;  // null without a clipboard
 };

@@ -41,6 +41,17 @@ class IDialogs {
   // product title when empty) and returns the button chosen. Closing the box
   // otherwise answers as its cancel button would (vbOK for a lone OK).
   virtual int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString()) = 0;
+
+  // Lets the user choose a folder under the prompt `title` (network places
+  // too when `showNetwork`); its file-system path, or an empty text when the
+  // user cancels.
+  virtual QString BrowseForFolder(const QString& title, bool showNetwork) = 0;
+
+  // Lets the user choose an existing file under `title`, starting in
+  // `initialDir` (the current folder when empty). `filter` holds pairs of
+  // description and patterns, each ended by "|" or NUL ("Texto|*.txt|Todos|*.*|").
+  // The chosen file's path, or an empty text when the user cancels.
+  virtual QString GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) = 0;
 };
 
 }  // namespace dlg

@@ -2,6 +2,7 @@
 
 #include "ResourceStrings.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -57,6 +58,29 @@ int QtDialogs::MsgBox(const QString& prompt, int style, const QString& title) {
     }
   }
   return buttons.front().second;
+}
+
+QString QtDialogs::BrowseForFolder(const QString& title, bool) {
+  return QFileDialog::getExistingDirectory(parent_, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+QString QtDialogs::GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) {
+  return QFileDialog::getOpenFileName(parent_, title, initialDir, QtFilter(filter), nullptr,
+                                      QFileDialog::ReadOnly);
+}
+
+QString QtDialogs::QtFilter(const QString& filter) {
+  QString text = filter;
+  text.replace(QChar(u'\0'), QChar(u'|'));
+  const QStringList parts = text.split(u'|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty() && parts[i + 1].isEmpty()) break;
+    QString patterns = parts[i + 1];
+    patterns.replace(u';', u' ');
+    filters << parts[i] + QStringLiteral(" (") + patterns + u')';
+  }
+  return filters.join(QStringLiteral(";;"));
 }
 
 }  // namespace dlg

@@ -14,6 +14,12 @@ class QtDialogs final : public IDialogs {
 
   void setParent(QWidget* parent) { parent_ = parent; }
   int MsgBox(const QString& prompt, int style, const QString& title) override;
+  QString BrowseForFolder(const QString& title, bool showNetwork) override;
+  QString GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) override;
+
+  // A filter of description and pattern pairs ("Texto|*.txt|") in Qt's
+  // form ("Texto (*.txt)"), one filter a line.
+  static QString QtFilter(const QString& filter);
 
  private:
   QWidget* parent_ = nullptr;

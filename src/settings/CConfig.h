@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "ElementoVerbete.h"
 #include "IJanelaPrincipal.h"
 #include "IRegistry.h"
 
@@ -13,6 +14,10 @@
 // The settings object: every persistent setting is a string value under the
 // settings key, read with LeReg, LeRegCU or LeRegLM and written with GravaReg.
 // Nothing is cached and no key is kept open between calls.
+//
+// It holds the entry-appearance and list-font settings, which the style-sheet
+// generator, the appearance dialogs and the main window read and change
+// directly; they are loaded by Inicializar.
 //
 // It also places the borderless main window: being maximised is its own
 // state (EstadoJanela), not the platform's; maximising covers the work area
@@ -31,7 +36,19 @@ class CConfig final {
   // The main window's last normal rectangle, in twips.
   QRect RetanguloJanela;
 
-  // Keeps the window, takes its rectangle as the normal one, state normal.
+  // The nine entry elements, in their fixed order (kElementosPadrao).
+  TabelaElementos ElementosVerbete;
+  // Entry font size: 0 small, 1 medium, 2 large.
+  std::int16_t FonteVerbete = 1;
+  // Word-list font size: 0 normal, 1 expanded.
+  std::int16_t FonteLista = 0;
+  // Highlight colours of the searched words, 0xBBGGRR.
+  std::int32_t MarcaCorFundo = 65535;
+  std::int32_t MarcaCorTexto = 0;
+
+  // Keeps the window, takes its rectangle as the normal one, state normal,
+  // then loads the built-in appearance defaults and the saved appearance and
+  // list-font settings over them.
   void Inicializar(IJanelaPrincipal& frmPrincipal);
   // Records the window's rectangle when the state is normal.
   void AtualizarPosicao();
@@ -60,6 +77,23 @@ class CConfig final {
   // a message box and gives the result reached so far.
   bool GravaReg(const QString& chave, const QString& Valor);
 
+  // Loads the elements' colours and styles, their defaults, the entry font
+  // size and the highlight colours. A value that is not saved keeps what
+  // memory holds; so does a saved value that is not a valid colour, style
+  // code (0-4), font size (0-2) or 32-bit number.
+  void LerConfiguracoesVerbete();
+  // Saves each element's colour and style, the entry font size and the
+  // highlight colours (never the defaults).
+  void GravarConfiguracoesVerbete();
+  // Back to the defaults, in memory only.
+  void RestauraConfiguracoesVerbete();
+  // FonteLista from "Fonte lista" (lenient); 0 when nothing is saved or the
+  // saved value is neither 0 nor 1.
+  void LerConfiguracoesLista();
+  void GravarConfiguracoesLista();
+  // FonteLista = 0, in memory only.
+  void RestauraConfiguracoesLista();
+
   // Bytes of the read buffer, the terminating NUL included.
   static constexpr reg::DWORD TamanhoBuffer = 500;
 
@@ -73,6 +107,10 @@ class CConfig final {
   // does not open, with `*gravado` saying whether the write itself succeeded.
   bool gravaNaChave(const QString& chave, const QString& valor, bool* gravado);
   bool CriaChave();
+  // The built-in table and defaults, then the saved settings.
+  void CarregaPadroes();
+  std::int16_t leCodigo(const QString& nome, std::int16_t atual, std::int16_t maior);
+  std::int32_t leCor(const QString& nome, std::int32_t atual);
 
   QString leNumeroJanela(const QString& nome, int atual);
 

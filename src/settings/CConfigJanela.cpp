@@ -11,8 +11,7 @@ void CConfig::Inicializar(IJanelaPrincipal& frmPrincipal) {
   m_frmPrincipal = &frmPrincipal;
   RetanguloJanela = frmPrincipal.retanguloTwips();
   EstadoJanela = Normal;
-  // The entry-appearance and list-font settings are loaded here as well,
-  // once that part of the settings exists.
+  CarregaPadroes();
 }
 
 void CConfig::AtualizarPosicao() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CBrowser.h"
+#include "FakeClipboard.h"
 #include "ProgramPaths.h"
 #include "TestFolders.h"
 
@@ -31,6 +32,7 @@ class BrowserFixture : public ::testing::Test {
     d.montaTextoVersao = [] { return QStringLiteral("<b>Interface 1.0.5</b>"); };
     d.abreExterno = [self](const QUrl& url) { self->abertos.push_back(url); };
     d.criaVisao = [](QWidget* host, WebBrowser&) { return new QWidget(host); };
+    d.clipboard = &self->clipboard;
     return d;
   }
 
@@ -64,6 +66,7 @@ class BrowserFixture : public ::testing::Test {
   QWidget* aguarde = new QWidget(recorte);        // owned by the window
   QWidget* pesquisando = new QWidget(recorte);    // owned by the window
   std::vector<QUrl> abertos;
+  FakeClipboard clipboard;
   CBrowser browser{dependencias(this)};
   QSignalSpy carregado{&browser, &CBrowser::Carregado};
   QSignalSpy historico{&browser, &CBrowser::Historico};

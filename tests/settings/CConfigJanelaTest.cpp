@@ -1,5 +1,6 @@
 #include "CConfig.h"
 
+#include "FakeJanela.h"
 #include "FakeScreen.h"
 #include "Registry.h"
 #include "ScriptedDialogs.h"
@@ -8,30 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class FakeJanela final : public IJanelaPrincipal {
- public:
-  explicit FakeJanela(const scr::IScreen& tela) : tela_(tela) {}
-  QRect retangulo{1500, 1200, 12690, 9570};  // 846 x 638 pixels at 100, 80
-  bool min = false;
-  bool grip = true;
-  QString imagemMax;
-  int somar = -1;
-
-  QRect retanguloTwips() const override { return retangulo; }
-  void moveTwips(const QRect& r) override { retangulo = r; }
-  bool minimizada() const override { return min; }
-  void minimiza() override { min = true; }
-  void mostraRedimensionador(bool v) override { grip = v; }
-  void defineImagemMaximizar(const QString& b) override { imagemMax = b; }
-  void defineSomarFiltros(int v) override { somar = v; }
-  double twipsPorPixelX() const override { return 15; }
-  double twipsPorPixelY() const override { return 15; }
-  const scr::IScreen& tela() const override { return tela_; }
-
- private:
-  const scr::IScreen& tela_;
-};
 
 class CConfigJanela : public ::testing::Test {
  protected:

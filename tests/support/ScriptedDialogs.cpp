@@ -15,3 +15,24 @@ int ScriptedDialogs::MsgBox(const QString& prompt, int style, const QString& tit
     default: return dlg::vbOK;
   }
 }
+
+namespace {
+
+QString next(std::deque<QString>& answers) {
+  if (answers.empty()) return QString();
+  QString path = answers.front();
+  answers.pop_front();
+  return path;
+}
+
+}  // namespace
+
+QString ScriptedDialogs::BrowseForFolder(const QString& title, bool) {
+  chooserTitles_.push_back(title);
+  return next(paths_);
+}
+
+QString ScriptedDialogs::GetOpenFileName(const QString& title, const QString&, const QString&) {
+  chooserTitles_.push_back(title);
+  return next(paths_);
+}

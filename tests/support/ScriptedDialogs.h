@@ -22,9 +22,19 @@ class ScriptedDialogs final : public dlg::IDialogs {
 
   int MsgBox(const QString& prompt, int style, const QString& title) override;
 
+  // The answers of the next folder and file choosers, in order; once they
+  // run out a chooser is cancelled (an empty text).
+  void answerPath(const QString& path) { paths_.push_back(path); }
+  QString BrowseForFolder(const QString& title, bool showNetwork) override;
+  QString GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) override;
+  // The titles the choosers were shown with.
+  const std::vector<QString>& chooserTitles() const { return chooserTitles_; }
+
   const std::vector<Call>& calls() const { return calls_; }
 
  private:
   std::deque<int> answers_;
   std::vector<Call> calls_;
+  std::deque<QString> paths_;
+  std::vector<QString> chooserTitles_;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// Whole-file reading and writing of the program's own ANSI text files
+// (style sheets, their template, the preview page). Paths are program paths.
+namespace modCSS {
+
+// A text file that could not be read or written; what() names it.
+class ErroArquivo final : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The whole file as text. Throws ErroArquivo when it does not exist or
+// cannot be read; never creates it.
+QString LeArquivoTexto(const QString& caminho);
+
+// Replaces the file by `texto`, through a temporary file and a rename, so the
+// old content stays whole when the writing fails. Throws ErroArquivo then.
+void GravaArquivoTexto(const QString& caminho, const QString& texto);
+
+}  // namespace modCSS

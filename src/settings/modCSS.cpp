@@ -1,0 +1,143 @@
+#include "modCSS.h"
+
+#include "ArquivoTexto.h"
+#include "Numbers.h"
+#include "ProgramPaths.h"
+#include "ResourceStrings.h"
+
+#include <QFile>
+
+#include <array>
+#include <exception>
+#include <stdexcept>
+
+namespace modCSS {
+namespace {
+
+constexpr int kMensagemSemGravacao = 371;
+
+const QString& pastaCSS() {
+  static const QString pasta = QStringLiteral("\\css");
+  return pasta;
+}
+
+// The entry font sizes in pixels, by size index; the fourth is empty.
+const std::array<QString, 4>& tamanhosFonte() {
+  static const std::array<QString, 4> tamanhos{QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"),
+                                               QString()};
+  return tamanhos;
+}
+
+// Superscript sizes and the line-height factor of one font size.
+struct Medidas {
+  QString sup;
+  QString supTitulo;
+  double fator = 0;
+};
+
+Medidas medidasDe(const QString& tamanho) {
+  // The factors are single-precision on purpose: the line heights are
+  // rounded from those exact products.
+  if (tamanho == u"10") return {QStringLiteral("8"), QStringLiteral("10"), static_cast<double>(0.8f)};
+  if (tamanho == u"11") return {QStringLiteral("11"), QStringLiteral("12"), static_cast<double>(1.0f)};
+  if (tamanho == u"12") return {QStringLiteral("12"), QStringLiteral("14"), static_cast<double>(0.9f)};
+  return {};
+}
+
+QString px(double valor) { return QString::number(num::roundEven(valor)) + QStringLiteral("px"); }
+
+void trocaTamanhos(QString& css, const QString& tamanho, std::int16_t modo) {
+  const Medidas m = medidasDe(tamanho);
+  const double s = num::val(tamanho);
+  css.replace(QStringLiteral("<tamanhoFonteSup>"), m.sup + QStringLiteral("px"));
+  css.replace(QStringLiteral("<tamanhoLinhaSup>"), m.sup + QStringLiteral("px"));
+  css.replace(QStringLiteral("<tamanhoFonteSupTitulo>"), m.supTitulo + QStringLiteral("px"));
+  css.replace(QStringLiteral("<tamanhofonte>"), tamanho + QStringLiteral("px"));
+  css.replace(QStringLiteral("<tamanhofonteTitulo>"), px(s * 1.6));
+  css.replace(QStringLiteral("<tamanhofonteSimbolo>"), px(s * 1.1));
+  css.replace(QStringLiteral("<tamanhofonteFNCT>"), px(s * 1.2));
+  css.replace(QStringLiteral("<tamanhofonteMusical>"), px(s * 1.45));
+  css.replace(QStringLiteral("<alturaLinhaTitulo>"), px(s * 2.7 * m.fator));
+  const QString alturaLinha = px(s * 1.636 * m.fator);
+  css.replace(QStringLiteral("<alturaLinha>"), alturaLinha);
+  // The dictionary model runs the entry on: its grammar lines are no taller.
+  const QString alturaCG = modo == 2 ? alturaLinha : px(2 * s * m.fator);
+  css.replace(QStringLiteral("<alturaLinhaCG>"), alturaCG);
+  css.replace(QStringLiteral("<alturaLinhaReg>"), alturaCG);
+}
+
+void trocaElemento(QString& css, const ElementoVerbete& e) {
+  const auto marca = [&e](const char* tipo) { return u'<' + QLatin1String(tipo) + e.Nome + u'>'; };
+  const std::int16_t t = e.TipoFonte;
+  css.replace(marca("cor"), e.Cor);
+  css.replace(marca("estilo"), t == TipoFonte::Negrito || t == TipoFonte::ItalicoNegrito ? QStringLiteral("Bold")
+                                                                                           : QStringLiteral("Normal"));
+  css.replace(marca("italico"), t == TipoFonte::Italico || t == TipoFonte::ItalicoNegrito ? QStringLiteral("Italic")
+                                                                                            : QStringLiteral("Normal"));
+  css.replace(marca("underline"), t == TipoFonte::Sublinhado ? QStringLiteral("Underline") : QStringLiteral("None"));
+}
+
+void trocaModelo(QString& css, std::int16_t modo) {
+  if (modo < 0 || modo > 2) return;
+  css.replace(QStringLiteral("<mostra>"), modo == 1 ? QStringLiteral("None") : QString());
+  css.replace(QStringLiteral("<mostraBR>"), modo == 2 ? QStringLiteral("None") : QString());
+}
+
+void mostraSemGravacao(dlg::IDialogs& dialogos, const QString& pasta) {
+  dialogos.MsgBox(LoadResString(kMensagemSemGravacao).replace(QStringLiteral("%1"), pasta), dlg::vbCritical,
+                  LoadResString(100));
+}
+
+// The css folder as the user knows it, for the messages.
+QString pastaNoDisco(bool barraFinal) {
+  return paths::toFileSystem(paths::appPath() + pastaCSS()) + (barraFinal ? QStringLiteral("/") : QString());
+}
+
+}  // namespace
+
+GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos) : m_config(config), m_dialogos(dialogos) {}
+
+void GeradorCSS::InicializaCSS() {
+  m_ModeloCSS = LeArquivoTexto(paths::appPath() + QStringLiteral("\\mod.dat"));
+  m_ModeloExemplo = LeArquivoTexto(paths::appPath() + QStringLiteral("\\exemplo.htm"));
+}
+
+QString GeradorCSS::MontaCSS(std::int16_t modo) const {
+  QString css = m_ModeloCSS;
+  const QString& tamanho = tamanhosFonte().at(static_cast<std::size_t>(m_config.FonteVerbete));
+  trocaTamanhos(css, tamanho, modo);
+  for (const ElementoVerbete& e : m_config.ElementosVerbete) trocaElemento(css, e);
+  trocaModelo(css, modo);
+  return css;
+}
+
+QString GeradorCSS::MontaExemplo(const QString& css) const {
+  return QString(m_ModeloExemplo).replace(QStringLiteral("<estilo/>"), css);
+}
+
+QString GeradorCSS::MontaExemploVerbete() const { return MontaExemplo(MontaCSS(0)); }
+
+bool GeradorCSS::GeraArquivosCSS() {
+  try {
+    // All three are made before any is written, so a sheet that cannot be
+    // made leaves every file as it was.
+    const std::array<QString, 3> folhas{MontaCSS(0), MontaCSS(1), MontaCSS(2)};
+    for (std::size_t i = 0; i < folhas.size(); ++i) {
+      GravaArquivoTexto(paths::appPath() + pastaCSS() + QStringLiteral("\\estilo%1.css").arg(i + 1), folhas[i]);
+    }
+    return true;
+  } catch (const std::exception& erro) {
+    qWarning("style sheets: %s", erro.what());
+    mostraSemGravacao(m_dialogos, pastaNoDisco(false));
+    return false;
+  }
+}
+
+bool VerificaGravacaoCSS(dlg::IDialogs& dialogos, bool mostraMensagem) {
+  QFile folha(paths::toFileSystem(paths::appPath() + pastaCSS() + QStringLiteral("\\estilo1.css")));
+  if (folha.open(QIODevice::Append)) return true;
+  if (mostraMensagem) mostraSemGravacao(dialogos, pastaNoDisco(true));
+  return false;
+}
+
+}  // namespace modCSS

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CConfig.h"
+#include "Dialogs.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The entry style sheets: css\estilo1.css, estilo2.css and estilo3.css (one
+// per display model, linked by the page templates f1.htm to f3.htm) are made
+// from one template, mod.dat, with the entry font size and each element's
+// colour and style put in for its placeholders. Also the preview page of the
+// entry-appearance dialog.
+namespace modCSS {
+
+class GeradorCSS final {
+ public:
+  // Reads the appearance from `config` whenever a sheet is made; reports a
+  // folder it cannot write through `dialogos`.
+  GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos);
+  Q_DISABLE_COPY_MOVE(GeradorCSS)
+
+  // Loads the template App.Path\mod.dat and the preview page
+  // App.Path\exemplo.htm. Throws ErroArquivo when either cannot be read;
+  // until it succeeds the sheets are made from empty templates.
+  void InicializaCSS();
+
+  // The sheet of display model `modo` (0 to 2) from the appearance as the
+  // settings hold it now. A model outside 0-2 leaves "<mostra>" and
+  // "<mostraBR>" in place. Throws std::out_of_range when the entry font size
+  // index lies outside 0-3 (3 gives empty sizes).
+  QString MontaCSS(std::int16_t modo) const;
+  // The preview page with `css` in place of every "<estilo/>".
+  QString MontaExemplo(const QString& css) const;
+  // The preview page with the sheet of model 0.
+  QString MontaExemploVerbete() const;
+
+  // Writes the three sheets. False, after message 371 naming the css folder,
+  // when any cannot be made or written; a sheet already written stays so,
+  // and one not written keeps its earlier content.
+  bool GeraArquivosCSS();
+
+ private:
+  const CConfig& m_config;
+  dlg::IDialogs& m_dialogos;
+  QString m_ModeloCSS;
+  QString m_ModeloExemplo;
+};
+
+// Whether App.Path\css\estilo1.css can be opened for appending (it is created
+// when missing). When it cannot and `mostraMensagem` is true, shows message
+// 371 naming the css folder first.
+bool VerificaGravacaoCSS(dlg::IDialogs& dialogos, bool mostraMensagem);
+
+}  // namespace modCSS

@@ -1,0 +1,193 @@
+#include "modCSS.h"
+
+#include "Ansi.h"
+#include "ArquivoTexto.h"
+#include "FakeJanela.h"
+#include "FakeScreen.h"
+#include "Registry.h"
+#include "ScriptedDialogs.h"
+#include "TestFolders.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// Every size and model placeholder, one a line, then the title's four.
+const QString kModelo = QStringLiteral(
+    "Sup=<tamanhoFonteSup>;LinhaSup=<tamanhoLinhaSup>;SupT=<tamanhoFonteSupTitulo>;s=<tamanhofonte>;"
+    "T=<tamanhofonteTitulo>;Sim=<tamanhofonteSimbolo>;F=<tamanhofonteFNCT>;M=<tamanhofonteMusical>;"
+    "LT=<alturaLinhaTitulo>;L=<alturaLinha>;CG=<alturaLinhaCG>;Reg=<alturaLinhaReg>;"
+    "mostra=<mostra>;br=<mostraBR>;"
+    "c=<corClasse gramatical/Regência>;b=<estiloClasse gramatical/Regência>;"
+    "i=<italicoClasse gramatical/Regência>;u=<underlineClasse gramatical/Regência>;x=<corOutro>");
+
+class ModCSS : public ::testing::Test {
+ protected:
+  ModCSS() : registry(world.userHive(), world.machineHive(), nullptr), config(registry, dialogs), janela(tela) {
+    config.Inicializar(janela);
+    world.write(QStringLiteral("program/mod.dat"), ansi::fromUnicode(kModelo));
+    world.write(QStringLiteral("program/exemplo.htm"), "<p><estilo/></p><estilo/>");
+    world.write(QStringLiteral("program/css/estilo1.css"), "antigo1");
+    world.write(QStringLiteral("program/css/estilo2.css"), "antigo2");
+    world.write(QStringLiteral("program/css/estilo3.css"), "antigo3");
+  }
+  QString monta(std::int16_t modo) {
+    gerador.InicializaCSS();
+    return gerador.MontaCSS(modo);
+  }
+  // Takes the css folder away: a plain file stands in its place.
+  void semPastaCSS() {
+    QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
+    world.write(QStringLiteral("program/css"), "not a folder");
+  }
+  QByteArray folha(int n) { return world.read(QStringLiteral("program/css/estilo%1.css").arg(n)); }
+
+  TestFolders world;
+  reg::Registry registry;
+  ScriptedDialogs dialogs;
+  CConfig config;
+  FakeScreen tela;
+  FakeJanela janela;
+  modCSS::GeradorCSS gerador{config, dialogs};
+};
+
+struct Tamanhos {
+  std::int16_t indice;
+  const char* esperado;  // modes 0 and 1; mode 2 has CG and Reg equal to L
+  const char* cgModo2;
+};
+class TamanhoFonte : public ModCSS, public ::testing::WithParamInterface<Tamanhos> {};
+
+TEST_P(TamanhoFonte, GivesTheSizesAndLineHeightsOfTheIndex) {
+  config.FonteVerbete = GetParam().indice;
+  const QString inicio = monta(0).section(QStringLiteral("mostra="), 0, 0);
+  EXPECT_EQ(inicio, QString::fromLatin1(GetParam().esperado));
+  EXPECT_EQ(monta(1).section(QStringLiteral("mostra="), 0, 0), inicio);
+  EXPECT_TRUE(monta(2).contains(QString::fromLatin1(GetParam().cgModo2)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , TamanhoFonte,
+    ::testing::Values(Tamanhos{0,
+                               "Sup=8px;LinhaSup=8px;SupT=10px;s=10px;T=16px;Sim=11px;F=12px;M=14px;LT=22px;L=13px;"
+                               "CG=16px;Reg=16px;",
+                               "L=13px;CG=13px;Reg=13px;"},
+                      Tamanhos{1,
+                               "Sup=11px;LinhaSup=11px;SupT=12px;s=11px;T=18px;Sim=12px;F=13px;M=16px;LT=30px;"
+                               "L=18px;CG=22px;Reg=22px;",
+                               "L=18px;CG=18px;Reg=18px;"},
+                      Tamanhos{2,
+                               "Sup=12px;LinhaSup=12px;SupT=14px;s=12px;T=19px;Sim=13px;F=14px;M=17px;LT=29px;"
+                               "L=18px;CG=22px;Reg=22px;",
+                               "L=18px;CG=18px;Reg=18px;"}));
+
+TEST_F(ModCSS, SizeIndexOutsideTheTableIsRefusedAndWritesNoSheet) {
+  config.FonteVerbete = 4;
+  gerador.InicializaCSS();
+  EXPECT_THROW(gerador.MontaCSS(0), std::out_of_range);
+  EXPECT_FALSE(gerador.GeraArquivosCSS());
+  EXPECT_EQ(folha(1), "antigo1");
+  EXPECT_EQ(folha(3), "antigo3");
+}
+
+struct Estilo {
+  std::int16_t tipo;
+  const char* esperado;
+};
+class EstiloElemento : public ModCSS, public ::testing::WithParamInterface<Estilo> {};
+
+TEST_P(EstiloElemento, GivesBoldItalicAndUnderline) {
+  config.ElementosVerbete[1].Cor = QStringLiteral("0A00FF");
+  config.ElementosVerbete[1].TipoFonte = GetParam().tipo;
+  EXPECT_TRUE(monta(0).endsWith(QString::fromLatin1(GetParam().esperado) + QStringLiteral("x=<corOutro>")));
+}
+
+INSTANTIATE_TEST_SUITE_P(, EstiloElemento,
+                         ::testing::Values(Estilo{0, "c=0A00FF;b=Normal;i=Normal;u=None;"},
+                                           Estilo{1, "c=0A00FF;b=Normal;i=Italic;u=None;"},
+                                           Estilo{2, "c=0A00FF;b=Bold;i=Normal;u=None;"},
+                                           Estilo{3, "c=0A00FF;b=Bold;i=Italic;u=None;"},
+                                           Estilo{4, "c=0A00FF;b=Normal;i=Normal;u=Underline;"}));
+
+TEST_F(ModCSS, DisplayModelsHideTheEtymologyOrTheLineBreaks) {
+  EXPECT_TRUE(monta(0).contains(QStringLiteral("mostra=;br=;")));
+  EXPECT_TRUE(monta(1).contains(QStringLiteral("mostra=None;br=;")));
+  EXPECT_TRUE(monta(2).contains(QStringLiteral("mostra=;br=None;")));
+  EXPECT_TRUE(monta(5).contains(QStringLiteral("mostra=<mostra>;br=<mostraBR>;")));
+}
+
+TEST_F(ModCSS, PreviewTakesTheSheetOfModelZeroAtEveryMark) {
+  gerador.InicializaCSS();
+  const QString css = gerador.MontaCSS(0);
+  EXPECT_EQ(gerador.MontaExemploVerbete(), QStringLiteral("<p>") + css + QStringLiteral("</p>") + css);
+}
+
+TEST_F(ModCSS, MissingTemplateIsReported) {
+  QFile::remove(world.programDir() + QStringLiteral("/mod.dat"));
+  EXPECT_THROW(gerador.InicializaCSS(), modCSS::ErroArquivo);
+}
+
+TEST_F(ModCSS, WritesTheThreeSheetsAsAnsiText) {
+  config.ElementosVerbete[1].Cor = QStringLiteral("123456");
+  gerador.InicializaCSS();
+  ASSERT_TRUE(gerador.GeraArquivosCSS());
+  for (std::int16_t modo = 0; modo < 3; ++modo) {
+    EXPECT_EQ(folha(modo + 1), ansi::fromUnicode(gerador.MontaCSS(modo)));
+  }
+  EXPECT_TRUE(folha(1).contains("x=<cor\x4futro>"));
+  EXPECT_TRUE(dialogs.calls().empty());
+}
+
+TEST_F(ModCSS, UnwritableFolderShowsMessage371AndFails) {
+  gerador.InicializaCSS();
+  semPastaCSS();
+  EXPECT_FALSE(gerador.GeraArquivosCSS());
+  ASSERT_EQ(dialogs.calls().size(), 1u);
+  EXPECT_TRUE(dialogs.calls()[0].prompt.startsWith(QStringLiteral("Não é possível alterar")));
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css.")));
+  EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
+}
+
+TEST_F(ModCSS, WriteCheckCreatesTheSheetAndLeavesItsContent) {
+  QFile::remove(world.programDir() + QStringLiteral("/css/estilo1.css"));
+  EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  EXPECT_TRUE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo1.css")));
+  EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  EXPECT_EQ(folha(2), "antigo2");
+  EXPECT_TRUE(dialogs.calls().empty());
+}
+
+TEST_F(ModCSS, WriteCheckOnAnUnwritableFolderFailsQuietlyUnlessAsked) {
+  semPastaCSS();
+  EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, false));
+  EXPECT_TRUE(dialogs.calls().empty());
+  EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  ASSERT_EQ(dialogs.calls().size(), 1u);
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css/.")));
+}
+
+// The sheets the program folder ships with are the template's with the
+// built-in appearance, so a first run looks as after "restore defaults".
+TEST(ModCSSPrograma, ShippedSheetsAreTheTemplatesDefaults) {
+  TestFolders world(true);
+  reg::Registry registry(world.userHive(), world.machineHive(), nullptr);
+  ScriptedDialogs dialogs;
+  CConfig config(registry, dialogs);
+  FakeScreen tela;
+  FakeJanela janela(tela);
+  config.Inicializar(janela);
+  modCSS::GeradorCSS gerador(config, dialogs);
+  gerador.InicializaCSS();
+  for (std::int16_t modo = 0; modo < 3; ++modo) {
+    const QByteArray folha = world.read(QStringLiteral("program/css/estilo%1.css").arg(modo + 1));
+    EXPECT_EQ(ansi::toUnicode(folha), gerador.MontaCSS(modo)) << "estilo" << modo + 1;
+    EXPECT_FALSE(folha.contains('<')) << "a placeholder left in estilo" << modo + 1;
+  }
+}
+
+}  // namespace

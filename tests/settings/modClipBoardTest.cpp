@@ -1,0 +1,99 @@
+#include "modClipBoard.h"
+
+#include "FakeClipboard.h"
+#include "TestFolders.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kFolha = "#D_TIT { color: #336699; }";
+
+class ModClipBoard : public ::testing::Test {
+ protected:
+  ModClipBoard() { world.write(QStringLiteral("program/css/estilo1.css"), kFolha); }
+
+  // Copies `fragmento` with the callers' prefix and suffix.
+  QByteArray copia(const QString& fragmento) {
+    QString html = fragmento;
+    QString prefixo = QStringLiteral("<HTML><BODY>");
+    QString sufixo = QStringLiteral("</BODY></HTML>");
+    escritor.CopiaHTMLClipboard(html, prefixo, sufixo);
+    return clipboard.dados(QStringLiteral("HTML Format"));
+  }
+  static qsizetype campo(const QByteArray& doc, const char* nome) {
+    const qsizetype p = doc.indexOf(QByteArray(nome) + ':');
+    return doc.mid(p + qsizetype(qstrlen(nome)) + 1, 10).toLongLong();
+  }
+
+  TestFolders world;
+  FakeClipboard clipboard;
+  modClipBoard::EscritorHTML escritor{clipboard};
+};
+
+TEST_F(ModClipBoard, DocumentHasTheHeaderOffsetsAndTheStyleInsideTheFragment) {
+  const QByteArray bloco = copia(QStringLiteral("<b>casa</b>"));
+  ASSERT_TRUE(bloco.endsWith(QByteArray(10, '\0')));
+  const QByteArray doc = bloco.chopped(10);
+  EXPECT_TRUE(doc.startsWith("Version:1.0\r\nStartHTML:0000000167\r\nEndHTML:"));
+  EXPECT_EQ(doc.mid(167 - 62, 62), "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">");
+  EXPECT_EQ(campo(doc, "StartHTML"), 167);
+  EXPECT_EQ(campo(doc, "EndHTML"), doc.size());
+  EXPECT_EQ(campo(doc, "StartFragment"), 167 + 12 + 21);
+  const QByteArray fragmento = "<style>" + kFolha + "</style><b>casa</b>";
+  EXPECT_EQ(doc.mid(campo(doc, "StartFragment"), campo(doc, "EndFragment") - campo(doc, "StartFragment")), fragmento);
+  EXPECT_EQ(doc.mid(167), "<HTML><BODY><!--StartFragment -->" + fragmento + "<!--EndFragment --></BODY></HTML>");
+  EXPECT_EQ(clipboard.chamadas(), QStringList({"RegisterFormat HTML Format", "Open", "Empty", "SetData HTML Format",
+                                               "Close"}));
+}
+
+TEST_F(ModClipBoard, EmptyFragmentSpansTheStyleBlockAlone) {
+  const QByteArray doc = copia(QString());
+  EXPECT_EQ(campo(doc, "EndFragment") - campo(doc, "StartFragment"), 15 + kFolha.size());
+}
+
+TEST_F(ModClipBoard, ArgumentsComeBackWithTheCommentsAndTheStyle) {
+  QString html = QStringLiteral("x");
+  QString prefixo = QStringLiteral("<HTML><BODY>");
+  QString sufixo = QStringLiteral("</BODY></HTML>");
+  escritor.CopiaHTMLClipboard(html, prefixo, sufixo);
+  EXPECT_EQ(html, QStringLiteral("<style>") + QString::fromLatin1(kFolha) + QStringLiteral("</style>x"));
+  EXPECT_EQ(prefixo, QStringLiteral("<HTML><BODY><!--StartFragment -->"));
+  EXPECT_EQ(sufixo, QStringLiteral("<!--EndFragment --></BODY></HTML>"));
+}
+
+TEST_F(ModClipBoard, FormatIsRegisteredOnceAndRetriedAfterAFailure) {
+  clipboard.semRegistro = true;
+  copia(QStringLiteral("a"));
+  EXPECT_TRUE(clipboard.conteudo().empty());
+  EXPECT_FALSE(clipboard.chamadas().contains(QStringLiteral("Open")));
+  clipboard.semRegistro = false;
+  copia(QStringLiteral("a"));
+  copia(QStringLiteral("b"));
+  EXPECT_EQ(clipboard.registros(), 2);
+  EXPECT_FALSE(clipboard.dados(QStringLiteral("HTML Format")).isEmpty());
+}
+
+TEST_F(ModClipBoard, ClipboardHeldElsewhereIsLeftAlone) {
+  clipboard.ocupado = true;
+  copia(QStringLiteral("a"));
+  EXPECT_TRUE(clipboard.conteudo().empty());
+  EXPECT_FALSE(clipboard.chamadas().contains(QStringLiteral("Empty")));
+}
+
+TEST_F(ModClipBoard, MissingSheetCopiesWithoutAStyleBlock) {
+  QFile::remove(world.programDir() + QStringLiteral("/css/estilo1.css"));
+  const QByteArray doc = copia(QStringLiteral("<i>a</i>")).chopped(10);
+  EXPECT_EQ(doc.mid(campo(doc, "StartFragment"), campo(doc, "EndFragment") - campo(doc, "StartFragment")),
+            "<i>a</i>");
+}
+
+TEST_F(ModClipBoard, OffsetLettersInsideThePageStayThePages) {
+  const QByteArray doc = copia(QStringLiteral("aaaaaaaaaa dddddddddd")).chopped(10);
+  EXPECT_TRUE(doc.contains("</style>aaaaaaaaaa dddddddddd<!--EndFragment"));
+  EXPECT_EQ(campo(doc, "EndHTML"), doc.size());
+}
+
+}  // namespace

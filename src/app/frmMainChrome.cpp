@@ -82,7 +82,7 @@ void frmMain::ligaBotao(ImageControl* botao, void (frmMain::*solta)(int, int, do
 void frmMain::ligaChrome() {
   m_arrastaJanela = m_servicos.arrastaJanela ? m_servicos.arrastaJanela : std::make_shared<QtWindowDrag>();
   m_menusPopup = m_servicos.menusPopup ? m_servicos.menusPopup : std::make_shared<QtPopupMenu>();
-  menus = std::make_unique<frmMenu>(*this);
+  menus = std::make_unique<frmMenu>(*this, m_servicos.dialogos);
   ligaBotao(btAnterior, &frmMain::btAnterior_MouseUp);
   ligaBotao(btProximo, &frmMain::btProximo_MouseUp);
   ligaBotao(btCasa, &frmMain::btCasa_MouseUp);
@@ -131,8 +131,7 @@ void frmMain::btVisual_MouseUp(int indice, int, int, double X, double Y) {
 }
 
 void frmMain::imgPrinter_MouseUp(int, int, double X, double Y) {
-  if (!chromePronto() || !soltouDentro(*imgPrinter, X, Y)) return;
-  // Printing the entry (CBrowser::Imprimir) is called here once it exists.
+  if (chromePronto() && soltouDentro(*imgPrinter, X, Y)) m_browser->Imprimir();
 }
 
 void frmMain::imgNota_MouseUp(int, int, double X, double Y) {

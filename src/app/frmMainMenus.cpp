@@ -19,10 +19,11 @@ void frmMain::abreMenu(ImageControl& botao, const QString& bitmapMenu, QMenu& me
 
 void frmMain::imgArquivo_MouseUp(int, int, double X, double Y) {
   if (!chromePronto() || !menus || !soltouDentro(*imgArquivo, X, Y)) return;
-  // Whether an entry and a conjugation table can be copied comes from
-  // CBrowser::TemElementos once copying exists; until then neither can.
-  menus->mnu_copiaVerbete->setEnabled(false);
-  menus->mnu_copiaConjugacao->setEnabled(false);
+  bool verbete = false;
+  bool conjugacao = false;
+  m_browser->TemElementos(verbete, conjugacao);
+  menus->mnu_copiaVerbete->setEnabled(verbete);
+  menus->mnu_copiaConjugacao->setEnabled(conjugacao);
   abreMenu(*imgArquivo, QStringLiteral("BTNARQUIVOMENU"), *menus->mnu_Arquivo);
 }
 
@@ -51,9 +52,10 @@ void frmMain::ComandoMenu(const QString& Comando) {
     m_browser->AlteraModelo(0);
     DesmarcarBotoes(nullptr);
   } else if (Comando == u"atualizarmarca") {
-    aplicaCoresMarca();
+    m_browser->DefineCorPalavraEncontrada(config->MarcaCorFundo, config->MarcaCorTexto);
   } else if (Comando == u"atualizarlista") {
-    aplicaFonteLista();
+    lista->AlteraFonte(config->FonteLista);
+    lista2->AlteraFonte(config->FonteLista);
   } else if (Comando == u"atualizagerais") {
     aplicaModelo();
     DesmarcarBotoes(nullptr);

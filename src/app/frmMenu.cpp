@@ -1,16 +1,18 @@
 #include "frmMenu.h"
 
 #include "ProgramPaths.h"
+#include "modCSS.h"
 #include "frmMain.h"
 
 #include <QAction>
 
 const QString frmMenu::kBiografado = QStringLiteral("Antônio de Morais Silva");
 
-frmMenu::frmMenu(frmMain& janela)
+frmMenu::frmMenu(frmMain& janela, dlg::IDialogs& dialogos)
     : mnu_Arquivo(std::make_unique<QMenu>(QStringLiteral("Arquivo"))),
       mnu_ajuda(std::make_unique<QMenu>(QStringLiteral("Ajuda"))),
-      m_janela(janela) {
+      m_janela(janela),
+      m_dialogos(dialogos) {
   criaArquivo();
   criaAjuda();
 }
@@ -71,12 +73,11 @@ void frmMenu::criaAjuda() {
 void frmMenu::mnu_nota_Click() { m_janela.ComandoMenu(QStringLiteral("nota")); }
 
 void frmMenu::mnu_copiaVerbete_Click() {
-  // Copying the entry (CBrowser::CopiaVerbete) is called here once it exists.
+  if (m_janela.m_browser) m_janela.m_browser->CopiaVerbete();
 }
 
 void frmMenu::mnu_copiaConjugacao_Click() {
-  // Copying the conjugation table (CBrowser::CopiaVerbo) is called here once
-  // it exists.
+  if (m_janela.m_browser) m_janela.m_browser->CopiaVerbo();
 }
 
 void frmMenu::mnu_inicio_Click() { m_janela.ComandoMenu(QStringLiteral("inicio")); }
@@ -96,10 +97,12 @@ void frmMenu::mnu_configuralista_Click() {
   // ComandoMenu("atualizarlista") follows.
 }
 
+// The dialog regenerates the style sheets: it opens only when their folder
+// can be written (message 371 otherwise).
 void frmMenu::mnu_configuraverbete_Click() {
-  // Once the style-sheet folder check (VerificaGravacaoCSS, reporting a
-  // failure) and the entry-appearance dialog exist: when the folder can be
-  // written, the dialog opens and ComandoMenu("atualizarCSS") follows.
+  if (!modCSS::VerificaGravacaoCSS(m_dialogos, true)) return;
+  // The entry-appearance dialog opens here once it exists, and
+  // ComandoMenu("atualizarCSS") follows it.
 }
 
 void frmMenu::mnu_sair_Click() { m_janela.ComandoMenu(QStringLiteral("sair")); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dialogs.h"
+
 #include <QMenu>
 #include <QObject>
 
@@ -20,8 +22,9 @@ class frmMenu final : public QObject {
   Q_OBJECT
 
  public:
-  // `janela` runs the commands and must outlive the menus.
-  explicit frmMenu(frmMain& janela);
+  // `janela` runs the commands and `dialogos` shows the messages; both must
+  // outlive the menus.
+  frmMenu(frmMain& janela, dlg::IDialogs& dialogos);
   ~frmMenu() override;
   Q_DISABLE_COPY_MOVE(frmMenu)
 
@@ -83,4 +86,5 @@ class frmMenu final : public QObject {
   void mostraPagina(const QString& pagina);
 
   frmMain& m_janela;
+  dlg::IDialogs& m_dialogos;
 };

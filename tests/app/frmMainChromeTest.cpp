@@ -223,12 +223,16 @@ TEST_F(frmMainChrome, TheFileMenuPopsUpBelowItsButtonWithTheMenuLookWhileOpen) {
   EXPECT_EQ(aberto, QStringLiteral("BTNARQUIVOMENU|selecionado"));
   EXPECT_EQ(w->imgArquivo->PictureName(), QStringLiteral("BTNARQUIVO"));
   EXPECT_TRUE(w->imgArquivo->Tag.isEmpty());
-  // No entry can be copied yet: both copy items are greyed.
+  // No entry on screen: both copy items are greyed.
   EXPECT_FALSE(w->menus->mnu_copiaVerbete->isEnabled());
+  EXPECT_FALSE(w->menus->mnu_copiaConjugacao->isEnabled());
+  w->m_browser->MostraVerbete(QStringLiteral("<p>casa</p>"));
+  w->imgArquivo_MouseUp(1, 0, 0, 0);
+  EXPECT_TRUE(w->menus->mnu_copiaVerbete->isEnabled());
   EXPECT_FALSE(w->menus->mnu_copiaConjugacao->isEnabled());
 
   w->imgAjuda_MouseUp(1, 0, larguraTwips(w->imgAjuda) + 1, 0);  // outside
-  EXPECT_EQ(menu->abertos.size(), 1u);
+  EXPECT_EQ(menu->abertos.size(), 2u);
 }
 
 TEST_F(frmMainChrome, AltAAndAltUOpenTheFileAndHelpMenus) {
@@ -301,7 +305,7 @@ TEST_F(frmMainChrome, CommandsSwitchTheModelAndTheListFontAndStepThroughTheHisto
   EXPECT_EQ(w->btVisual[2]->PictureName(), QStringLiteral("BTNVISUAL3SELECIONADO"));
 
   const double fonte = w->lista->TamanhoFonte();
-  setHive(reg::HKEY_CURRENT_USER, "Fonte lista", "1");
+  w->config->FonteLista = 1;  // as the list-font dialog leaves it
   w->ComandoMenu(QStringLiteral("atualizarlista"));
   EXPECT_GT(w->lista->TamanhoFonte(), fonte);
   EXPECT_EQ(w->lista2->TamanhoFonte(), w->lista->TamanhoFonte());
@@ -331,6 +335,22 @@ TEST_F(frmMainChrome, TheNotesFolderCommandSavesTheOpenNoteAndSwitchesToTheSaved
   w->txtNota->setPlainText(QStringLiteral("nova"));
   w->m_Notas->VerificaVerbete(-1);
   EXPECT_TRUE(QFile::exists(nova + QStringLiteral("/id000004.txt")));
+}
+
+TEST_F(frmMainChrome, ThePrintCommandPrintsThePageShown) {
+  auto w = janela();
+  QSignalSpy impressao(&w->m_browser->navegador(), &WebBrowser::PrintRequested);
+  w->ComandoMenu(QStringLiteral("imprimir"));
+  EXPECT_EQ(impressao.count(), 1);
+}
+
+TEST_F(frmMainChrome, TheAppearanceItemTellsWhenTheStyleSheetsCannotBeWritten) {
+  auto w = janela();
+  QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
+  world.write(QStringLiteral("program/css"), "not a folder");
+  w->menus->mnu_configuraverbete->trigger();
+  ASSERT_EQ(dialogs.calls().size(), 1u);
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css")));
 }
 
 TEST_F(frmMainChrome, CommandsBeforeTheWindowIsLoadedDoNothing) {

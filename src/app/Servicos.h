@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CBrowser.h"
+#include "Clipboard.h"
 #include "Dialogs.h"
 #include "IMiniVocabraDB.h"
 #include "IRegistry.h"
@@ -30,6 +31,8 @@ struct Servicos {
   std::function<void()> escondeSplash;
   // Makes the page view of the browser area; empty: the real web view.
   CBrowser::CriaVisao criaVisao;
+  // Where the copy commands put the entry; null: copying does nothing.
+  clip::IClipboard* clipboard = nullptr;
   // The window system's move and resize loops, and the popup menus; null:
   // the real ones.
   std::shared_ptr<IWindowDrag> arrastaJanela = nullptr;

@@ -12,7 +12,8 @@ void frmMain::criaBrowser() {
       {picRecortaBrowser, picAguarde, picPesquisando},
       [this] { return modMain::MontaTextoVersao(*config, Pesquisa()); },
       {},
-      m_servicos.criaVisao});
+      m_servicos.criaVisao,
+      m_servicos.clipboard});
   connect(m_browser.get(), &CBrowser::Carregado, this, &frmMain::m_Browser_Carregado);
   connect(m_browser.get(), &CBrowser::ExecComando, this, &frmMain::m_browser_ExecComando);
   connect(m_browser.get(), &CBrowser::Historico, this, &frmMain::m_browser_Historico);

@@ -5,6 +5,7 @@
 #include "MedidorInicio.h"
 #include "WebView.h"
 #include "ProgramPaths.h"
+#include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "Registry.h"
 #include "Screen.h"
@@ -48,12 +49,14 @@ int Main(int argc, char** argv) {
     dialogos.MsgBox(aviso, dlg::vbExclamation, QString());
   });
   scr::QtScreen tela;
+  clip::QtClipboard areaTransferencia;
   LockFileInstance instancia;
   const QString dados = pastaDados(*registro, dialogos);
 
   frmMain janela(Servicos{*registro, dialogos, tela, instancia,
                           [dados] { return std::make_unique<DLLMiniVocabraDB>(paths::toFileSystem(dados)); },
-                          linhaComando(app.arguments()), [&splash] { splash.hide(); }, {}});
+                          linhaComando(app.arguments()), [&splash] { splash.hide(); }, {},
+                          &areaTransferencia});
   dialogos.setParent(&janela);
   if (!janela.Form_Load()) return 0;
   QObject::connect(&janela, &frmMain::Encerrado, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -59,8 +59,9 @@ class frmMainChrome : public JanelaTeste {
                         ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
                         return db;
                       },
-                      QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); },  // owned by host
-                      arrasto, menu};
+                      QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+    servicos.arrastaJanela = arrasto;
+    servicos.menusPopup = menu;
     auto w = std::make_unique<frmMain>(std::move(servicos));
     EXPECT_TRUE(w->Form_Load());
     w->config->RestaurarJanela();  // start-up maximises a window it finds off the screen

@@ -1,3 +1,4 @@
+#include "FakeClipboard.h"
 #include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
 #include "MouseArgs.h"
@@ -60,6 +61,7 @@ class frmMainChrome : public JanelaTeste {
                         return db;
                       },
                       QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+    servicos.clipboard = &areaTransferencia;
     servicos.arrastaJanela = arrasto;
     servicos.menusPopup = menu;
     auto w = std::make_unique<frmMain>(std::move(servicos));
@@ -82,6 +84,7 @@ class frmMainChrome : public JanelaTeste {
   static double larguraTwips(const ImageControl* c) { return c->toScaleX(c->width()); }
   static double alturaTwips(const ImageControl* c) { return c->toScaleY(c->height()); }
 
+  FakeClipboard areaTransferencia;
   std::shared_ptr<ArrastoGravado> arrasto = std::make_shared<ArrastoGravado>();
   std::shared_ptr<MenuGravado> menu = std::make_shared<MenuGravado>();
 };
@@ -336,6 +339,17 @@ TEST_F(frmMainChrome, TheNotesFolderCommandSavesTheOpenNoteAndSwitchesToTheSaved
   w->txtNota->setPlainText(QStringLiteral("nova"));
   w->m_Notas->VerificaVerbete(-1);
   EXPECT_TRUE(QFile::exists(nova + QStringLiteral("/id000004.txt")));
+}
+
+TEST_F(frmMainChrome, TheCopyItemPutsTheEntryShownOnTheClipboard) {
+  auto w = janela();
+  world.write(QStringLiteral("program/css/estilo1.css"), "#D_TIT{}");
+  w->m_browser->MostraVerbete(QStringLiteral("<span id=\"D_TIT\">casa</span>"));
+  QCoreApplication::processEvents();  // the template loads
+  ASSERT_EQ(w->m_browser->getEstado(), 2);
+  menu->escolha = [&](QMenu&) { w->menus->mnu_copiaVerbete->trigger(); };
+  w->imgArquivo_MouseUp(1, 0, 0, 0);
+  EXPECT_TRUE(QString::fromUtf8(areaTransferencia.dados(QStringLiteral("text"))).contains(QStringLiteral("casa")));
 }
 
 TEST_F(frmMainChrome, ThePrintCommandPrintsThePageShown) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <stdexcept>
+
 // The program's modal dialogs. Components are given an IDialogs and never
 // open a dialog themselves, so tests answer from a script instead of a user.
 namespace dlg {
@@ -33,6 +36,12 @@ enum MsgBoxResult : int {
   vbNo = 7,
 };
 
+// Raised by ShowColor when the user cancels the colour dialog.
+class CancelError final : public std::runtime_error {
+ public:
+  CancelError() : std::runtime_error("cancelled by the user") {}
+};
+
 class IDialogs {
  public:
   virtual ~IDialogs() = default;
@@ -52,6 +61,11 @@ class IDialogs {
   // description and patterns, each ended by "|" or NUL ("Texto|*.txt|Todos|*.*|").
   // The chosen file's path, or an empty text when the user cancels.
   virtual QString GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) = 0;
+
+  // Lets the user choose a colour, starting from `color` (0xBBGGRR, red in
+  // the low byte); the colour chosen, in the same form. Throws CancelError
+  // when the user cancels.
+  virtual std::int32_t ShowColor(std::int32_t color) = 0;
 };
 
 }  // namespace dlg

@@ -81,6 +81,16 @@ bool PageDocument::setInnerHTML(const QString& id, const QString& html) {
   return true;
 }
 
+QString PageDocument::bodyInnerHTML() const {
+  return htmltree::serializeChildren(tree_->doc.get(), htmltree::body(tree_->doc.get()));
+}
+
+void PageDocument::setBodyInnerHTML(const QString& html) {
+  tree_->painted.clear();
+  htmltree::replaceChildren(tree_->doc.get(), htmltree::body(tree_->doc.get()), html);
+  touched();
+}
+
 std::optional<QString> PageDocument::styleProperty(const QString& id, const QString& name) const {
   const xmlNode* element = htmltree::findById(tree_->doc.get(), id);
   if (element == nullptr) return std::nullopt;

@@ -38,6 +38,11 @@ class PageDocument final : public QObject {
   // refused. False, and nothing changes, when there is no such element.
   bool setInnerHTML(const QString& id, const QString& html);
 
+  // The HTML inside the page's body, and its replacement, parsed as
+  // setInnerHTML parses.
+  QString bodyInnerHTML() const;
+  void setBodyInnerHTML(const QString& html);
+
   // A property of the element's inline style ("visibility"), compared
   // without regard to case; an empty text when the style does not set it;
   // nothing when there is no such element.

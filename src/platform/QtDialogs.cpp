@@ -1,6 +1,9 @@
 #include "QtDialogs.h"
 
 #include "ResourceStrings.h"
+#include "VbColor.h"
+
+#include <QColorDialog>
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -67,6 +70,12 @@ QString QtDialogs::BrowseForFolder(const QString& title, bool) {
 QString QtDialogs::GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) {
   return QFileDialog::getOpenFileName(parent_, title, initialDir, QtFilter(filter), nullptr,
                                       QFileDialog::ReadOnly);
+}
+
+std::int32_t QtDialogs::ShowColor(std::int32_t color) {
+  const QColor chosen = QColorDialog::getColor(vb::toQColor(color), parent_);
+  if (!chosen.isValid()) throw CancelError();
+  return vb::fromQColor(chosen);
 }
 
 QString QtDialogs::QtFilter(const QString& filter) {

@@ -16,6 +16,8 @@ class QtDialogs final : public IDialogs {
   int MsgBox(const QString& prompt, int style, const QString& title) override;
   QString BrowseForFolder(const QString& title, bool showNetwork) override;
   QString GetOpenFileName(const QString& title, const QString& filter, const QString& initialDir) override;
+  // Over QColorDialog.
+  std::int32_t ShowColor(std::int32_t color) override;
 
   // A filter of description and pattern pairs ("Texto|*.txt|") in Qt's
   // form ("Texto (*.txt)"), one filter a line.

@@ -57,6 +57,17 @@ TEST_F(PageDocumentTest, MisNestedAndHostileFragmentsStayInsideTheElement) {
   EXPECT_TRUE(doc.hasElement(QStringLiteral("s")));
 }
 
+// A preview page is a style block and spans written into an empty body.
+TEST_F(PageDocumentTest, BodyTakesAStyleBlockAndItsSpans) {
+  QSignalSpy changes(&doc, &PageDocument::changed);
+  doc.setBodyInnerHTML(QStringLiteral("<style type=\"text/css\">#D_TIT{color:#336699}</style><span id=\"D_TIT\">x</span>"));
+  EXPECT_EQ(changes.count(), 1);
+  EXPECT_TRUE(doc.bodyInnerHTML().startsWith(QStringLiteral("<style"))) << doc.bodyInnerHTML().toStdString();
+  EXPECT_TRUE(doc.bodyInnerHTML().contains(QStringLiteral("#D_TIT{color:#336699}")));
+  EXPECT_EQ(doc.innerHTML(QStringLiteral("D_TIT")), QStringLiteral("x"));
+  EXPECT_FALSE(doc.hasElement(QStringLiteral("Area")));
+}
+
 TEST_F(PageDocumentTest, StylePropertyIsReadAndReplaced) {
   EXPECT_EQ(doc.styleProperty(QStringLiteral("box"), QStringLiteral("visibility")), QStringLiteral("hidden"));
   EXPECT_EQ(doc.styleProperty(QStringLiteral("cell"), QStringLiteral("visibility")), QString());

@@ -1,5 +1,9 @@
 #include "QtDialogs.h"
 
+#include <QApplication>
+#include <QColorDialog>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,3 +17,24 @@ TEST(QtDialogs, FilterPairsBecomeQtFilters) {
 }
 
 }  // namespace
+
+namespace {
+
+// Answers the colour dialog once it is up: accepted or cancelled.
+void answerColourDialog(bool accept) {
+  QTimer::singleShot(0, [accept] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* d = qobject_cast<QColorDialog*>(w); d != nullptr && d->isVisible()) accept ? d->accept() : d->reject();
+    }
+  });
+}
+
+}  // namespace
+
+TEST(QtDialogs, ColourDialogGivesTheColourRedLowAndThrowsOnCancel) {
+  dlg::QtDialogs dialogs;
+  answerColourDialog(true);
+  EXPECT_EQ(dialogs.ShowColor(0xFF000A), 0xFF000A);
+  answerColourDialog(false);
+  EXPECT_THROW(dialogs.ShowColor(0x123456), dlg::CancelError);
+}

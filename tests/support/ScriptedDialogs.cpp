@@ -36,3 +36,14 @@ QString ScriptedDialogs::GetOpenFileName(const QString& title, const QString&, c
   chooserTitles_.push_back(title);
   return next(paths_);
 }
+
+std::int32_t ScriptedDialogs::ShowColor(std::int32_t color) {
+  colorPresets_.push_back(color);
+  std::optional<std::int32_t> answer;
+  if (!colors_.empty()) {
+    answer = colors_.front();
+    colors_.pop_front();
+  }
+  if (!answer) throw dlg::CancelError();
+  return *answer;
+}

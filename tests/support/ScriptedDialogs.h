@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 // Dialogs that answer from a script and record every call.
@@ -30,6 +32,14 @@ class ScriptedDialogs final : public dlg::IDialogs {
   // The titles the choosers were shown with.
   const std::vector<QString>& chooserTitles() const { return chooserTitles_; }
 
+  // The answers of the next colour dialogs, in order: a colour (0xBBGGRR)
+  // or nothing for a cancel; once they run out the dialog is cancelled.
+  void answerColor(std::optional<std::int32_t> color) { colors_.push_back(color); }
+  // Throws dlg::CancelError for a cancel, as the real dialog does.
+  std::int32_t ShowColor(std::int32_t color) override;
+  // The colours the colour dialogs were preset with.
+  const std::vector<std::int32_t>& colorPresets() const { return colorPresets_; }
+
   const std::vector<Call>& calls() const { return calls_; }
 
  private:
@@ -37,4 +47,6 @@ class ScriptedDialogs final : public dlg::IDialogs {
   std::vector<Call> calls_;
   std::deque<QString> paths_;
   std::vector<QString> chooserTitles_;
+  std::deque<std::optional<std::int32_t>> colors_;
+  std::vector<std::int32_t> colorPresets_;
 };

@@ -1,0 +1,162 @@
+#include "frmConfig.h"
+
+#include "Numbers.h"
+#include "ProgramPaths.h"
+#include "Register.h"
+#include "ResourceStrings.h"
+#include "TabelaConfiguracoes.h"
+#include "clsDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace cfg = TabelaConfiguracoes;
+
+namespace {
+
+constexpr int kMensagemDirNotas = 370;
+constexpr int kMensagemRestaurar = 709;
+
+// A lenient number of the settings, or `padrao` when it lies outside
+// 0..`maior` (the control cannot show it).
+int leOpcao(CConfig& config, const cfg::Valor& valor, int maior) {
+  const std::int32_t n = num::roundEven(num::val(config.LeReg(cfg::nome(valor), cfg::padrao(valor))));
+  return n >= 0 && n <= maior ? n : 0;
+}
+
+}  // namespace
+
+frmConfig::frmConfig(Dependencias dependencias, QWidget* parent) : QDialog(parent), m_dep(std::move(dependencias)) {
+  setWindowTitle(QStringLiteral("Configurações - Gerais"));
+  montaControles();
+  connect(cmdAlteraDiretorio, &QPushButton::clicked, this, &frmConfig::cmdAlteraDiretorio_Click);
+  connect(cmdOK, &QPushButton::clicked, this, &frmConfig::cmdOK_Click);
+  connect(cmdCancelar, &QPushButton::clicked, this, &frmConfig::reject);
+  connect(cmdRestaurar, &QPushButton::clicked, this, &frmConfig::cmdRestaurar_Click);
+  // A greyed value read from the settings; the user only ticks or clears.
+  connect(checkFiltro[0], &QCheckBox::clicked, this, [this] { checkFiltro[0]->setTristate(false); });
+}
+
+void frmConfig::montaControles() {
+  auto* layout = new QVBoxLayout(this);
+  checkFiltro[0] = new QCheckBox(QStringLiteral("Usar somar filtro como opção padrão"), this);
+  checkFiltro[1] = new QCheckBox(QStringLiteral("Integração com o Microsoft Word"), this);
+  for (std::size_t i = 0; i < checkFiltro.size(); ++i) {
+    checkFiltro[i]->setObjectName(QStringLiteral("checkFiltro%1").arg(i));
+    layout->addWidget(checkFiltro[i]);
+  }
+  layout->addWidget(new QLabel(QStringLiteral("Diretório de gravação de notas"), this));
+  auto* pasta = new QHBoxLayout;
+  txtDirNotas = new QLineEdit(this);
+  txtDirNotas->setObjectName(QStringLiteral("txtDirNotas"));
+  txtDirNotas->setMinimumWidth(320);
+  cmdAlteraDiretorio = new QPushButton(this);
+  cmdAlteraDiretorio->setObjectName(QStringLiteral("cmdAlteraDiretorio"));
+  cmdAlteraDiretorio->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  pasta->addWidget(txtDirNotas, 1);
+  pasta->addWidget(cmdAlteraDiretorio);
+  layout->addLayout(pasta);
+  layout->addWidget(new QLabel(QStringLiteral("Formato de apresentação do verbete"), this));
+  ComboApresentacao = new QComboBox(this);
+  ComboApresentacao->setObjectName(QStringLiteral("ComboApresentacao"));
+  ComboApresentacao->addItems(
+      {QStringLiteral("Modo Completo"), QStringLiteral("Modo Resumido"), QStringLiteral("Modo Dicionário")});
+  layout->addWidget(ComboApresentacao);
+  layout->addWidget(montaBotoes());
+}
+
+QWidget* frmConfig::montaBotoes() {
+  auto* barra = new QWidget(this);
+  auto* layout = new QHBoxLayout(barra);
+  cmdRestaurar = new QPushButton(QStringLiteral("Restaurar"), barra);
+  cmdRestaurar->setObjectName(QStringLiteral("cmdRestaurar"));
+  cmdOK = new QPushButton(QStringLiteral("OK"), barra);
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
+  cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), barra);
+  cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+  layout->addWidget(cmdRestaurar);
+  layout->addStretch();
+  layout->addWidget(cmdOK);
+  layout->addWidget(cmdCancelar);
+  return barra;
+}
+
+void frmConfig::showEvent(QShowEvent* event) {
+  if (!m_carregado) {
+    m_carregado = true;
+    carrega();
+  }
+  QDialog::showEvent(event);
+}
+
+void frmConfig::carrega() {
+  checkFiltro[1]->setVisible(false);
+  checkFiltro[1]->setChecked(Register::VerificaAddinInstalado(m_dep.registro));
+  const int somar = leOpcao(m_dep.config, cfg::SomarFiltros, 2);
+  checkFiltro[0]->setCheckState(somar == 2 ? Qt::PartiallyChecked : somar == 1 ? Qt::Checked : Qt::Unchecked);
+  txtDirNotas->setText(m_dep.config.LeReg(cfg::nome(cfg::DirNotas), dirNotasPadrao()));
+  ComboApresentacao->setCurrentIndex(leOpcao(m_dep.config, cfg::FormaApresentacao, 2));
+}
+
+QString frmConfig::dirNotasPadrao() { return paths::appPath() + QStringLiteral("\\notas"); }
+
+int frmConfig::valorFiltro() const {
+  switch (checkFiltro[0]->checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+  }
+}
+
+void frmConfig::cmdAlteraDiretorio_Click() {
+  clsDir dir(m_dep.dialogos);
+  const QString pasta = dir.AbrirPasta(QStringLiteral("Seleciona um diretório"), true);
+  if (!pasta.isEmpty()) txtDirNotas->setText(pasta);
+}
+
+void frmConfig::cmdOK_Click() {
+  Cancela = false;
+  if (txtDirNotas->text().trimmed().isEmpty() &&
+      m_dep.dialogos.MsgBox(LoadResString(kMensagemDirNotas), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes)
+    return;
+  grava();
+  if (m_dep.comandoMenu) m_dep.comandoMenu(QStringLiteral("DirNotas"));
+  accept();
+}
+
+void frmConfig::grava() {
+  const int somar = valorFiltro();
+  m_dep.config.GravaReg(cfg::nome(cfg::SomarFiltros), QString::number(somar));
+  if (m_dep.defineSomarFiltros) m_dep.defineSomarFiltros(somar);
+  if (checkFiltro[1]->isEnabled()) {
+    if (checkFiltro[1]->isChecked())
+      Register::RegistraAddinWord(m_dep.registro);
+    else
+      Register::RemoveAddinWord(m_dep.registro);
+  }
+  m_dep.config.GravaReg(cfg::nome(cfg::DirNotas), txtDirNotas->text());
+  m_dep.config.GravaReg(cfg::nome(cfg::FormaApresentacao), QString::number(ComboApresentacao->currentIndex()));
+}
+
+void frmConfig::cmdRestaurar_Click() {
+  if (m_dep.dialogos.MsgBox(LoadResString(kMensagemRestaurar), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes) return;
+  checkFiltro[0]->setTristate(false);
+  checkFiltro[0]->setCheckState(Qt::Unchecked);
+  txtDirNotas->setText(dirNotasPadrao());
+  ComboApresentacao->setCurrentIndex(0);
+}
+
+void frmConfig::reject() {
+  Cancela = true;
+  QDialog::reject();
+}

@@ -1,0 +1,181 @@
+#include "frmConfig.h"
+
+#include "DialogosFixture.h"
+#include "ProgramPaths.h"
+#include "Register.h"
+#include "ResourceStrings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+class ConfigGerais : public DialogosFixture {
+ protected:
+  ConfigGerais()
+      : dlg(frmConfig::Dependencias{config, registry, dialogs, comando(), [this](int v) { somarJanela = v; }}) {}
+  // Opens the dialog as the main window does (shown, not run modally).
+  void abre() {
+    dlg.Cancela = false;
+    dlg.show();
+  }
+  template <class T>
+  T* controle(const char* nome) {
+    T* c = dlg.findChild<T*>(QString::fromLatin1(nome));
+    EXPECT_NE(c, nullptr) << nome;
+    return c;
+  }
+  void clica(const char* nome) { QTest::mouseClick(controle<QWidget>(nome), Qt::LeftButton); }
+  QCheckBox* filtro() { return controle<QCheckBox>("checkFiltro0"); }
+  QLineEdit* pasta() { return controle<QLineEdit>("txtDirNotas"); }
+  QComboBox* modo() { return controle<QComboBox>("ComboApresentacao"); }
+  QString notasPadrao() const { return paths::appPath() + QStringLiteral("\\notas"); }
+
+  int somarJanela = -1;
+  frmConfig dlg;
+};
+
+TEST_F(ConfigGerais, OpensOnTheSavedOptions) {
+  config.GravaReg(QStringLiteral("SomarFiltros"), QStringLiteral("1"));
+  config.GravaReg(QStringLiteral("DirNotas"), QStringLiteral("/home/x/notas"));
+  config.GravaReg(QStringLiteral("FormaApresentacao"), QStringLiteral(" 2"));
+  Register::RegistraAddinWord(registry);
+  abre();
+  EXPECT_EQ(filtro()->checkState(), Qt::Checked);
+  EXPECT_EQ(pasta()->text(), QStringLiteral("/home/x/notas"));
+  EXPECT_EQ(modo()->currentIndex(), 2);
+  EXPECT_FALSE(controle<QCheckBox>("checkFiltro1")->isVisible());
+  EXPECT_TRUE(controle<QCheckBox>("checkFiltro1")->isChecked());
+}
+
+// Stored values the controls cannot show open as the defaults.
+TEST_F(ConfigGerais, ReadsItsNumbersLenientlyAndOutOfRangeAsTheDefault) {
+  const struct {
+    const char* somar;
+    const char* forma;
+    Qt::CheckState filtro;
+    int modo;
+  } casos[] = {
+      {nullptr, nullptr, Qt::Unchecked, 0}, {"2", "1x", Qt::PartiallyChecked, 1},
+      {"7", "5", Qt::Unchecked, 0},         {"abc", "-1", Qt::Unchecked, 0},
+  };
+  for (const auto& c : casos) {
+    ScriptedDialogs d;
+    frmConfig novo(frmConfig::Dependencias{config, registry, d, {}, {}});
+    if (c.somar) config.GravaReg(QStringLiteral("SomarFiltros"), QString::fromLatin1(c.somar));
+    if (c.forma) config.GravaReg(QStringLiteral("FormaApresentacao"), QString::fromLatin1(c.forma));
+    novo.show();
+    EXPECT_EQ(novo.findChild<QCheckBox*>(QStringLiteral("checkFiltro0"))->checkState(), c.filtro) << c.somar;
+    EXPECT_EQ(novo.findChild<QComboBox*>(QStringLiteral("ComboApresentacao"))->currentIndex(), c.modo) << c.forma;
+    EXPECT_EQ(novo.findChild<QLineEdit*>(QStringLiteral("txtDirNotas"))->text(), notasPadrao());
+  }
+}
+
+TEST_F(ConfigGerais, OkSavesTellsTheMainWindowAndKeepsTheAddinAsItWas) {
+  abre();
+  clica("checkFiltro0");
+  pasta()->setText(QStringLiteral(" /tmp/minhas notas "));
+  modo()->setCurrentIndex(1);
+  clica("cmdOK");
+  EXPECT_FALSE(dlg.Cancela);
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("1"));
+  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), QStringLiteral(" /tmp/minhas notas "));
+  EXPECT_EQ(salvo(QStringLiteral("FormaApresentacao")), QStringLiteral("1"));
+  EXPECT_EQ(somarJanela, 1);
+  EXPECT_EQ(comandos, QStringList{QStringLiteral("DirNotas")});
+  EXPECT_FALSE(Register::VerificaAddinInstalado(registry));
+  EXPECT_TRUE(mensagens().isEmpty());
+}
+
+TEST_F(ConfigGerais, ABlankNotesFolderAsksFirst) {
+  abre();
+  pasta()->setText(QStringLiteral("   "));
+  dialogs.answer(dlg::vbNo);
+  clica("cmdOK");
+  ASSERT_EQ(mensagens(), QStringList{LoadResString(370)});
+  EXPECT_EQ(dialogs.calls()[0].style, dlg::vbYesNo);
+  EXPECT_EQ(dialogs.calls()[0].title, LoadResString(100));
+  EXPECT_TRUE(dlg.isVisible());
+  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), QStringLiteral("<nada>"));
+  EXPECT_TRUE(comandos.isEmpty());
+
+  clica("cmdOK");  // Yes
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), QStringLiteral("   "));
+  EXPECT_EQ(comandos, QStringList{QStringLiteral("DirNotas")});
+}
+
+// Cancel, the close box and Escape hide the dialog; it keeps what it showed.
+TEST_F(ConfigGerais, ClosingWithoutOkSavesNothingAndKeepsTheEdits) {
+  const std::function<void()> saidas[] = {
+      [this] { clica("cmdCancelar"); },
+      [this] { dlg.close(); },
+      [this] { QTest::keyClick(&dlg, Qt::Key_Escape); },
+  };
+  for (const auto& sai : saidas) {
+    abre();
+    filtro()->setCheckState(Qt::Checked);
+    sai();
+    EXPECT_TRUE(dlg.Cancela);
+    EXPECT_FALSE(dlg.isVisible());
+    abre();
+    EXPECT_EQ(filtro()->checkState(), Qt::Checked);
+    filtro()->setCheckState(Qt::Unchecked);
+    dlg.hide();
+  }
+  EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("<nada>"));
+  EXPECT_TRUE(comandos.isEmpty());
+  EXPECT_EQ(somarJanela, -1);
+}
+
+TEST_F(ConfigGerais, RestoreThenOkSavesTheDefaultsAndLeavesTheAddin) {
+  config.GravaReg(QStringLiteral("SomarFiltros"), QStringLiteral("1"));
+  config.GravaReg(QStringLiteral("DirNotas"), QStringLiteral("/x"));
+  config.GravaReg(QStringLiteral("FormaApresentacao"), QStringLiteral("2"));
+  Register::RegistraAddinWord(registry);
+  abre();
+  dialogs.answer(dlg::vbNo);
+  clica("cmdRestaurar");
+  EXPECT_EQ(pasta()->text(), QStringLiteral("/x"));
+  clica("cmdRestaurar");
+  EXPECT_EQ(mensagens(), QStringList(2, LoadResString(709)));
+  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), QStringLiteral("/x")) << "nothing saved before OK";
+  clica("cmdOK");
+  EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("0"));
+  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), notasPadrao());
+  EXPECT_EQ(salvo(QStringLiteral("FormaApresentacao")), QStringLiteral("0"));
+  EXPECT_TRUE(Register::VerificaAddinInstalado(registry));
+}
+
+// As the main window opens it: modally, once per menu choice. A greyed box
+// read from the settings is saved as it shows.
+TEST_F(ConfigGerais, RunsModallyUntilOkAndKeepsAGreyedBox) {
+  config.GravaReg(QStringLiteral("SomarFiltros"), QStringLiteral("2"));
+  for (const char* botao : {"cmdCancelar", "cmdOK"}) {
+    dlg.Cancela = false;
+    QTimer::singleShot(0, &dlg, [this, botao] { clica(botao); });
+    dlg.exec();
+    EXPECT_EQ(dlg.Cancela, QByteArray(botao) == "cmdCancelar") << botao;
+  }
+  EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("2"));
+  EXPECT_EQ(somarJanela, 2);
+}
+
+TEST_F(ConfigGerais, TheFolderChooserReplacesTheFolderUnlessCancelled) {
+  abre();
+  const QString antes = pasta()->text();
+  clica("cmdAlteraDiretorio");  // cancelled
+  EXPECT_EQ(pasta()->text(), antes);
+  dialogs.answerPath(QStringLiteral("/srv/notas/"));
+  clica("cmdAlteraDiretorio");
+  EXPECT_EQ(pasta()->text(), QStringLiteral("/srv/notas"));
+  EXPECT_EQ(dialogs.chooserTitles(), std::vector<QString>(2, QStringLiteral("Seleciona um diretório")));
+}
+
+}  // namespace

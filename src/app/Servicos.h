@@ -10,6 +10,7 @@
 #include "SingleInstance.h"
 #include "WindowDrag.h"
 
+#include <QDialog>
 #include <QStringList>
 
 #include <functional>
@@ -37,4 +38,7 @@ struct Servicos {
   // the real ones.
   std::shared_ptr<IWindowDrag> arrastaJanela = nullptr;
   std::shared_ptr<IPopupMenu> menusPopup = nullptr;
+  // Runs a settings dialog modally and returns when it has closed; empty:
+  // QDialog::exec.
+  std::function<void(QDialog& dialogo)> executaModal = nullptr;
 };

@@ -82,7 +82,9 @@ void frmMain::ligaBotao(ImageControl* botao, void (frmMain::*solta)(int, int, do
 void frmMain::ligaChrome() {
   m_arrastaJanela = m_servicos.arrastaJanela ? m_servicos.arrastaJanela : std::make_shared<QtWindowDrag>();
   m_menusPopup = m_servicos.menusPopup ? m_servicos.menusPopup : std::make_shared<QtPopupMenu>();
-  menus = std::make_unique<frmMenu>(*this, m_servicos.dialogos);
+  menus = std::make_unique<frmMenu>(
+      *this, frmMenu::Dependencias{m_servicos.registro, m_servicos.dialogos, m_servicos.criaVisao,
+                                   m_servicos.executaModal});
   ligaBotao(btAnterior, &frmMain::btAnterior_MouseUp);
   ligaBotao(btProximo, &frmMain::btProximo_MouseUp);
   ligaBotao(btCasa, &frmMain::btCasa_MouseUp);

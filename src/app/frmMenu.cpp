@@ -2,17 +2,20 @@
 
 #include "ProgramPaths.h"
 #include "modCSS.h"
+#include "frmConfig.h"
+#include "frmConfigLista.h"
+#include "frmConfigVerbete.h"
 #include "frmMain.h"
 
 #include <QAction>
 
 const QString frmMenu::kBiografado = QStringLiteral("Antônio de Morais Silva");
 
-frmMenu::frmMenu(frmMain& janela, dlg::IDialogs& dialogos)
+frmMenu::frmMenu(frmMain& janela, Dependencias dependencias)
     : mnu_Arquivo(std::make_unique<QMenu>(QStringLiteral("Arquivo"))),
       mnu_ajuda(std::make_unique<QMenu>(QStringLiteral("Ajuda"))),
       m_janela(janela),
-      m_dialogos(dialogos) {
+      m_dep(std::move(dependencias)) {
   criaArquivo();
   criaAjuda();
 }
@@ -87,22 +90,49 @@ void frmMenu::mnu_completo_Click() { m_janela.ComandoMenu(QStringLiteral("verbet
 void frmMenu::mnu_resumido_Click() { m_janela.ComandoMenu(QStringLiteral("verbete2")); }
 void frmMenu::mnu_dicionario_Click() { m_janela.ComandoMenu(QStringLiteral("verbete3")); }
 
-void frmMenu::mnu_configuragerais_Click() {
-  // The general options dialog opens here once it exists; unless it was
-  // cancelled, ComandoMenu("atualizagerais") follows.
+void frmMenu::executa(QDialog& dialogo) {
+  if (m_dep.executaModal) {
+    m_dep.executaModal(dialogo);
+  } else {
+    dialogo.exec();
+  }
 }
 
+void frmMenu::comando(const QString& nome) { m_janela.ComandoMenu(nome); }
+
+void frmMenu::mnu_configuragerais_Click() {
+  if (!m_janela.config) return;
+  if (m_frmConfig == nullptr) {
+    m_frmConfig = new frmConfig(  // owned by the main window
+        frmConfig::Dependencias{*m_janela.config, m_dep.registro, m_dep.dialogos,
+                                [this](const QString& nome) { comando(nome); },
+                                [this](int valor) { m_janela.defineSomarFiltros(valor); }},
+        &m_janela);
+  }
+  m_frmConfig->Cancela = false;
+  executa(*m_frmConfig);
+  if (!m_frmConfig->Cancela) comando(QStringLiteral("atualizagerais"));
+}
+
+// However the dialog closes, the lists take the font size it leaves.
 void frmMenu::mnu_configuralista_Click() {
-  // The word-list font dialog opens here once it exists; however it closes,
-  // ComandoMenu("atualizarlista") follows.
+  if (!m_janela.config) return;
+  frmConfigLista dialogo(*m_janela.config, m_dep.dialogos, &m_janela);
+  executa(dialogo);
+  comando(QStringLiteral("atualizarlista"));
 }
 
 // The dialog regenerates the style sheets: it opens only when their folder
-// can be written (message 371 otherwise).
+// can be written (message 371 otherwise). The entry is then shown again in
+// the complete model, with the new sheets.
 void frmMenu::mnu_configuraverbete_Click() {
-  if (!modCSS::VerificaGravacaoCSS(m_dialogos, true)) return;
-  // The entry-appearance dialog opens here once it exists, and
-  // ComandoMenu("atualizarCSS") follows it.
+  if (!m_janela.config || !modCSS::VerificaGravacaoCSS(m_dep.dialogos, true)) return;
+  frmConfigVerbete dialogo(frmConfigVerbete::Dependencias{*m_janela.config, m_dep.dialogos,
+                                                          [this](const QString& nome) { comando(nome); },
+                                                          m_dep.criaVisao},
+                           &m_janela);
+  executa(dialogo);
+  comando(QStringLiteral("atualizarCSS"));
 }
 
 void frmMenu::mnu_sair_Click() { m_janela.ComandoMenu(QStringLiteral("sair")); }

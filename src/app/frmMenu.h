@@ -1,12 +1,17 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "IRegistry.h"
+#include "WebBrowser.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
+class frmConfig;
 class frmMain;
 class QAction;
 
@@ -22,9 +27,18 @@ class frmMenu final : public QObject {
   Q_OBJECT
 
  public:
-  // `janela` runs the commands and `dialogos` shows the messages; both must
-  // outlive the menus.
-  frmMenu(frmMain& janela, dlg::IDialogs& dialogos);
+  struct Dependencias {
+    reg::IRegistry& registro;  // for the general options (the add-in)
+    dlg::IDialogs& dialogos;
+    // The entry-appearance preview's view; empty: a WebView.
+    std::function<QWidget*(QWidget* host, WebBrowser& navegador)> criaVisao;
+    // Runs a settings dialog modally; empty: QDialog::exec.
+    std::function<void(QDialog& dialogo)> executaModal;
+  };
+
+  // `janela` runs the commands and owns the dialogs; it and everything in
+  // `dependencias` must outlive the menus.
+  frmMenu(frmMain& janela, Dependencias dependencias);
   ~frmMenu() override;
   Q_DISABLE_COPY_MOVE(frmMenu)
 
@@ -85,6 +99,12 @@ class frmMenu final : public QObject {
   void mnu_ajudaCredito_Click();
   void mostraPagina(const QString& pagina);
 
+  void executa(QDialog& dialogo);
+  void comando(const QString& nome);
+
   frmMain& m_janela;
-  dlg::IDialogs& m_dialogos;
+  Dependencias m_dep;
+  // The general options dialog, made on first use and kept (owned by the
+  // main window as its Qt parent).
+  frmConfig* m_frmConfig = nullptr;
 };

@@ -64,6 +64,10 @@ class frmMainChrome : public JanelaTeste {
     servicos.clipboard = &areaTransferencia;
     servicos.arrastaJanela = arrasto;
     servicos.menusPopup = menu;
+    servicos.executaModal = [this](QDialog& dialogo) {
+      modais.push_back(&dialogo);
+      if (respostaModal) respostaModal(dialogo);
+    };
     auto w = std::make_unique<frmMain>(std::move(servicos));
     EXPECT_TRUE(w->Form_Load());
     w->config->RestaurarJanela();  // start-up maximises a window it finds off the screen
@@ -85,6 +89,10 @@ class frmMainChrome : public JanelaTeste {
   static double alturaTwips(const ImageControl* c) { return c->toScaleY(c->height()); }
 
   FakeClipboard areaTransferencia;
+  // The settings dialogs run, and what the "user" does in each (nothing:
+  // it stays open as if still being edited).
+  std::vector<QDialog*> modais;
+  std::function<void(QDialog&)> respostaModal;
   std::shared_ptr<ArrastoGravado> arrasto = std::make_shared<ArrastoGravado>();
   std::shared_ptr<MenuGravado> menu = std::make_shared<MenuGravado>();
 };
@@ -366,6 +374,38 @@ TEST_F(frmMainChrome, TheAppearanceItemTellsWhenTheStyleSheetsCannotBeWritten) {
   w->menus->mnu_configuraverbete->trigger();
   ASSERT_EQ(dialogs.calls().size(), 1u);
   EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css")));
+  EXPECT_TRUE(modais.empty());
+}
+
+TEST_F(frmMainChrome, AfterTheAppearanceDialogTheEntryIsShownInTheCompleteModel) {
+  auto w = janela();
+  w->ComandoMenu(QStringLiteral("verbete3"));
+  w->menus->mnu_configuraverbete->trigger();
+  ASSERT_EQ(modais.size(), 1u);
+  EXPECT_EQ(w->m_browser->getCodModelo(), 0);
+}
+
+TEST_F(frmMainChrome, CancellingTheGeneralOptionsSendsNothingAndTheDialogIsKept) {
+  auto w = janela();
+  setHive(reg::HKEY_CURRENT_USER, "FormaApresentacao", "2");
+  respostaModal = [](QDialog& d) { d.reject(); };
+  w->menus->mnu_configuragerais->trigger();
+  EXPECT_EQ(w->m_browser->getCodModelo(), 0);
+  respostaModal = nullptr;
+  w->menus->mnu_configuragerais->trigger();
+  EXPECT_EQ(w->m_browser->getCodModelo(), 2);
+  ASSERT_EQ(modais.size(), 2u);
+  EXPECT_EQ(modais[0], modais[1]);
+}
+
+TEST_F(frmMainChrome, ClosingTheListFontDialogAnyWayAppliesTheSavedSize) {
+  auto w = janela();
+  const double normal = w->lista->TamanhoFonte();
+  setHive(reg::HKEY_CURRENT_USER, "Fonte lista", "1");
+  respostaModal = [](QDialog& d) { d.reject(); };
+  w->menus->mnu_configuralista->trigger();
+  ASSERT_EQ(modais.size(), 1u);
+  EXPECT_GT(w->lista->TamanhoFonte(), normal);
 }
 
 TEST_F(frmMainChrome, CommandsBeforeTheWindowIsLoadedDoNothing) {

@@ -5,9 +5,12 @@
 #include "Dialogs.h"
 #include "IMiniVocabraDB.h"
 #include "IRegistry.h"
+#include "PopupMenu.h"
 #include "Screen.h"
 #include "SingleInstance.h"
+#include "WindowDrag.h"
 
+#include <QDialog>
 #include <QStringList>
 
 #include <functional>
@@ -31,4 +34,11 @@ struct Servicos {
   CBrowser::CriaVisao criaVisao;
   // Where the copy commands put the entry; null: copying does nothing.
   clip::IClipboard* clipboard = nullptr;
+  // The window system's move and resize loops, and the popup menus; null:
+  // the real ones.
+  std::shared_ptr<IWindowDrag> arrastaJanela = nullptr;
+  std::shared_ptr<IPopupMenu> menusPopup = nullptr;
+  // Runs a settings dialog modally and returns when it has closed; empty:
+  // QDialog::exec.
+  std::function<void(QDialog& dialogo)> executaModal = nullptr;
 };

@@ -18,9 +18,10 @@ T* cria(QWidget* pai, int left, int top, int width, int height) {
   return controle;
 }
 
-ImageControl* botao(QWidget* pai, const char* bitmap, int left, int top, int width, int height) {
+ImageControl* botao(QWidget* pai, const char* nome, const char* bitmap, int left, int top, int width, int height) {
   auto* imagem = cria<ImageControl>(pai, left, top, width, height);
-  imagem->setPicture(QPixmap::fromImage(res::LoadResPicture(QString::fromLatin1(bitmap))), false);
+  imagem->setObjectName(QString::fromLatin1(nome));
+  imagem->loadPicture(QString::fromLatin1(bitmap));
   return imagem;
 }
 
@@ -55,6 +56,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::criaControles() {
   imgMove = cria<ImageControl>(this, 0, 0, 392, 43);
+  imgMove->setObjectName(QStringLiteral("imgMove"));
   criaBarraFerramentas();
   criaPainelBusca();
 
@@ -92,17 +94,21 @@ void frmMain::criaControles() {
 }
 
 void frmMain::criaBarraFerramentas() {
-  btCasa = botao(this, "BTNCASA", 279, 12, 26, 26);
-  btAnterior = botao(this, "BTNSETAESQUERDA", 323, 13, 26, 23);
-  btProximo = botao(this, "BTNSETADIREITA", 353, 13, 26, 23);
-  btVisual = {botao(this, "BTNVISUAL1", 432, 11, 25, 25), botao(this, "BTNVISUAL2", 469, 11, 25, 25),
-              botao(this, "BTNVISUAL3", 505, 11, 25, 25)};
-  imgPrinter = botao(this, "BTNPRINTER", 683, 11, 25, 25);
-  imgNota = botao(this, "BTNLAPIS", 723, 11, 25, 25);
-  imgMin = botao(this, "BTNMINIMIZAR", 784, 5, 17, 17);
-  imgMax = botao(this, "BTNMAXIMIZAR", 804, 5, 17, 17);
-  imgClose = botao(this, "BTNFECHAR", 824, 5, 17, 17);
+  imgArquivo = botao(this, "imgArquivo", "BTNARQUIVO", 166, 21, 43, 17);
+  imgAjuda = botao(this, "imgAjuda", "BTNAJUDA", 223, 21, 34, 18);
+  btCasa = botao(this, "btCasa", "BTNCASA", 279, 12, 26, 26);
+  btAnterior = botao(this, "btAnterior", "BTNSETAESQUERDA", 323, 13, 26, 23);
+  btProximo = botao(this, "btProximo", "BTNSETADIREITA", 353, 13, 26, 23);
+  btVisual = {botao(this, "btVisual1", "BTNVISUAL1", 432, 11, 25, 25),
+              botao(this, "btVisual2", "BTNVISUAL2", 469, 11, 25, 25),
+              botao(this, "btVisual3", "BTNVISUAL3", 505, 11, 25, 25)};
+  imgPrinter = botao(this, "imgPrinter", "BTNPRINTER", 683, 11, 25, 25);
+  imgNota = botao(this, "imgNota", "BTNLAPIS", 723, 11, 25, 25);
+  imgMin = botao(this, "imgMin", "BTNMINIMIZAR", 784, 5, 17, 17);
+  imgMax = botao(this, "imgMax", "BTNMAXIMIZAR", 804, 5, 17, 17);
+  imgClose = botao(this, "imgClose", "BTNFECHAR", 824, 5, 17, 17);
   ImgResize = cria<ImageControl>(this, 822, 615, 24, 23);
+  ImgResize->setObjectName(QStringLiteral("ImgResize"));
   ImgResize->setCursor(Qt::SizeFDiagCursor);
 }
 
@@ -136,7 +142,7 @@ void frmMain::minimiza() { showMinimized(); }
 void frmMain::mostraRedimensionador(bool visivel) { ImgResize->setVisible(visivel); }
 
 void frmMain::defineImagemMaximizar(const QString& bitmap) {
-  imgMax->setPicture(QPixmap::fromImage(res::LoadResPicture(bitmap)), false);
+  imgMax->loadPicture(bitmap);
 }
 
 void frmMain::defineSomarFiltros(int valor) { chkAvancada[3]->setChecked(valor != 0); }

@@ -11,9 +11,11 @@
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
 #include "PictureBox.h"
+#include "ResourceImages.h"
 #include "Servicos.h"
 #include "VbTimer.h"
 #include "WindowScreen.h"
+#include "frmMenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +28,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 class ProcJanela;
 class QPainter;
@@ -209,6 +212,73 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The clicked word of an entry: an abbreviation's tip, or a flexible
   // search without filters (frmMainPalavraClicada.cpp).
   void TrataPalavraClicada(QString& palavra);
+
+  // --- Window chrome: hover skins, the buttons' handlers, drag and resize
+  // (frmMainChrome.cpp), and the toolbar's menus (frmMainMenus.cpp).
+  // Release handlers act only on a release inside their control
+  // (0 <= X <= width, 0 <= Y <= height, in twips); other windows and the
+  // keyboard run them with all arguments 0, which counts as inside.
+ public:
+  // The toolbar's file and help menu buttons.
+  ImageControl* imgArquivo = nullptr;
+  ImageControl* imgAjuda = nullptr;
+  // The hidden holder of the two popup menus, made by Form_Load.
+  std::unique_ptr<frmMenu> menus;
+
+  // Gives `btn` its hover skin (its bitmap name followed by "SELECIONADO",
+  // Tag "selecionado") and clears every other one, unless a mouse button is
+  // held (`Button` != 0). The display-model buttons' pictures are refreshed
+  // first in either case. A control already marked is not reloaded.
+  void MarcarBotao(ImageControl* btn, std::int16_t Button);
+  // Clears every hover skin except the one on `btnNaoDesmarcar` (null: all),
+  // then lets the display-model buttons show the current model again.
+  void DesmarcarBotoes(ImageControl* btnNaoDesmarcar = nullptr);
+
+  void btAnterior_MouseUp(int Button, int Shift, double X, double Y);
+  void btProximo_MouseUp(int Button, int Shift, double X, double Y);
+  void btCasa_MouseUp(int Button, int Shift, double X, double Y);
+  // `indice` 0 to 2: display models 0 to 2.
+  void btVisual_MouseUp(int indice, int Button, int Shift, double X, double Y);
+  void imgPrinter_MouseUp(int Button, int Shift, double X, double Y);
+  void imgNota_MouseUp(int Button, int Shift, double X, double Y);
+  void imgMin_MouseUp(int Button, int Shift, double X, double Y);
+  void imgMax_MouseUp(int Button, int Shift, double X, double Y);
+  void imgClose_MouseUp(int Button, int Shift, double X, double Y);
+  // Pop up the file and help menus below their buttons and return when the
+  // menu has closed (a chosen item has run its command).
+  void imgArquivo_MouseUp(int Button, int Shift, double X, double Y);
+  void imgAjuda_MouseUp(int Button, int Shift, double X, double Y);
+  // The list selector: the left 1035 twips choose the word list, the rest
+  // the results list (any release point).
+  void imgBtSelLista_MouseUp(int Index, int Button, int Shift, double X, double Y);
+
+  // Runs a command given by name (exact, case-sensitive): "avancar",
+  // "voltar", "inicio", "imprimir", "nota", "verbete1" to "verbete3",
+  // "sair", "atualizarCSS", "atualizarmarca", "atualizarlista",
+  // "atualizagerais", "DirNotas". Any other string, or any before Form_Load
+  // has made the components, does nothing. The way other windows drive
+  // this one.
+  void ComandoMenu(const QString& Comando);
+
+ private:
+  void ligaChrome();
+  void ligaBotao(ImageControl* botao, void (frmMain::*solta)(int, int, double, double));
+  // Whether Form_Load has made what the handlers use.
+  bool chromePronto() const;
+  // A release inside the control, its far edges included.
+  static bool soltouDentro(const ImageControl& controle, double X, double Y);
+  void atualizaBotoesVisual();
+  QString bitmapMaximizar() const;
+  std::array<std::pair<ImageControl*, QString>, 10> botoesComPele() const;
+  void imgMax_MouseDown(int Button, int Shift, double X, double Y);
+  void imgMove_MouseDown(int Button, int Shift, double X, double Y);
+  void ImgResize_MouseDown(int Button, int Shift, double X, double Y);
+  void abreMenu(ImageControl& botao, const QString& bitmapMenu, QMenu& menu);
+  std::shared_ptr<IWindowDrag> m_arrastaJanela;
+  std::shared_ptr<IPopupMenu> m_menusPopup;
+  // The pointer every clickable image shows.
+  QCursor m_ponteiroBotao = res::LoadResCursor(101);
+  // --- end of the window chrome
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -65,7 +65,8 @@ bool frmMain::Form_Load() {
   defineDicas();
   instalaTeclado();
   PosicionaControles();
-  // The hover skins are cleared here.
+  ligaChrome();
+  DesmarcarBotoes(nullptr);
   return true;
 }
 
@@ -126,7 +127,7 @@ void frmMain::Form_Activate() {
 
 void frmMain::TrataMouseMove() {
   if (m_EscolheLetra) m_EscolheLetra->LimparDestaque();
-  // Every hover skin is cleared here.
+  DesmarcarBotoes(nullptr);
 }
 
 void frmMain::TrataLButtonUp() {

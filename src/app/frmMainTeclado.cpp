@@ -12,6 +12,7 @@ namespace {
 constexpr int kShift = 1;
 constexpr int kAlt = 4;
 constexpr int kLetraA = 65;
+constexpr int kLetraU = 85;
 constexpr int kLetraZ = 90;
 
 bool ehTeclaLista(int KeyCode) {
@@ -119,10 +120,15 @@ void frmMain::Form_KeyDown(int& KeyCode, int Shift) {
 }
 
 void frmMain::Form_KeyUp(int& KeyCode, int& Shift) {
-  if (Shift == kAlt && (KeyCode == kLetraA || KeyCode == 85)) {
-    // Alt+A and Alt+U open the file and help menus here, once they exist.
+  if (Shift == kAlt && KeyCode == kLetraA) {
+    imgArquivo_MouseUp(0, 0, 0, 0);
     KeyCode = 0;
     Shift = 0;
+    return;
+  }
+  if (Shift == kAlt && KeyCode == kLetraU) {
+    imgAjuda_MouseUp(0, 0, 0, 0);
+    KeyCode = 0;
     return;
   }
   if (ehTeclaLista(KeyCode)) {

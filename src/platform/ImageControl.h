@@ -16,10 +16,17 @@ class ImageControl final : public VbControl {
   // Shows `picture`; with `fitToPicture` (the default) the control takes the
   // picture's size.
   void setPicture(const QPixmap& picture, bool fitToPicture = true);
+  // Shows the program's bitmap `name` (LoadPicture of a resource), keeping
+  // the control's size; a name the program holds no bitmap for shows
+  // nothing. Loading the name already shown does nothing. PictureName is
+  // the last name loaded ("" after setPicture).
+  void loadPicture(const QString& name);
+  const QString& PictureName() const { return pictureName_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QPixmap picture_;
+  QString pictureName_;
 };

@@ -1,5 +1,7 @@
 #include "DrawingSurface.h"
+#include "ImageControl.h"
 #include "PictureBox.h"
+#include "ResourceImages.h"
 #include "VbTimer.h"
 
 #include <QElapsedTimer>
@@ -72,4 +74,41 @@ TEST(PictureBox, ABoxResizedWhileHiddenDrawsAtItsNewSize) {
   box.resize(247, 38);  // hidden: Qt holds the resize event back
   EXPECT_EQ(box.surface().width(), 247);
   EXPECT_EQ(box.surface().height(), 38);
+}
+
+TEST(ImageControl, LoadPictureKeepsTheSizeAndNamesWhatItShows) {
+  ImageControl imagem;
+  imagem.resize(40, 30);
+  imagem.loadPicture(QStringLiteral("BTNFECHAR"));
+  EXPECT_EQ(imagem.PictureName(), QStringLiteral("BTNFECHAR"));
+  EXPECT_FALSE(imagem.Picture().isNull());
+  EXPECT_EQ(imagem.size(), QSize(40, 30));
+
+  imagem.loadPicture(QStringLiteral("NAOEXISTE"));  // no such bitmap: nothing shows
+  EXPECT_TRUE(imagem.Picture().isNull());
+  EXPECT_EQ(imagem.PictureName(), QStringLiteral("NAOEXISTE"));
+
+  imagem.setPicture(QPixmap(4, 4));
+  EXPECT_TRUE(imagem.PictureName().isEmpty());
+}
+
+// Every skin of the window's buttons is in the program, at its button's size.
+TEST(ImageControl, TheProgramHoldsEverySkinOfTheWindowButtons) {
+  const struct {
+    const char* nome;
+    QSize tamanho;
+    bool comMenu;
+  } botoes[] = {
+      {"BTNARQUIVO", {43, 17}, true},     {"BTNAJUDA", {34, 18}, true},        {"BTNCASA", {26, 26}, false},
+      {"BTNSETAESQUERDA", {26, 23}, false}, {"BTNSETADIREITA", {26, 23}, false}, {"BTNVISUAL1", {25, 25}, false},
+      {"BTNVISUAL2", {25, 25}, false},    {"BTNVISUAL3", {25, 25}, false},     {"BTNPRINTER", {25, 25}, false},
+      {"BTNLAPIS", {25, 25}, false},      {"BTNMINIMIZAR", {17, 17}, false},   {"BTNMAXIMIZAR", {17, 17}, false},
+      {"BTNRESTAURAR", {17, 17}, false},  {"BTNFECHAR", {17, 17}, false},
+  };
+  for (const auto& b : botoes) {
+    QStringList nomes{QString::fromLatin1(b.nome), QString::fromLatin1(b.nome) + QStringLiteral("SELECIONADO")};
+    if (b.comMenu) nomes << QString::fromLatin1(b.nome) + QStringLiteral("MENU");
+    for (const QString& nome : nomes) EXPECT_EQ(res::LoadResPicture(nome).size(), b.tamanho) << qPrintable(nome);
+  }
+  EXPECT_EQ(res::LoadResPicture(QStringLiteral("RESIZE")).size(), QSize(24, 23));
 }

@@ -3,6 +3,7 @@
 //   build/bin/desenha_janela resources/images
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -43,10 +44,13 @@ QImage fundo() {
   p.fillRect(0, 43, 846, 6, kMoldura);
   p.setRenderHint(QPainter::Antialiasing);
   desenhaLivro(p, QRectF(12, 8, 34, 28));
+  // The title ends before the file menu button (at 166).
+  const QString titulo = QStringLiteral("Minivocabra");
   QFont f(QStringLiteral("DejaVu Sans"), 15, QFont::Bold);
+  while (f.pointSize() > 8 && 54 + QFontMetrics(f).horizontalAdvance(titulo) > 160) f.setPointSize(f.pointSize() - 1);
   p.setFont(f);
   p.setPen(kAzulEscuro);
-  p.drawText(QPointF(54, 30), QStringLiteral("Minivocabra"));
+  p.drawText(QPointF(54, 30), titulo);
   return img;
 }
 

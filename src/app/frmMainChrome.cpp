@@ -108,6 +108,14 @@ void frmMain::ligaChrome() {
   }
   connect(imgMove, &VbControl::MouseDown, this, &frmMain::imgMove_MouseDown);
   connect(ImgResize, &VbControl::MouseDown, this, &frmMain::ImgResize_MouseDown);
+  for (int i = 0; i < 2; ++i) {
+    connect(imgBtSelLista[i], &VbControl::MouseUp, this,
+            [this, i](int Button, int Shift, double X, double Y) { imgBtSelLista_MouseUp(i, Button, Shift, X, Y); });
+  }
+  // The search panel's clickable images show the window's one pointer too.
+  for (QWidget* clicavel : {static_cast<QWidget*>(btBuscar), static_cast<QWidget*>(imgAvancada),
+                            static_cast<QWidget*>(imgFechar)})
+    clicavel->setCursor(m_ponteiroBotao);
 }
 
 void frmMain::btAnterior_MouseUp(int, int, double X, double Y) {

@@ -222,6 +222,8 @@ TEST_F(frmMainChrome, TheListSelectorSplitsAt1035Twips) {
   w->imgBtSelLista_MouseUp(1, 1, 0, 1034, 0);
   EXPECT_FALSE(w->PicLista->isHidden());
   EXPECT_TRUE(w->picLista2->isHidden());
+  emit w->imgBtSelLista[0]->MouseUp(1, 0, 2000, 100);  // the tabs themselves
+  EXPECT_FALSE(w->picLista2->isHidden());
 }
 
 TEST_F(frmMainChrome, TheFileMenuPopsUpBelowItsButtonWithTheMenuLookWhileOpen) {

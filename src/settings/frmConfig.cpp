@@ -1,5 +1,6 @@
 #include "frmConfig.h"
 
+#include "BarraBotoesConfig.h"
 #include "Numbers.h"
 #include "ProgramPaths.h"
 #include "Register.h"
@@ -75,20 +76,11 @@ void frmConfig::montaControles() {
 }
 
 QWidget* frmConfig::montaBotoes() {
-  auto* barra = new QWidget(this);
-  auto* layout = new QHBoxLayout(barra);
-  cmdRestaurar = new QPushButton(QStringLiteral("Restaurar"), barra);
-  cmdRestaurar->setObjectName(QStringLiteral("cmdRestaurar"));
-  cmdOK = new QPushButton(QStringLiteral("OK"), barra);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), barra);
-  cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-  layout->addWidget(cmdRestaurar);
-  layout->addStretch();
-  layout->addWidget(cmdOK);
-  layout->addWidget(cmdCancelar);
-  return barra;
+  const BarraBotoesConfig barra = MontaBarraBotoesConfig(this);
+  cmdRestaurar = barra.cmdRestaurar;
+  cmdOK = barra.cmdOK;
+  cmdCancelar = barra.cmdCancelar;
+  return barra.barra;
 }
 
 void frmConfig::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "AmostraCor.h"
 #include "ArquivoTexto.h"
+#include "BarraBotoesConfig.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
 #include "VbColor.h"
@@ -134,20 +135,11 @@ QWidget* frmConfigVerbete::montaPesquisa() {
 }
 
 QWidget* frmConfigVerbete::montaBotoes() {
-  auto* barra = new QWidget(this);
-  auto* layout = new QHBoxLayout(barra);
-  cmdRestaurar = new QPushButton(QStringLiteral("Restaurar"), barra);
-  cmdRestaurar->setObjectName(QStringLiteral("cmdRestaurar"));
-  cmdOK = new QPushButton(QStringLiteral("OK"), barra);
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), barra);
-  cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-  layout->addWidget(cmdRestaurar);
-  layout->addStretch();
-  layout->addWidget(cmdOK);
-  layout->addWidget(cmdCancelar);
-  return barra;
+  const BarraBotoesConfig barra = MontaBarraBotoesConfig(this);
+  cmdRestaurar = barra.cmdRestaurar;
+  cmdOK = barra.cmdOK;
+  cmdCancelar = barra.cmdCancelar;
+  return barra.barra;
 }
 
 void frmConfigVerbete::conecta() {

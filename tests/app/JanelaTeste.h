@@ -7,6 +7,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
 
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,19 @@ class JanelaTeste : public ::testing::Test {
                       [this] { splashEscondido = true; },
                       [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
     return std::make_unique<frmMain>(std::move(servicos));
+  }
+
+  // Loads the window, shows and activates it, runs the first activation and
+  // lets the letter list load.
+  static ::testing::AssertionResult iniciaAtiva(frmMain& janela) {
+    if (!janela.Form_Load()) return ::testing::AssertionFailure() << "Form_Load ended the program";
+    janela.show();
+    janela.activateWindow();
+    if (!QTest::qWaitForWindowActive(&janela)) return ::testing::AssertionFailure() << "the window never activated";
+    janela.Form_Activate();
+    if (!QTest::qWaitFor([&janela] { return !janela.tmrListaCarga->Enabled(); }, 5000))
+      return ::testing::AssertionFailure() << "the letter list never finished loading";
+    return ::testing::AssertionSuccess();
   }
 
   void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {

@@ -23,12 +23,7 @@ class frmMainBusca : public JanelaTeste {
       componente = db.get();
       return db;
     });
-    ASSERT_TRUE(janela->Form_Load());
-    janela->show();
-    janela->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-    janela->Form_Activate();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->tmrListaCarga->Enabled(); }, 5000));
+    ASSERT_TRUE(iniciaAtiva(*janela));
     componente->chamadas.clear();
     paginas = std::make_unique<QSignalSpy>(janela->m_browser.get(), &CBrowser::Historico);
   }

@@ -31,12 +31,7 @@ class frmMainLeitura : public JanelaTeste {
       componente = db.get();
       return db;
     });
-    ASSERT_TRUE(janela->Form_Load());
-    janela->show();
-    janela->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-    janela->Form_Activate();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !janela->tmrListaCarga->Enabled(); }, 5000));
+    ASSERT_TRUE(iniciaAtiva(*janela));
     componente->chamadas.clear();
   }
   QStringList posicoesPedidas() const { return componente->chamadas.filter(QStringLiteral("ObtemPosicaoPalavra(")); }

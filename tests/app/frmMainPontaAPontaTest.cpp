@@ -11,18 +11,20 @@ namespace {
 
 // The whole road on the sample dictionary with the real component: typing
 // a word shows its entry and the word list around it.
-class frmMainPontaAPonta : public JanelaTeste {};
+class frmMainPontaAPonta : public JanelaTeste {
+ protected:
+  // A main window over the sample dictionary that the build makes.
+  std::unique_ptr<frmMain> janelaNaAmostra() {
+    modMain::InicializaChaves();
+    return criaJanela([] {
+      return std::make_unique<DLLMiniVocabraDB>(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
+    });
+  }
+};
 
 TEST_F(frmMainPontaAPonta, TypingCasaShowsItsEntryAndTheWordList) {
-  modMain::InicializaChaves();
-  auto janela = criaJanela([] {
-    return std::make_unique<DLLMiniVocabraDB>(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
-  });
-  ASSERT_TRUE(janela->Form_Load());
-  janela->show();
-  janela->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-  janela->Form_Activate();
+  auto janela = janelaNaAmostra();
+  ASSERT_TRUE(iniciaAtiva(*janela));
 
   janela->txtEntrada->setFocus();
   QTest::keyClicks(janela->txtEntrada, QStringLiteral("casa"));
@@ -39,23 +41,11 @@ TEST_F(frmMainPontaAPonta, TypingCasaShowsItsEntryAndTheWordList) {
   EXPECT_TRUE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("D_DEF")));
 }
 
-}  // namespace
-
-namespace {
-
 // A search through the entries' text on the sample dictionary: the results
 // page lists entries with their summaries, and the results list holds them.
 TEST_F(frmMainPontaAPonta, SearchingTheEntriesTextListsResultsWithSummaries) {
-  modMain::InicializaChaves();
-  auto janela = criaJanela([] {
-    return std::make_unique<DLLMiniVocabraDB>(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
-  });
-  ASSERT_TRUE(janela->Form_Load());
-  janela->show();
-  janela->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-  janela->Form_Activate();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !janela->tmrListaCarga->Enabled(); }, 5000));
+  auto janela = janelaNaAmostra();
+  ASSERT_TRUE(iniciaAtiva(*janela));
 
   janela->imgAvancada_Click();
   janela->chkAvancada[2]->click();

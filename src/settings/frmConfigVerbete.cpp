@@ -250,20 +250,20 @@ void frmConfigVerbete::pictureCorElemento_Click() {
 }
 
 void frmConfigVerbete::pictureCorFundo_Click() {
-  m_dep.config.MarcaCorFundo = EscolheCor(pictureCorFundo->cor());
-  pictureCorFundo->defineCor(m_dep.config.MarcaCorFundo);
-  QPalette paleta = labelPesquisa->palette();
-  paleta.setColor(QPalette::Window, vb::toQColor(m_dep.config.MarcaCorFundo));
-  labelPesquisa->setPalette(paleta);
-  enviaComando(QStringLiteral("atualizarmarca"));
-  AtualizaExemplo();
+  escolheCorMarca(m_dep.config.MarcaCorFundo, *pictureCorFundo, QPalette::Window);
 }
 
 void frmConfigVerbete::pictureCorTexto_Click() {
-  m_dep.config.MarcaCorTexto = EscolheCor(pictureCorTexto->cor());
-  pictureCorTexto->defineCor(m_dep.config.MarcaCorTexto);
+  escolheCorMarca(m_dep.config.MarcaCorTexto, *pictureCorTexto, QPalette::WindowText);
+}
+
+// One of the highlight colours: chosen, shown in its swatch and in the sample
+// of a searched word, and sent to the main window.
+void frmConfigVerbete::escolheCorMarca(std::int32_t& cor, AmostraCor& amostra, QPalette::ColorRole papel) {
+  cor = EscolheCor(amostra.cor());
+  amostra.defineCor(cor);
   QPalette paleta = labelPesquisa->palette();
-  paleta.setColor(QPalette::WindowText, vb::toQColor(m_dep.config.MarcaCorTexto));
+  paleta.setColor(papel, vb::toQColor(cor));
   labelPesquisa->setPalette(paleta);
   enviaComando(QStringLiteral("atualizarmarca"));
   AtualizaExemplo();

@@ -7,6 +7,7 @@
 #include "modCSS.h"
 
 #include <QDialog>
+#include <QPalette>
 #include <QPointer>
 
 #include <cstdint>
@@ -77,6 +78,7 @@ class frmConfigVerbete final : public QDialog {
   void pictureCorElemento_Click();
   void pictureCorFundo_Click();
   void pictureCorTexto_Click();
+  void escolheCorMarca(std::int32_t& cor, AmostraCor& amostra, QPalette::ColorRole papel);
   void wbExemplo_DocumentComplete();
   void cmdOK_Click();
   void cmdCancelar_Click();

@@ -6,6 +6,7 @@
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
+#include "ValoresRegistro.h"
 
 #include <QTest>
 #include <QWidget>
@@ -43,11 +44,7 @@ class JanelaTeste : public ::testing::Test {
   }
 
   void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
-    reg::HKEY key = 0;
-    registry.RegCreateKeyA(raiz, "SOFTWARE\\Corvanta\\MiniVocabra", &key);
-    const QByteArray dados = valor + '\0';
-    registry.RegSetValueExA(key, nome, 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
-    registry.RegCloseKey(key);
+    valores::gravaTexto(registry, raiz, valores::kChaveConfiguracoes, nome, valor);
   }
 
   class Instancia final : public ISingleInstance {

@@ -5,6 +5,7 @@
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
+#include "ValoresRegistro.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,11 +40,8 @@ class TextoVersao : public ::testing::Test {
   TextoVersao() : registro(mundo.userHive(), mundo.machineHive(), nullptr), config(registro, dialogos) {}
 
   void instaladoEm(const QString& pasta) {
-    reg::HKEY chave = 0;
-    registro.RegCreateKeyA(reg::HKEY_LOCAL_MACHINE, "SOFTWARE\\Corvanta\\MiniVocabra\\", &chave);
-    const QByteArray dados = pasta.toUtf8() + '\0';
-    registro.RegSetValueExA(chave, "DirInstalado", 0, reg::REG_SZ, dados.constData(), static_cast<reg::DWORD>(dados.size()));
-    registro.RegCloseKey(chave);
+    valores::gravaTexto(registro, reg::HKEY_LOCAL_MACHINE, valores::kChaveConfiguracoes, "DirInstalado",
+                        pasta.toUtf8());
   }
 
   TestFolders mundo;

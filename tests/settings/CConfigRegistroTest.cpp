@@ -3,6 +3,7 @@
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
+#include "ValoresRegistro.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,20 +21,10 @@ class CConfigRegistro : public ::testing::Test {
   CConfigRegistro() : registry(world.userHive(), world.machineHive(), nullptr), config(registry, dialogs) {}
 
   void setMachine(const QByteArray& name, const QByteArray& text) {
-    HKEY key = 0;
-    ASSERT_EQ(registry.RegCreateKeyA(HKEY_LOCAL_MACHINE, kKey, &key), ERROR_SUCCESS);
-    const QByteArray data = text + '\0';
-    registry.RegSetValueExA(key, name, 0, REG_SZ, data.constData(), static_cast<DWORD>(data.size()));
-    registry.RegCloseKey(key);
+    ASSERT_TRUE(valores::gravaTexto(registry, HKEY_LOCAL_MACHINE, kKey, name, text));
   }
   QByteArray storedUserBytes(const QByteArray& name) {
-    HKEY key = 0;
-    if (registry.RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
-    char buffer[1000];
-    DWORD size = sizeof buffer;
-    const LONG status = registry.RegQueryValueExA(key, name, nullptr, buffer, &size);
-    registry.RegCloseKey(key);
-    return status == ERROR_SUCCESS ? QByteArray(buffer, size) : QByteArray();
+    return valores::leBytes(registry, HKEY_CURRENT_USER, kKey, name);
   }
 
   TestFolders world;

@@ -2,6 +2,7 @@
 
 #include "Registry.h"
 #include "TestFolders.h"
+#include "ValoresRegistro.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,7 @@ class RegisterTest : public ::testing::Test {
  protected:
   // A value of the key of `aplicacao`, or nothing.
   QByteArray valor(const QString& aplicacao, const char* nome, DWORD* tipo = nullptr) {
-    HKEY chave = 0;
-    if (registry.RegOpenKeyExA(HKEY_LOCAL_MACHINE, Register::ChaveAddin(aplicacao), 0, KEY_QUERY_VALUE, &chave) !=
-        ERROR_SUCCESS)
-      return {};
-    char dados[200];
-    DWORD tamanho = sizeof dados;
-    const LONG r = registry.RegQueryValueExA(chave, nome, tipo, dados, &tamanho);
-    registry.RegCloseKey(chave);
-    return r == ERROR_SUCCESS ? QByteArray(dados, tamanho) : QByteArray();
+    return valores::leBytes(registry, HKEY_LOCAL_MACHINE, Register::ChaveAddin(aplicacao), nome, tipo);
   }
 
   TestFolders world;

@@ -41,6 +41,12 @@ QString appPath() {
   return cleanFolder(fromEnv.isEmpty() ? installedProgramFolder() : fromEnv);
 }
 
+QString userDataDir() {
+  QString data = qEnvironmentVariable("XDG_DATA_HOME");
+  if (!QDir::isAbsolutePath(data)) data = QDir::homePath() + QStringLiteral("/.local/share");
+  return cleanFolder(data) + QStringLiteral("/minivocabra");
+}
+
 QString toFileSystem(const QString& programPath) {
   QString path = programPath;
   path.replace(u'\\', u'/');

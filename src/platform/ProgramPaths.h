@@ -17,6 +17,12 @@ inline constexpr char kProgramDirVariable[] = "MINIVOCABRA_PROGRAM_DIR";
 // the variable at any time.
 QString appPath();
 
+// The user's own folder for what a read-only (installed) program folder
+// cannot hold, such as notes and generated style sheets:
+// $XDG_DATA_HOME/minivocabra, or ~/.local/share/minivocabra when the variable
+// is unset or not absolute. Read anew on each call; not created here.
+QString userDataDir();
+
 // Turns a program path into a file-system path: every "\" becomes "/", and
 // each component that does not exist as written is matched without regard to
 // case against what the folder holds (Windows paths are case-insensitive).

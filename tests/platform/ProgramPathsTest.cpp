@@ -11,6 +11,14 @@ TEST(ProgramPaths, AppPathFollowsTheEnvironment) {
   EXPECT_EQ(paths::appPath(), world.programDir());
 }
 
+TEST(ProgramPaths, UserDataDirFollowsXdgDataHome) {
+  TestFolders world;
+  EXPECT_EQ(paths::userDataDir(), world.dataHome() + QStringLiteral("/minivocabra"));
+  // A relative value is not a base folder: the default takes its place.
+  qputenv("XDG_DATA_HOME", "relativo/dados");
+  EXPECT_EQ(paths::userDataDir(), QDir::homePath() + QStringLiteral("/.local/share/minivocabra"));
+}
+
 TEST(ProgramPaths, BackslashesAndFolderCase) {
   TestFolders world;
   QDir(world.programDir()).mkpath(QStringLiteral("css"));

@@ -32,12 +32,14 @@ TestFolders::TestFolders(bool copyProgram) {
   qputenv(paths::kProgramDirVariable, programDir().toUtf8());
   qputenv(reg::kUserHiveVariable, userHive().toUtf8());
   qputenv(reg::kMachineHiveVariable, machineHive().toUtf8());
+  qputenv("XDG_DATA_HOME", dataHome().toUtf8());
 }
 
 TestFolders::~TestFolders() {
   qunsetenv(paths::kProgramDirVariable);
   qunsetenv(reg::kUserHiveVariable);
   qunsetenv(reg::kMachineHiveVariable);
+  qunsetenv("XDG_DATA_HOME");
 }
 
 void TestFolders::write(const QString& relativePath, const QByteArray& bytes) const {

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 // A private world for one test: a copy of the program folder, a notes
-// folder, and hive files that exist only when a test writes them. The
+// folder, the user's data folder, and hive files that exist only when a test writes them. The
 // environment points the program at them for the object's life.
 class TestFolders final {
  public:
@@ -18,6 +18,8 @@ class TestFolders final {
   QString notesDir() const { return root() + QStringLiteral("/notas"); }
   QString userHive() const { return root() + QStringLiteral("/config/HKEY_CURRENT_USER.reg"); }
   QString machineHive() const { return root() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"); }
+  // $XDG_DATA_HOME of the world (not created).
+  QString dataHome() const { return root() + QStringLiteral("/data-home"); }
 
   // Writes `bytes` to `relativePath` under the root, making its folders.
   void write(const QString& relativePath, const QByteArray& bytes) const;

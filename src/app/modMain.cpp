@@ -3,6 +3,7 @@
 #include "DLLMiniVocabraDB.h"
 #include "Fonts.h"
 #include "MedidorInicio.h"
+#include "PageEngine.h"
 #include "WebView.h"
 #include "ProgramPaths.h"
 #include "QtClipboard.h"
@@ -34,6 +35,7 @@ QString pastaDados(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
 }  // namespace
 
 int Main(int argc, char** argv) {
+  pageengine::prepare();
   QApplication app(argc, argv);
   fonts::registerSubstitutions();
   const MedidorInicio medidor;

@@ -1,0 +1,50 @@
+#include "PageEngine.h"
+
+#include <QList>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QtGlobal>
+
+namespace pageengine {
+namespace {
+
+// One page process for every view (the page, the preview, the printout).
+// No zygote waiting for processes without a sandbox: the engine runs its
+// graphics and network inside the program, so none comes, and one that did
+// would be started directly. A script engine that interprets the program's
+// few lines of script rather than compiling them.
+constexpr const char* kSwitches[] = {
+    "--renderer-process-limit=1",
+    "--no-unsandboxed-zygote",
+    "--js-flags=--lite-mode",
+};
+
+QByteArray switchName(const QByteArray& flag) {
+  const qsizetype equals = flag.indexOf('=');
+  return equals < 0 ? flag : flag.left(equals);
+}
+
+}  // namespace
+
+QByteArray chromiumFlags(const QByteArray& given) {
+  QList<QByteArray> flags = given.simplified().split(' ');
+  flags.removeAll(QByteArray());
+  QList<QByteArray> names;
+  for (const QByteArray& flag : flags) names.append(switchName(flag));
+  for (const char* own : kSwitches) {
+    const QByteArray flag(own);
+    if (!names.contains(switchName(flag))) flags.append(flag);
+  }
+  return flags.join(' ');
+}
+
+void prepare() {
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", chromiumFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")));
+  // Software drawing tells the engine to leave the graphics card alone too.
+  // Without an OpenGL integration the engine's start makes no OpenGL context
+  // either, so no driver (tens of megabytes) is loaded for nothing.
+  QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+  if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
+}  // namespace pageengine

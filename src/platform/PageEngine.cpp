@@ -43,7 +43,9 @@ void prepare() {
   // Software drawing tells the engine to leave the graphics card alone too.
   // Without an OpenGL integration the engine's start makes no OpenGL context
   // either, so no driver (tens of megabytes) is loaded for nothing.
-  QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+  if (QQuickWindow::sceneGraphBackend() != u"software") {
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+  }
   if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
 }
 

@@ -1,5 +1,6 @@
 #include "CBrowser.h"
 #include "HeadlessWebEngine.h"
+#include "MontaConjugacao.h"
 #include "ProgramPaths.h"
 #include "TestFolders.h"
 #include "ViewHelpers.h"
@@ -7,12 +8,14 @@
 
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -21,6 +24,60 @@ const QString kEntrada = QStringLiteral(
     "<span id=\"D_TIT\">casa</span><BR><span id=\"D_N_CG\">s.f.</span> <span id=\"D_NUM\">1.</span> "
     "<span id=\"D_DEF\">Construção onde se mora; moradia. Ver <a id=\"lar\" href=\"goID://1234\">lar</a> e "
     "<a id=\"abrigo\" href=\"goto://abrigo\">abrigo</a>.</span><BR><span id=\"D_ETM\">Do latim casa.</span>");
+
+// An entry as the dictionary writes it: parts of a line joined by blanks,
+// lines by <BR> alone.
+const QString kGelo = QStringLiteral(
+    "<span id=\"D_TIT\">gelo</span> <span id=\"D_ETM\">(lat. gelu)</span><BR><span id=\"D_N_CG\">s.m.</span><BR>"
+    "<span id=\"D_DEF\">Água em estado sólido.</span><BR><span id=\"D_TIT_LOC\">quebrar o gelo</span>");
+
+// The summaries of a results page, as the results list writes them.
+const QString kResultados = QStringLiteral(
+    "<span id='T7'><a href='goID://10'>casa<span id=\"D_SUP_RES\">2</span></a></span><BR>"
+    "<table width=100% ><tr><td><span id='T8'><a href='goID://10'>s.f. Construção onde se mora.</a></td></tr>"
+    "</table></span>");
+
+// Finds, for each element that shows text, the size, font and colour that
+// the page's style sheets give it (its own rules, else its nearest ancestor's,
+// as the three are inherited) and lists each one the page draws otherwise.
+const QString kEstilosErrados = QStringLiteral(R"JS(
+(function () {
+  var props = ['font-size', 'font-family', 'color'];
+  var rules = [];
+  for (var s = 0; s < document.styleSheets.length; ++s) {
+    var list = document.styleSheets[s].cssRules;
+    for (var r = 0; r < list.length; ++r) if (list[r].selectorText) rules.push(list[r]);
+  }
+  function declared(el, prop) {
+    for (var e = el; e && e.nodeType === 1; e = e.parentNode) {
+      var value = e.style.getPropertyValue(prop);
+      for (var r = 0; r < rules.length; ++r) {
+        var v = rules[r].style.getPropertyValue(prop);
+        if (v && v !== 'inherit' && e.matches(rules[r].selectorText)) value = value || v;
+      }
+      if (value) return value;
+    }
+    return '';
+  }
+  function showsText(el) {
+    for (var c = el.firstChild; c; c = c.nextSibling) if (c.nodeType === 3 && c.data.trim()) return true;
+    return false;
+  }
+  var wrong = [];
+  var all = document.body.querySelectorAll('*');
+  for (var i = 0; i < all.length; ++i) {
+    var el = all[i];
+    if (!showsText(el) || /^(SUP|SUB|SMALL|BIG)$/.test(el.tagName)) continue;
+    var style = getComputedStyle(el);
+    for (var p = 0; p < props.length; ++p) {
+      var want = declared(el, props[p]);
+      var got = style.getPropertyValue(props[p]);
+      if (want && got !== want) wrong.push(el.tagName + '#' + el.id + ' "' + el.textContent.trim().slice(0, 20) + '" ' + props[p] + ' ' + got + ' (sheet: ' + want + ')');
+    }
+  }
+  return wrong;
+})()
+)JS");
 
 // The whole browser area as the main window has it, with the real view.
 class CBrowserViewTest : public ::testing::Test {
@@ -63,6 +120,38 @@ class CBrowserViewTest : public ::testing::Test {
 
   QVariant script(const QString& js) { return RunScript(view->page(), js); }
 
+  // Runs `acao`, then waits until the page on screen holds `marca`.
+  void mostra(const std::function<void()>& acao, const QString& marca) {
+    acao();
+    const QString js = QStringLiteral("document.body.innerHTML.indexOf(%1) >= 0").arg(aspas(marca));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return script(js).toBool(); }, 20000)) << marca.toStdString();
+    Spin(100);
+  }
+
+  static QString aspas(const QString& texto) {
+    return u'"' + QString(texto).replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\"")) + u'"';
+  }
+
+  // An entry with its side box: alternatives and a verb's conjugation.
+  void mostraVerboComLados() {
+    // All 13 tenses of "amar", as the dictionary gives them.
+    const QString formas = QStringLiteral(
+        "o;as;a;amos;ais;am;ava;avas;ava;ávamos;áveis;avam;ei;aste;ou;amos;astes;aram;ara;aras;ara;áramos;áreis;"
+        "aram;arei;arás;ará;aremos;areis;arão;aria;arias;aria;aríamos;aríeis;ariam;e;es;e;emos;eis;em;asse;asses;"
+        "asse;ássemos;ásseis;assem;ar;ares;ar;armos;ardes;arem;a;e;emos;ai;em;ar;ares;ar;armos;ardes;arem;ando;ado");
+    const QString conjugacao =
+        modMain::MontaConjugacao(QStringLiteral("amar"), QStringLiteral("ar") + QChar(160) + formas);
+    mostra(
+        [&] {
+          browser->MostraVerbete(kGelo);
+          browser->ListaAlternativas(QStringLiteral("<a href='goID://7'>gelo<sup>2</sup></a><BR>"), conjugacao);
+          browser->MostrarListaAlternativa(true);
+        },
+        QStringLiteral("ListaConjugacao\"><span id=\"vAlternativa\">"));
+  }
+
+  QStringList estilosErrados() { return script(kEstilosErrados).toStringList(); }
+
   void clica(const char* id) {
     const QVariantList centro =
         script(QStringLiteral("var r = document.getElementById('%1').getBoundingClientRect();"
@@ -92,6 +181,64 @@ TEST_F(CBrowserViewTest, EntryPageIsRenderedWithItsStyleSheetImagesAndHighlight)
       << "the side box's images load from the program folder";
   EXPECT_EQ(script(QStringLiteral("getComputedStyle(document.getElementById('table1')).visibility")).toString(),
             QStringLiteral("visible"));
+}
+
+// Every page the browser area shows, in every display model, is drawn as its
+// style sheet says: the side box's tables and the results' summaries too.
+TEST_F(CBrowserViewTest, EveryPageTakesTheSizeFontAndColourOfItsSheet) {
+  ASSERT_NE(view, nullptr);
+  for (std::int16_t modelo = 0; modelo < 3; ++modelo) {
+    SCOPED_TRACE(modelo);
+    browser->AlteraModelo(modelo);
+    mostraVerboComLados();
+    EXPECT_EQ(estilosErrados(), QStringList()) << "entry";
+    EXPECT_EQ(script(QStringLiteral("getComputedStyle(document.querySelector('#ListaConjugacao td')).fontSize"))
+                  .toString(),
+              QStringLiteral("10px"))
+        << "the conjugation's cells";
+    mostra([&] { browser->MostraLista(201, {QStringLiteral("1"), QStringLiteral("casa"), QStringLiteral("filtros"),
+                                             QString(), QStringLiteral("listaVerbetes"), kResultados,
+                                             QStringLiteral("numVerbetes"), QStringLiteral("1 verbete")}); },
+           QStringLiteral("Construção onde se mora"));
+    EXPECT_EQ(estilosErrados(), QStringList()) << "results";
+    mostra([&] { browser->MostraLista(251, {QStringLiteral("1"), QStringLiteral("xyz"), QStringLiteral("filtros"),
+                                             QString()}); },
+           QStringLiteral("Verifique"));
+    EXPECT_EQ(estilosErrados(), QStringList()) << "not found";
+    mostra([&] { browser->MostraLista(501, {}); }, QStringLiteral("apenas uma letra"));
+    EXPECT_EQ(estilosErrados(), QStringList()) << "message";
+  }
+  for (const char* pagina : {"h.htm", "manual/manual.htm", "manual/creditos.htm"}) {
+    mostra([&] { browser->MostraPagina(paths::appPath() + u'/' + QLatin1String(pagina)); }, QStringLiteral("</h1>"));
+    EXPECT_EQ(estilosErrados(), QStringList()) << pagina;
+  }
+}
+
+// In every model the parts of an entry stay apart: the dictionary model runs
+// the lines on, with a blank where each line ended, in the text and on screen.
+TEST_F(CBrowserViewTest, ThePartsOfAnEntryKeepASpaceBetweenThemInEveryModel) {
+  ASSERT_NE(view, nullptr);
+  for (std::int16_t modelo = 0; modelo < 3; ++modelo) {
+    SCOPED_TRACE(modelo);
+    browser->AlteraModelo(modelo);
+    mostra([&] { browser->MostraVerbete(kGelo); }, QStringLiteral("quebrar o gelo"));
+    const QString texto = script(QStringLiteral("document.getElementById('AreaVerbete').innerText")).toString();
+    EXPECT_TRUE(texto.contains(QRegularExpression(QStringLiteral("s\\.m\\.\\s+Água em estado sólido\\.\\s+quebrar"))))
+        << texto.toStdString();
+    // From the end of the class to the start of the definition.
+    const QVariantList passo =
+        script(QStringLiteral("var a = document.getElementById('D_N_CG').getBoundingClientRect();"
+                              "var b = document.getElementById('D_DEF').getBoundingClientRect();"
+                              "[b.left - a.right, b.top - a.top]"))
+            .toList();
+    ASSERT_EQ(passo.size(), 2);
+    if (modelo == 2) {
+      EXPECT_GE(passo[0].toDouble(), 2.0) << "a blank between them";
+      EXPECT_EQ(passo[1].toDouble(), 0.0) << "on one line";
+    } else {
+      EXPECT_GT(passo[1].toDouble(), 0.0) << "on the next line";
+    }
+  }
 }
 
 TEST_F(CBrowserViewTest, ARealClickOnAnEntryLinkReachesTheHandlerAsWritten) {

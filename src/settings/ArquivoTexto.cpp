@@ -11,7 +11,8 @@ namespace modCSS {
 QString LeArquivoTexto(const QString& caminho) {
   QFile arquivo(paths::toFileSystem(caminho));
   if (!arquivo.open(QIODevice::ReadOnly)) {
-    throw ErroArquivo("cannot read " + arquivo.fileName().toStdString() + ": " + arquivo.errorString().toStdString());
+    throw ErroArquivo("cannot read " + arquivo.fileName().toStdString() + ": " + arquivo.errorString().toStdString(),
+                      arquivo.fileName());
   }
   return ansi::toUnicode(arquivo.readAll());
 }
@@ -20,7 +21,8 @@ void GravaArquivoTexto(const QString& caminho, const QString& texto) {
   QSaveFile arquivo(paths::toFileSystem(caminho));
   const QByteArray bytes = ansi::fromUnicode(texto);
   if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
-    throw ErroArquivo("cannot write " + arquivo.fileName().toStdString() + ": " + arquivo.errorString().toStdString());
+    throw ErroArquivo("cannot write " + arquivo.fileName().toStdString() + ": " + arquivo.errorString().toStdString(),
+                      arquivo.fileName());
   }
 }
 

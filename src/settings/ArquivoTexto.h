@@ -3,15 +3,24 @@
 #include <QString>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 // Whole-file reading and writing of the program's own ANSI text files
 // (style sheets, their template, the preview page). Paths are program paths.
 namespace modCSS {
 
-// A text file that could not be read or written; what() names it.
+// A text file that could not be read or written; what() names it and says
+// why, for the log.
 class ErroArquivo final : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  ErroArquivo(const std::string& what, QString caminho) : std::runtime_error(what), m_caminho(std::move(caminho)) {}
+
+  // The file, as a file-system path (for the user's message).
+  const QString& caminho() const { return m_caminho; }
+
+ private:
+  QString m_caminho;
 };
 
 // The whole file as text. Throws ErroArquivo when it does not exist or

@@ -22,6 +22,7 @@
 namespace {
 
 constexpr int kMensagemRestaurar = 709;
+constexpr int kMensagemSemModelo = 391;
 
 const QStringList& nomesTipoFonte() {
   static const QStringList nomes{QStringLiteral("Normal"), QStringLiteral("Itálico"), QStringLiteral("Negrito"),
@@ -167,7 +168,9 @@ void frmConfigVerbete::carrega() {
     m_modelosCarregados = true;
   } catch (const modCSS::ErroArquivo& erro) {
     // Sheets made from empty templates would wipe the styles out.
-    m_dep.dialogos.MsgBox(QString::fromUtf8(erro.what()), dlg::vbCritical, LoadResString(100));
+    qWarning("entry appearance: %s", erro.what());
+    m_dep.dialogos.MsgBox(LoadResString(kMensagemSemModelo).replace(QStringLiteral("%1"), erro.caminho()),
+                          dlg::vbCritical, LoadResString(100));
     cmdOK->setEnabled(false);
   }
   MostraConfiguracoes();

@@ -5,10 +5,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-webengine-dev
-  libxml2-dev libsqlite3-dev
+  libxml2-dev libsqlite3-dev libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
+  qt6-translations-l10n
   xvfb xauth
+  poppler-utils
 )
 
 missing=()

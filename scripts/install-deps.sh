@@ -11,6 +11,7 @@ packages=(
   qt6-translations-l10n
   xvfb xauth
   poppler-utils
+  openbox xdotool
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "ProgramPaths.h"
 #include "QtClipboard.h"
 #include "QtDialogs.h"
+#include "QtTranslations.h"
 #include "Registry.h"
 #include "Screen.h"
 #include "SingleInstance.h"
@@ -37,6 +38,7 @@ QString pastaDados(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
 int Main(int argc, char** argv) {
   pageengine::prepare();
   QApplication app(argc, argv);
+  qttranslations::installPortuguese(app);
   fonts::registerSubstitutions();
   const MedidorInicio medidor;
 

@@ -1,7 +1,10 @@
 #include "QtDialogs.h"
+#include "QtTranslations.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -37,4 +40,13 @@ TEST(QtDialogs, ColourDialogGivesTheColourRedLowAndThrowsOnCancel) {
   EXPECT_EQ(dialogs.ShowColor(0xFF000A), 0xFF000A);
   answerColourDialog(false);
   EXPECT_THROW(dialogs.ShowColor(0x123456), dlg::CancelError);
+}
+
+// Qt's standard dialogs speak the program's language.
+TEST(QtDialogs, StandardDialogsAreInPortuguese) {
+  ASSERT_TRUE(qttranslations::installPortuguese(*QCoreApplication::instance()));
+  QColorDialog dialog;
+  const auto* botoes = dialog.findChild<QDialogButtonBox*>();
+  ASSERT_NE(botoes, nullptr);
+  EXPECT_EQ(botoes->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancelar"));
 }

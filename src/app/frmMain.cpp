@@ -153,7 +153,7 @@ void frmMain::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   pintor.fillRect(rect(), Qt::white);
   if (!m_fundo.isNull()) pintor.drawImage(0, 0, m_fundo);
-  if (!m_pinturaForm.isNull()) pintor.drawImage(0, 0, m_pinturaForm);
+  if (!m_pinturaForm.isNull()) pintor.drawPicture(0, 0, m_pinturaForm);
   if (m_Notas && m_Notas->EhVisivel()) desenhaMolduraNota(pintor);
 }
 

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPicture>
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -394,5 +395,5 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The search panel and the abbreviation tip.
   bool m_buscaPalavraClicada = false;
   std::int16_t m_contaTip = 0;
-  QImage m_pinturaForm;  // frame, bands and separators drawn over the background
+  QPicture m_pinturaForm;  // frame, bands and separators drawn over the background
 };

@@ -131,11 +131,11 @@ void frmMain::ajustaAlturaListas() {
 }
 
 // The frame, the band over a hidden entry toolbar, the panel's separators,
-// the letter picker's white ground and the resize grip, into the image that
-// paintEvent lays over the background.
+// the letter picker's white ground and the resize grip, recorded for
+// paintEvent to lay over the background (a recording, not a window-sized
+// picture: a maximised window would hold megabytes of transparent pixels).
 void frmMain::desenhaForm(int W, int H) {
-  m_pinturaForm = QImage(W, H, QImage::Format_ARGB32_Premultiplied);
-  m_pinturaForm.fill(Qt::transparent);
+  m_pinturaForm = QPicture();
   QPainter pintor(&m_pinturaForm);
   const int P = m_TopoBusca;
   pintor.setPen(QPen(kCorMoldura, 3));

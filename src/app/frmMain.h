@@ -44,6 +44,11 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The design size of the window, in pixels.
   static constexpr int LarguraProjeto = 846;
   static constexpr int AlturaProjeto = 638;
+  // The smallest size the window takes, in pixels.
+  static constexpr int LarguraMinima = 640;
+  static constexpr int AlturaMinima = 490;
+  // Where the list selector's word-list tab ends, in twips.
+  static constexpr double DivisaAbasTwips = 1035;
 
   explicit frmMain(Servicos servicos, QWidget* parent = nullptr);
   ~frmMain() override;
@@ -283,6 +288,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -313,6 +319,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void tmrComandoBrowser_Timer();
   // Keys and the timers they arm (frmMainTeclado.cpp).
   void instalaTeclado();
+  void redirecionaTecla(const QWidget* ativo, int& KeyCode, int Shift);
   void digitaEmCampo(QLineEdit& campo, int KeyCode, int Shift);
   void tmrBusca_Timer();
   void tmrLista_Timer();
@@ -330,6 +337,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // Yields to the event loop; true while request `ID` is still the latest.
   bool continuaPedido(std::int32_t ID);
 
+  void desenhaFundo(QPainter& pintor) const;
   // The two grey frames around the note box while it is shown.
   void desenhaMolduraNota(QPainter& pintor) const;
 

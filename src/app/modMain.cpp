@@ -12,6 +12,7 @@
 #include "SingleInstance.h"
 #include "TabelaChaves.h"
 #include "TabelaConfiguracoes.h"
+#include "WindowStacking.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 
@@ -40,6 +41,7 @@ int Main(int argc, char** argv) {
 
   frmSplash splash;
   splash.show();
+  stacking::keepAboveProgramWindows(splash);  // above the main window, maximised or not
   splash.repaint();
   medidor.marca("splash");
   InicializaChaves();

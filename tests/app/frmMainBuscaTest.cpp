@@ -1,7 +1,10 @@
 #include "FakeMiniVocabraDB.h"
 #include "JanelaTeste.h"
+#include "ResourceImages.h"
+#include "ResourceStrings.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -224,6 +227,32 @@ TEST_F(frmMainLayout, ABandCoversTheToolbarWhileNoEntryIsShown) {
   const QImage tela = janela->grab().toImage();
   EXPECT_EQ(tela.pixelColor(600, 20), QColor(140, 162, 199));
   EXPECT_NE(tela.pixelColor(380, 20), QColor(140, 162, 199));  // the title area stays
+}
+
+// A maximised window is larger than the design: the title band, the frame
+// under it and the left panel go on to its edges.
+TEST_F(frmMainLayout, TheBackgroundGoesOnBeyondTheDesignSize) {
+  janela->resize(1200, 900);
+  const QImage tela = janela->grab().toImage();
+  const QImage fundo = res::LoadResPicture(QStringLiteral("FUNDO_MINI"));
+  EXPECT_EQ(tela.pixelColor(1100, 46), fundo.pixelColor(845, 46));  // the frame band under the title
+  EXPECT_EQ(tela.pixelColor(1100, 42), fundo.pixelColor(845, 42));   // the title band's foot
+  EXPECT_EQ(tela.pixelColor(3, 800), fundo.pixelColor(3, 600));       // the left panel
+  EXPECT_EQ(tela.pixelColor(700, 700), QColor(Qt::white));            // the page area
+}
+
+// Every results caption, with a short query and a four-digit count, keeps
+// its last line inside the caption's box.
+TEST_F(frmMainLayout, EveryResultsCaptionFitsItsBox) {
+  const QFontMetrics medida(janela->lblDescricaoPesquisa->font());
+  const QRect caixa(QPoint(0, 0), janela->lblDescricaoPesquisa->size());
+  for (int id : {301, 302, 303, 304, 305, 306, 307, 308, 310, 351, 352, 353, 354, 355, 356, 357, 358}) {
+    const QString legenda = LoadResString(id)
+                                .replace(QStringLiteral("%numVerbetes"), QStringLiteral("1234 verbetes"))
+                                .replace(QStringLiteral("%1"), QStringLiteral("casa"))
+                                .replace(QStringLiteral("%2"), QStringLiteral("mento"));
+    EXPECT_LE(medida.boundingRect(caixa, Qt::TextWordWrap, legenda).height(), caixa.height()) << id;
+  }
 }
 
 using frmMainPalavraClicada = frmMainBusca;

@@ -109,6 +109,16 @@ TEST_F(frmMainInicio, LeftButtonReleaseRecordsThePositionOnlyWhenSubclassed) {
 
 namespace {
 
+// The first show gives the window its first activation's look before
+// anything can be painted (no event has been handled when show returns).
+TEST_F(frmMainInicio, TheFirstShowHidesTheEntryToolbarBeforeAnythingIsPainted) {
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  w->show();
+  EXPECT_TRUE(w->imgPrinter->isHidden());
+  EXPECT_TRUE(w->btVisual[0]->isHidden());
+}
+
 TEST_F(frmMainInicio, ClosingTheWindowRunsTheShutdownOnceAndEndsTheProgram) {
   auto w = janela();
   ASSERT_TRUE(w->Form_Load());

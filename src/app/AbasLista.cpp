@@ -50,7 +50,10 @@ QPixmap desenha(int selecionada, QSize tamanho, int divisa) {
   const std::array<QRect, 2> abas = {QRect(0, 0, divisa, tamanho.height()),
                                      QRect(divisa, 0, tamanho.width() - divisa, tamanho.height())};
   const std::array<QString, 2> textos = {QStringLiteral("Dicionário"), QStringLiteral("Resultados da Pesquisa")};
-  for (int i = 0; i < 2; ++i) desenhaAba(pintor, abas[i].adjusted(i == 0 ? 0 : 1, 0, i == 0 ? -1 : 0, 0), textos[i], i == selecionada, fundo);
+  for (int i = 0; i < 2; ++i) {
+    const QRect aba = abas[i].adjusted(i == 0 ? 0 : 1, 0, i == 0 ? -1 : 0, 0);  // a pixel apart
+    desenhaAba(pintor, aba, textos[i], i == selecionada, fundo);
+  }
   return imagem;
 }
 

@@ -175,7 +175,8 @@ void frmMain::desenhaFundo(QPainter& pintor) const {
   pintor.drawImage(0, 0, m_fundo);
   if (width() > w) pintor.drawImage(QRect(w, 0, width() - w, h), m_fundo, QRect(w - 1, 0, 1, h));
   if (height() > h) pintor.drawImage(QRect(0, h, w, height() - h), m_fundo, QRect(0, h - 1, w, 1));
-  if (width() > w && height() > h) pintor.fillRect(QRect(w, h, width() - w, height() - h), m_fundo.pixelColor(w - 1, h - 1));
+  if (width() > w && height() > h)
+    pintor.fillRect(QRect(w, h, width() - w, height() - h), m_fundo.pixelColor(w - 1, h - 1));
 }
 
 void frmMain::desenhaMolduraNota(QPainter& pintor) const {

@@ -27,6 +27,15 @@ QString marcaHomografo(QString palavra) {
   return palavra + QStringLiteral("</sup>").repeated(abertos);
 }
 
+// The letter the word list is built from: the word's own first character
+// (accented letters keep their accent), or the first letter of its key when
+// that character is a separator with no key of its own ("-logia" is listed
+// under "l", where its id lies).
+QString letraDaLista(const QString& palavra, const QString& letraChave) {
+  const QString propria = palavra.left(1).toLower();
+  return modMain::NormalizaPalavra(propria).isEmpty() ? letraChave.toLower() : propria;
+}
+
 }  // namespace
 
 QString frmMain::limpaVerbete1(const QString& verbete) { return verbete.left(kTamanhoVerbete).trimmed(); }
@@ -135,7 +144,7 @@ void frmMain::sincronizaListas(std::int32_t ID, const QString& palavra, bool sin
   const QString letra = modMain::NormalizaPalavra(palavra).left(1);
   if (letra.toLower() != lista->ObtemLetraAtual().toLower()) {
     m_EscolheLetra->MarcaLetra(letra.toUpper());
-    lista->ListaLetra(palavra.left(1).toLower(), ID);
+    lista->ListaLetra(letraDaLista(palavra, letra), ID);
     lista2->DesmarcaLista();
   } else if (lista->ObtemPoslista() != ID) {
     lista->SelecionaItem(ID);

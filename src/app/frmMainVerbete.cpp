@@ -5,6 +5,7 @@
 #include "MontaConjugacao.h"
 #include "NormalizaPalavra.h"
 #include "TabelaChaves.h"
+#include "Trim.h"
 
 #include <QCoreApplication>
 
@@ -38,7 +39,7 @@ QString letraDaLista(const QString& palavra, const QString& letraChave) {
 
 }  // namespace
 
-QString frmMain::limpaVerbete1(const QString& verbete) { return verbete.left(kTamanhoVerbete).trimmed(); }
+QString frmMain::limpaVerbete1(const QString& verbete) { return trim::blanks(verbete.left(kTamanhoVerbete)); }
 
 QString frmMain::limpaVerbete(const QString& verbete) {
   QString palavra = modMain::CortaEmNbsp(limpaVerbete1(verbete));
@@ -72,7 +73,7 @@ QString frmMain::ExpandeFormasFrase(const QString& frase) {
     const QStringList itens = formas.split(u'|');
     for (qsizetype k = 0; k + 1 < itens.size(); k += 2) resultado += modMain::CortaEmNbsp(itens[k]) + u' ';
   }
-  return resultado.trimmed();
+  return trim::blanks(resultado);
 }
 
 bool frmMain::continuaPedido(std::int32_t ID) {
@@ -155,7 +156,7 @@ void frmMain::sincronizaListas(std::int32_t ID, const QString& palavra, bool sin
 namespace {
 
 bool conjugacaoAusente(const QString& conjugacao) {
-  const QString aparada = conjugacao.trimmed();
+  const QString aparada = trim::blanks(conjugacao);
   return aparada.isEmpty() || aparada == kNbsp;
 }
 
@@ -177,7 +178,7 @@ QString frmMain::montaConjugacaoVerbete(std::int32_t ID, const QString& titulo) 
 
 void frmMain::BuscaPalavraDigitada(const QString& texto) {
   picAguarde->show();
-  const QString t = texto.trimmed();
+  const QString t = trim::blanks(texto);
   if (t.isEmpty()) {
     lista->SelecionaItem(-1);
     lista->Executa();

@@ -5,6 +5,7 @@
 #include "PaginaLista.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
+#include "Trim.h"
 #include "WebView.h"
 
 #include <QDesktopServices>
@@ -133,8 +134,8 @@ void CBrowser::ListaAlternativas(const QString& strListaAlternativas, const QStr
   m_Alternativas = strListaAlternativas;
   m_Conjugacao = strListaConjugacao;
   PageDocument& pagina = m_Navegador.document();
-  const bool temAlternativas = !m_Alternativas.trimmed().isEmpty();
-  const bool temConjugacao = !m_Conjugacao.trimmed().isEmpty();
+  const bool temAlternativas = !trim::blanks(m_Alternativas).isEmpty();
+  const bool temConjugacao = !trim::blanks(m_Conjugacao).isEmpty();
   // The first element missing ends the writing; what was written stays.
   if (temAlternativas && !pagina.setInnerHTML(QStringLiteral("ListaAlternativas"),
                                               QStringLiteral("<span id='vAlternativa'>") + m_Alternativas +

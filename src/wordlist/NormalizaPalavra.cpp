@@ -1,6 +1,7 @@
 #include "NormalizaPalavra.h"
 
 #include "Ansi.h"
+#include "Trim.h"
 
 namespace modMain {
 namespace {
@@ -34,7 +35,7 @@ QString NormalizaPalavra(const QString& palavra) {
       ++p;
     }
   }
-  return chave.trimmed().toLower();
+  return trim::blanks(chave).toLower();
 }
 
 QString CortaEmNbsp(const QString& texto) {

@@ -22,6 +22,14 @@ TEST(limpaVerbete, WordAndTitleOfARawHeadword) {
   EXPECT_EQ(frmMain::limpaVerbete(QStringLiteral(" a.C.: ")), QStringLiteral("aC"));
 }
 
+// Only blanks are trimmed: a homograph mark at the 39-character cut stays.
+TEST(limpaVerbete, TrimsBlanksOnly) {
+  const QString corte = QString(38, u'a') + kNbsp;
+  EXPECT_EQ(frmMain::limpaVerbete1(corte + u'2'), corte);
+  EXPECT_EQ(frmMain::limpaVerbete1(QStringLiteral(" :") + kNbsp), QStringLiteral(":") + kNbsp);
+  EXPECT_EQ(frmMain::limpaVerbete1(QStringLiteral("\tcasa ")), QStringLiteral("\tcasa"));
+}
+
 class ComComponente : public JanelaTeste {
  protected:
   ComComponente() {

@@ -11,6 +11,7 @@ TEST(NormalizaPalavra, FoldsAccentsCaseAndSeparators) {
       {QStringLiteral("- ./:"), QString()},
       {QStringLiteral("d'água (pop.)"), QStringLiteral("daguapop")},
       {QStringLiteral("  Coração  "), QStringLiteral("coracao")},
+      {QStringLiteral("\tcasa"), QStringLiteral("\tcasa")},  // only blanks are trimmed
       {QStringLiteral("x") + QChar(0x0178) + QStringLiteral("y°z"), QStringLiteral("xyz")},
       {QStringLiteral("ªº§"), QStringLiteral("ªº§")},  // codes 128-191 stay
   };

@@ -35,7 +35,9 @@ QString NormalizaPalavra(const QString& palavra) {
       ++p;
     }
   }
-  return trim::blanks(chave).toLower();
+  // Lower case can lengthen a character ("İ" becomes "i" and a dot above),
+  // so the key is cut after it.
+  return trim::blanks(chave).toLower().left(kTamanhoChave);
 }
 
 QString CortaEmNbsp(const QString& texto) {

@@ -21,6 +21,8 @@ TEST(NormalizaPalavra, FoldsAccentsCaseAndSeparators) {
 TEST(NormalizaPalavra, KeepsAtMostFiftyCharacters) {
   EXPECT_EQ(modMain::NormalizaPalavra(QString(60, u'A')), QString(50, u'a'));
   EXPECT_EQ(modMain::NormalizaPalavra(QString(49, u'a') + QStringLiteral("-bc")), QString(49, u'a') + u'b');
+  // A capital whose lower case is two characters long.
+  EXPECT_EQ(modMain::NormalizaPalavra(QString(100, QChar(0x0130))).size(), 50);
 }
 
 TEST(CortaEmNbsp, CutsAtTheHomographMark) {

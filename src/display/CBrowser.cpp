@@ -2,6 +2,7 @@
 
 #include "ComandoLink.h"
 #include "modClipBoard.h"
+#include "Numbers.h"
 #include "PaginaLista.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
@@ -36,7 +37,8 @@ CBrowser::Dependencias comPadroes(CBrowser::Dependencias d) {
 }
 
 void centraEm(QWidget* widget, int largura, int altura) {
-  if (widget != nullptr) widget->move((largura - widget->width()) / 2, (altura - widget->height()) / 2);
+  if (widget != nullptr)
+    widget->move(num::roundEven((largura - widget->width()) / 2.0), num::roundEven((altura - widget->height()) / 2.0));
 }
 
 }  // namespace

@@ -246,6 +246,25 @@ TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCl
   EXPECT_TRUE(chamadas("PesquisaFlexivel").isEmpty());
 }
 
+// "TempoTip" is read strictly: a text that is no number keeps the default.
+class frmMainTempoTip : public frmMainPalavraClicada {
+ protected:
+  void SetUp() override {
+    setHive(reg::HKEY_CURRENT_USER, "TempoTip", "abc");
+    frmMainPalavraClicada::SetUp();
+  }
+};
+
+TEST_F(frmMainTempoTip, ATipTimeThatIsNoNumberKeepsTheDefaultSixTicks) {
+  componente->abreviaturas[QStringLiteral("s.f.")] = QStringLiteral("substantivo feminino#");
+  QString palavra = QStringLiteral("s.f.");
+  janela->TrataPalavraClicada(palavra);
+  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
+  EXPECT_TRUE(janela->picTipAbrev->isVisible());
+  janela->tmrTip_Timer();
+  EXPECT_FALSE(janela->picTipAbrev->isVisible());
+}
+
 TEST_F(frmMainPalavraClicada, TheTipStaysOpenWhileThePointerMovesOverIt) {
   componente->abreviaturas[QStringLiteral("adj.")] = QStringLiteral("adjetivo#");
   QString palavra = QStringLiteral("adj.");

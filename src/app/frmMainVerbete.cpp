@@ -91,8 +91,10 @@ void frmMain::MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHisto
   try {
     mostraVerbete(ID, palavra, gravaHistorico, sincronizaLista);
   } catch (const std::exception& erro) {
-    // A failing component is replaced; what was done stays done.
+    // A failing component is replaced; what was done stays done, but no
+    // page is coming to take the wait picture away.
     qWarning("entry %d: %s", ID, erro.what());
+    picAguarde->hide();
     LiberaPesquisa();
     try {
       Pesquisa().AbreDados();
@@ -105,6 +107,12 @@ void frmMain::MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHisto
 bool frmMain::mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista) {
   QString html;
   const QString titulo = Pesquisa().ObtemVerbete(ID, html, modMain::ChaveVerbete(ID));
+  if (titulo.isEmpty()) {
+    // No entry has this id (a link to a number beyond the dictionary):
+    // what is on screen stays, and nothing is recorded.
+    picAguarde->hide();
+    return false;
+  }
   palavra = limpaVerbete(titulo);
   if (!continuaPedido(ID)) return false;
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using ::testing::_;
 using ::testing::DoAll;
 using ::testing::NiceMock;
@@ -56,6 +58,14 @@ TEST_F(ComComponente, AlternativesLinkTheOtherEntriesWithRaisedHomographs) {
                            "<a href='goID://41'>manga<sup>2</sup></a><BR>"
                            "<a href='goID://42'>mangas</a><BR>"
                            "</span></td></tr></table>"));
+}
+
+// No page is coming after a failure, so the wait picture goes at once.
+TEST_F(ComComponente, AFailingComponentTakesTheWaitPictureAway) {
+  ON_CALL(*db, ObtemVerbete(_, _, _)).WillByDefault(::testing::Throw(std::runtime_error("component gone")));
+  QString palavra;
+  janela->MostraVerbeteID(5, palavra, true, true);
+  EXPECT_TRUE(janela->picAguarde->isHidden());
 }
 
 TEST_F(ComComponente, NoBoxForASingleEntryOrNone) {

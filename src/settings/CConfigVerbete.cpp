@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
 #include <limits>
 
 namespace cfg = TabelaConfiguracoes;

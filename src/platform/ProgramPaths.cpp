@@ -20,7 +20,7 @@ QString installedProgramFolder() {
                              : QDir::currentPath();
   const QString buildTree = exeDir + QStringLiteral("/../program");
   if (QFileInfo(buildTree).isDir()) return buildTree;
-  return exeDir + QStringLiteral("/../share/minivocabra/program");
+  return exeDir + QStringLiteral("/../") + QLatin1String(kInstalledProgramFolder);
 }
 
 // The entry of `folder` named `name` in any case, or `name` when none is.
@@ -39,6 +39,10 @@ QString matchEntry(const QString& folder, const QString& name) {
 QString appPath() {
   const QString fromEnv = qEnvironmentVariable(kProgramDirVariable);
   return cleanFolder(fromEnv.isEmpty() ? installedProgramFolder() : fromEnv);
+}
+
+bool isInstalledProgramFolder() {
+  return QDir::cleanPath(QFileInfo(appPath()).absoluteFilePath()).endsWith(u'/' + QLatin1String(kInstalledProgramFolder));
 }
 
 QString userDataDir() {

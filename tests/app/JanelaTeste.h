@@ -23,8 +23,10 @@ class JanelaTeste : public ::testing::Test {
  protected:
   using Fabrica = std::function<std::unique_ptr<IMiniVocabraDB>()>;
 
-  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString()) {
-    Servicos servicos{registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
+  // The window over `registro`, or over the world's hives when null.
+  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString(),
+                                      reg::IRegistry* registro = nullptr) {
+    Servicos servicos{registro ? *registro : registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
                       [this] { splashEscondido = true; },
                       [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
     return std::make_unique<frmMain>(std::move(servicos));
@@ -32,6 +34,7 @@ class JanelaTeste : public ::testing::Test {
 
   // Loads the window, shows and activates it, runs the first activation and
   // lets the letter list load.
+ public:
   static ::testing::AssertionResult iniciaAtiva(frmMain& janela) {
     if (!janela.Form_Load()) return ::testing::AssertionFailure() << "Form_Load ended the program";
     janela.show();
@@ -43,6 +46,7 @@ class JanelaTeste : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
+ protected:
   void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
     valores::gravaTexto(registry, raiz, valores::kChaveConfiguracoes, nome, valor);
   }

@@ -53,16 +53,6 @@ class Instalado : public ::testing::Test {
     QTest::mouseClick(dialogo.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
   }
 
-  static void mostra(frmMain& janela, const QString& palavra) {
-    janela.txtEntrada->setFocus();
-    janela.txtEntrada->clear();
-    QTest::keyClicks(janela.txtEntrada, palavra);
-    const PageDocument& pagina = janela.m_browser->navegador().document();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(palavra); }, 5000))
-        << qPrintable(palavra);
-  }
-
   static QString corDoTitulo(frmMain& janela) {
     auto* visao = qobject_cast<WebView*>(janela.m_browser->visao());
     if (visao == nullptr) return QStringLiteral("(no page view)");
@@ -91,17 +81,17 @@ TEST_F(Instalado, NotesAndAChangedStyleGoToTheUsersDataFolderAndTheEntryShowsThe
 
   auto janela = inicia();
   EXPECT_EQ(janela->config->LeReg(QStringLiteral("DirNotas"), QString()), usuario + QStringLiteral("/notas"));
-  mostra(*janela, QStringLiteral("casa"));
+  JanelaTeste::mostraPalavra(*janela, QStringLiteral("casa"));
   janela->ComandoMenu(QStringLiteral("nota"));
   janela->txtNota->setPlainText(QStringLiteral("nota instalada"));
-  mostra(*janela, QStringLiteral("bola"));
+  JanelaTeste::mostraPalavra(*janela, QStringLiteral("bola"));
   const QStringList notas = QDir(usuario + QStringLiteral("/notas")).entryList({QStringLiteral("id*.txt")});
   ASSERT_EQ(notas.size(), 1);
   QFile nota(usuario + QStringLiteral("/notas/") + notas[0]);
   ASSERT_TRUE(nota.open(QIODevice::ReadOnly));
   EXPECT_EQ(nota.readAll(), QByteArray("nota instalada\r\n"));
 
-  mostra(*janela, QStringLiteral("casa"));
+  JanelaTeste::mostraPalavra(*janela, QStringLiteral("casa"));
   EXPECT_TRUE(janela->m_Notas->EhVisivel());
   ASSERT_TRUE(QTest::qWaitFor([&] { return corDoTitulo(*janela) == u"rgb(51, 102, 153)"; }, 20000))
       << qPrintable(corDoTitulo(*janela));  // the installed sheet's 336699

@@ -46,6 +46,18 @@ class JanelaTeste : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
+  // Types `palavra` into the search box as the user does and waits for its
+  // entry to be written.
+  static void mostraPalavra(frmMain& janela, const QString& palavra) {
+    janela.txtEntrada->setFocus();
+    janela.txtEntrada->clear();
+    QTest::keyClicks(janela.txtEntrada, palavra);
+    const PageDocument& pagina = janela.m_browser->navegador().document();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(palavra); }, 5000))
+        << qPrintable(palavra);
+  }
+
  protected:
   void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
     valores::gravaTexto(registry, raiz, valores::kChaveConfiguracoes, nome, valor);

@@ -104,16 +104,6 @@ class frmMainProgramaDoBuild : public JanelaTeste {
     EXPECT_TRUE(iniciaAtiva(*janela));
     return janela;
   }
-  static void mostra(frmMain& janela, const QString& palavra) {
-    janela.txtEntrada->setFocus();
-    janela.txtEntrada->clear();
-    QTest::keyClicks(janela.txtEntrada, palavra);
-    const PageDocument& pagina = janela.m_browser->navegador().document();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(palavra); }, 5000))
-        << qPrintable(palavra);
-  }
-
   const QString programa = QStringLiteral(MINIVOCABRA_BINARY_DIR "/program");
   const QString notas = programa + QStringLiteral("/notas");
   QMap<QString, QByteArray> antes;
@@ -123,12 +113,12 @@ class frmMainProgramaDoBuild : public JanelaTeste {
 TEST_F(frmMainProgramaDoBuild, AFirstStartShowsNoMessageAndANoteTypedIsThereAgainAlsoAfterARestart) {
   auto janela = inicia();
   EXPECT_EQ(janela->config->LeReg(QStringLiteral("DirNotas"), QString()), notas);
-  mostra(*janela, QStringLiteral("casa"));
+  mostraPalavra(*janela, QStringLiteral("casa"));
   janela->ComandoMenu(QStringLiteral("nota"));
   janela->txtNota->setPlainText(QStringLiteral("minha nota"));
-  mostra(*janela, QStringLiteral("bola"));
+  mostraPalavra(*janela, QStringLiteral("bola"));
   EXPECT_FALSE(janela->m_Notas->EhVisivel());
-  mostra(*janela, QStringLiteral("casa"));
+  mostraPalavra(*janela, QStringLiteral("casa"));
   EXPECT_TRUE(janela->m_Notas->EhVisivel());
   EXPECT_EQ(janela->txtNota->toPlainText(), QStringLiteral("minha nota\n"));
   janela->Form_QueryUnload();
@@ -136,7 +126,7 @@ TEST_F(frmMainProgramaDoBuild, AFirstStartShowsNoMessageAndANoteTypedIsThereAgai
   janela.reset();
 
   auto outra = inicia();
-  mostra(*outra, QStringLiteral("casa"));
+  mostraPalavra(*outra, QStringLiteral("casa"));
   EXPECT_TRUE(outra->m_Notas->EhVisivel());
   EXPECT_EQ(outra->txtNota->toPlainText(), QStringLiteral("minha nota\n"));
   EXPECT_TRUE(dialogs.calls().empty()) << qPrintable(dialogs.calls().front().prompt);

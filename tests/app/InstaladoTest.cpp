@@ -81,17 +81,17 @@ TEST_F(Instalado, NotesAndAChangedStyleGoToTheUsersDataFolderAndTheEntryShowsThe
 
   auto janela = inicia();
   EXPECT_EQ(janela->config->LeReg(QStringLiteral("DirNotas"), QString()), usuario + QStringLiteral("/notas"));
-  JanelaTeste::mostraPalavra(*janela, QStringLiteral("casa"));
+  ASSERT_TRUE(JanelaTeste::digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
   janela->ComandoMenu(QStringLiteral("nota"));
   janela->txtNota->setPlainText(QStringLiteral("nota instalada"));
-  JanelaTeste::mostraPalavra(*janela, QStringLiteral("bola"));
+  ASSERT_TRUE(JanelaTeste::digita(*janela, QStringLiteral("bola"), QStringLiteral("bola")));
   const QStringList notas = QDir(usuario + QStringLiteral("/notas")).entryList({QStringLiteral("id*.txt")});
   ASSERT_EQ(notas.size(), 1);
   QFile nota(usuario + QStringLiteral("/notas/") + notas[0]);
   ASSERT_TRUE(nota.open(QIODevice::ReadOnly));
   EXPECT_EQ(nota.readAll(), QByteArray("nota instalada\r\n"));
 
-  JanelaTeste::mostraPalavra(*janela, QStringLiteral("casa"));
+  ASSERT_TRUE(JanelaTeste::digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
   EXPECT_TRUE(janela->m_Notas->EhVisivel());
   ASSERT_TRUE(QTest::qWaitFor([&] { return corDoTitulo(*janela) == u"rgb(51, 102, 153)"; }, 20000))
       << qPrintable(corDoTitulo(*janela));  // the installed sheet's 336699

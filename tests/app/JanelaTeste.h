@@ -46,16 +46,20 @@ class JanelaTeste : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
-  // Types `palavra` into the search box as the user does and waits for its
-  // entry to be written.
-  static void mostraPalavra(frmMain& janela, const QString& palavra) {
+  // Types `texto` into an emptied search box and waits for the entry page
+  // that holds `esperado` and for the letter list.
+  static ::testing::AssertionResult digita(frmMain& janela, const QString& texto, const QString& esperado) {
     janela.txtEntrada->setFocus();
     janela.txtEntrada->clear();
-    QTest::keyClicks(janela.txtEntrada, palavra);
+    QTest::keyClicks(janela.txtEntrada, texto);
     const PageDocument& pagina = janela.m_browser->navegador().document();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(palavra); }, 5000))
-        << qPrintable(palavra);
+    if (!QTest::qWaitFor(
+            [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(esperado); },
+            5000))
+      return ::testing::AssertionFailure() << "the entry of " << esperado.toStdString() << " never showed";
+    if (!QTest::qWaitFor([&] { return !janela.tmrListaCarga->Enabled(); }, 5000))
+      return ::testing::AssertionFailure() << "the letter list never finished loading";
+    return ::testing::AssertionSuccess();
   }
 
  protected:

@@ -42,7 +42,8 @@ QString appPath() {
 }
 
 bool isInstalledProgramFolder() {
-  return QDir::cleanPath(QFileInfo(appPath()).absoluteFilePath()).endsWith(u'/' + QLatin1String(kInstalledProgramFolder));
+  const QString folder = QDir::cleanPath(QFileInfo(appPath()).absoluteFilePath());
+  return folder.endsWith(u'/' + QLatin1String(kInstalledProgramFolder));
 }
 
 QString userDataDir() {

@@ -40,8 +40,9 @@ class GeradorCSS final {
   QString MontaExemploVerbete() const;
 
   // Writes the three sheets, making their folder when missing. False, after
-  // message 371 naming that folder, when any cannot be made or written; a sheet already written stays so,
-  // and one not written keeps its earlier content.
+  // message 371 naming that folder, when any cannot be made or written; a
+  // sheet already written stays so, and one not written keeps its earlier
+  // content.
   bool GeraArquivosCSS();
 
  private:

@@ -3,16 +3,17 @@
 # program cannot write, and runs the installed-copy test program from the
 # installation's bin folder as that user (nobody when run as root), with its
 # own home and XDG folders.
-# Usage: instalado.sh <build folder> <test program>
+# Usage: instalado.sh <cmake> <build folder> <test program>
 set -euo pipefail
-build=$1
-testes=$2
+cmake=$1
+build=$2
+testes=$3
 
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix=$work/prefixo
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 cp "$testes" "$prefix/bin/minivocabra-instalado-testes"
 chmod -R a+rX,a-w "$prefix"
 

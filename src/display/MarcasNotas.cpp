@@ -5,15 +5,31 @@
 
 bool MarcasNotas::carrega(const QString& arquivo) {
   m_bytes.fill('\0');
-  m_arquivo.clear();
+  m_arquivo = arquivo;
+  m_estado = Estado::NaoLido;
   QFile file(arquivo);
   // Read-write, as the folder must also let the marks be written back.
-  if (!file.open(QIODevice::ReadWrite)) return false;
+  if (file.open(QIODevice::ReadWrite)) return le(file);
+  if (!file.exists()) {
+    m_estado = Estado::Ausente;
+  } else if (file.open(QIODevice::ReadOnly)) {
+    le(file);
+  }
+  return false;
+}
+
+bool MarcasNotas::le(QFile& file) {
   const QByteArray lidos = file.read(Tamanho);
   if (lidos.isEmpty() && file.error() != QFileDevice::NoError) return false;
   m_bytes.replace(0, lidos.size(), lidos);
-  m_arquivo = arquivo;
+  m_estado = Estado::Lido;
   return true;
+}
+
+// A bitmap put in place after a load that found none (a notes folder copied
+// back, say) holds marks this one does not: it is read before being written.
+void MarcasNotas::leSeApareceu() {
+  if (m_estado == Estado::Ausente && QFile::exists(m_arquivo)) carrega(m_arquivo);
 }
 
 qsizetype MarcasNotas::indice(std::int32_t id) {
@@ -28,20 +44,23 @@ bool MarcasNotas::tem(std::int32_t id) const {
 
 void MarcasNotas::marca(std::int32_t id) {
   const qsizetype i = indice(id);
+  leSeApareceu();
   m_bytes[i] = static_cast<char>(static_cast<unsigned char>(m_bytes[i]) | (1u << (id % 8)));
   grava();
 }
 
 void MarcasNotas::desmarca(std::int32_t id) {
   const qsizetype i = indice(id);
+  leSeApareceu();
   m_bytes[i] = static_cast<char>(static_cast<unsigned char>(m_bytes[i]) & ~(1u << (id % 8)));
   grava();
 }
 
-void MarcasNotas::grava() const {
-  if (m_arquivo.isEmpty()) throw ErroNotas("the notes bitmap was not loaded");
+void MarcasNotas::grava() {
+  if (m_estado == Estado::NaoLido) throw ErroNotas("the notes bitmap was not read");
   QSaveFile file(m_arquivo);
   if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size() || !file.commit()) {
     throw ErroNotas("cannot write " + m_arquivo.toStdString());
   }
+  m_estado = Estado::Lido;
 }

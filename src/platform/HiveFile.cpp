@@ -3,12 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace reg {
 
-HiveFile::HiveFile(QString path, QByteArray rootName, Reporter report)
-    : path_(std::move(path)), rootName_(std::move(rootName)), report_(std::move(report)) {}
+HiveFile::HiveFile(QString path, QByteArray rootName, Reporter report, files::IFileWriter& writer)
+    : path_(std::move(path)), rootName_(std::move(rootName)), report_(std::move(report)), writer_(&writer) {}
 
 RegistryHive HiveFile::load() {
   QFile file(path_);
@@ -50,16 +49,7 @@ bool HiveFile::save(const RegistryHive& hive) {
   if (readOnly_) return false;
   const QFileInfo info(path_);
   if (!QDir().mkpath(info.absolutePath())) return false;
-  // QSaveFile writes to a temporary file beside the target, flushes it to
-  // disk (fsync) and renames it into place on commit.
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray text = hive.toRegedit4();
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return writer_->write(path_, hive.toRegedit4());
 }
 
 }  // namespace reg

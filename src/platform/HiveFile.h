@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileWriter.h"
 #include "RegistryHive.h"
 
 #include <QString>
@@ -9,15 +10,14 @@
 namespace reg {
 
 // The file that holds one hive. It is read whole when the hive is loaded and
-// written whole on every change, through a temporary file that is flushed to
-// disk and renamed over the old one, so an interrupted write leaves the last
-// good file in place.
+// written whole on every change through `writer`, so a failed or interrupted
+// write leaves the last good file in place.
 class HiveFile final {
  public:
   using Reporter = std::function<void(const QString& message)>;
 
   // `report` hears, once, of a file that could not be read.
-  HiveFile(QString path, QByteArray rootName, Reporter report);
+  HiveFile(QString path, QByteArray rootName, Reporter report, files::IFileWriter& writer = files::disk());
 
   const QString& path() const { return path_; }
 
@@ -39,6 +39,7 @@ class HiveFile final {
   QString path_;
   QByteArray rootName_;
   Reporter report_;
+  files::IFileWriter* writer_;
   bool readOnly_ = false;
 };
 

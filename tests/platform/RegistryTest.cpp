@@ -1,6 +1,8 @@
 #include "Registry.h"
 
 #include "Ansi.h"
+#include "FailingFileWriter.h"
+#include "SmallDisk.h"
 #include "TestFolders.h"
 
 #include <QDir>
@@ -188,6 +190,66 @@ TEST_F(RegistryTest, HiveCutInTheMiddleIsReadOrSetAside) {
     auto r = open();  // never a crash; either a shorter hive or one report
     EXPECT_LE(reports.size(), 1u);
   }
+}
+
+}  // namespace
+
+namespace {
+
+class RegistryFullDisk : public ::testing::Test {
+ protected:
+  static QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  // Sets a value and reads it back from the same registry.
+  static LONG setThenGet(IRegistry& r, const QByteArray& name, const QByteArray& text, QByteArray* read) {
+    HKEY key = 0;
+    r.RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key);
+    const QByteArray data = text + '\0';
+    const LONG status = r.RegSetValueExA(key, name, 0, REG_SZ, data.constData(), static_cast<DWORD>(data.size()));
+    r.RegCloseKey(key);
+    r.RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &key);
+    char buffer[64] = {};
+    DWORD size = sizeof buffer;
+    read->clear();
+    if (r.RegQueryValueExA(key, name, nullptr, buffer, &size) == ERROR_SUCCESS) *read = QByteArray(buffer, size);
+    r.RegCloseKey(key);
+    return status;
+  }
+};
+
+// The settings file on a disk too full for the next save: the save fails,
+// the value is not taken, and the file keeps every earlier setting.
+TEST_F(RegistryFullDisk, ASaveThatDoesNotFitFailsAndKeepsTheFileWhole) {
+  const SmallDisk disk(64);
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  const QString hive = disk.path() + QStringLiteral("/HKEY_CURRENT_USER.reg");
+  Registry r(hive, disk.path() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"), nullptr);
+  QByteArray read;
+  ASSERT_EQ(setThenGet(r, "DirNotas", "/home/ana/notas", &read), ERROR_SUCCESS);
+  const QByteArray saved = readFile(hive);
+  disk.fillLeaving(4096);
+  EXPECT_EQ(setThenGet(r, "Grande", QByteArray(9000, 'g'), &read), ERROR_CANTWRITE);
+  EXPECT_TRUE(read.isEmpty());
+  EXPECT_EQ(readFile(hive), saved);
+  Registry again(hive, disk.path() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"), nullptr);
+  EXPECT_EQ(setThenGet(again, "ModoBusca", "1", &read), ERROR_SUCCESS);
+  EXPECT_TRUE(readFile(hive).contains("\"DirNotas\"=\"/home/ana/notas\""));
+}
+
+TEST_F(RegistryFullDisk, AFailedWriteThroughTheFileLayerKeepsTheValueOut) {
+  TestFolders world;
+  FailingFileWriter writer;
+  Registry r(world.userHive(), world.machineHive(), nullptr, writer);
+  QByteArray read;
+  ASSERT_EQ(setThenGet(r, "ModoBusca", "1", &read), ERROR_SUCCESS);
+  const QByteArray saved = readFile(world.userHive());
+  writer.failWritesTo();
+  EXPECT_EQ(setThenGet(r, "ModoBusca", "0", &read), ERROR_CANTWRITE);
+  EXPECT_EQ(read, QByteArray("1", 2));
+  EXPECT_EQ(readFile(world.userHive()), saved);
+  EXPECT_EQ(writer.failures(), 1);
 }
 
 }  // namespace

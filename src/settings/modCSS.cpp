@@ -95,7 +95,8 @@ QString pastaNoDisco(bool barraFinal) {
 
 }  // namespace
 
-GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos) : m_config(config), m_dialogos(dialogos) {}
+GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador)
+    : m_config(config), m_dialogos(dialogos), m_gravador(gravador) {}
 
 void GeradorCSS::InicializaCSS() {
   m_ModeloCSS = LeArquivoTexto(paths::appPath() + QStringLiteral("\\mod.dat"));
@@ -123,7 +124,8 @@ bool GeradorCSS::GeraArquivosCSS() {
     // made leaves every file as it was.
     const std::array<QString, 3> folhas{MontaCSS(0), MontaCSS(1), MontaCSS(2)};
     for (std::size_t i = 0; i < folhas.size(); ++i) {
-      GravaArquivoTexto(paths::appPath() + pastaCSS() + QStringLiteral("\\estilo%1.css").arg(i + 1), folhas[i]);
+      GravaArquivoTexto(paths::appPath() + pastaCSS() + QStringLiteral("\\estilo%1.css").arg(i + 1), folhas[i],
+                        m_gravador);
     }
     return true;
   } catch (const std::exception& erro) {

@@ -1,48 +1,65 @@
 #include "HiveFile.h"
 
+#include "Regedit4Parser.h"
+#include "ResourceStrings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <map>
 
 namespace reg {
 
 HiveFile::HiveFile(QString path, QByteArray rootName, Reporter report, files::IFileWriter& writer)
     : path_(std::move(path)), rootName_(std::move(rootName)), report_(std::move(report)), writer_(&writer) {}
 
-RegistryHive HiveFile::load() {
-  QFile file(path_);
-  if (!file.exists()) return RegistryHive(rootName_);
-  if (!file.open(QIODevice::ReadOnly)) {
-    readOnly_ = true;
-    if (report_) report_(QStringLiteral("Não foi possível ler o registro %1: %2").arg(path_, file.errorString()));
-    return RegistryHive(rootName_);
-  }
-  const QByteArray text = file.readAll();
-  file.close();
-  if (text.trimmed().isEmpty()) return RegistryHive(rootName_);
+namespace {
 
-  QString error;
-  std::optional<RegistryHive> hive = RegistryHive::parse(rootName_, text, &error);
-  if (hive) return std::move(*hive);
-  setAside(error);
-  return RegistryHive(rootName_);
+// Why the file is damaged, as the message says it.
+QString describe(const regedit4::ParseError& error) {
+  using Kind = regedit4::ParseError::Kind;
+  static const std::map<Kind, int> kTexts = {
+      {Kind::NoHeader, 865},       {Kind::UnclosedKey, 866}, {Kind::ForeignKey, 867},
+      {Kind::ValueBeforeKey, 868}, {Kind::BadValueName, 869}, {Kind::NoEquals, 870},
+      {Kind::ContinuedAtEnd, 871}, {Kind::BadData, 872},
+  };
+  return LoadResString(kTexts.at(error.kind)).arg(error.line);
 }
 
-void HiveFile::setAside(const QString& why) {
+}  // namespace
+
+RegistryHive HiveFile::load() {
+  const QFileInfo info(path_);
+  if (!info.exists()) return RegistryHive(rootName_);  // never written: no settings yet
+  QFile file(path_);
+  // Only a regular file is read (a pipe would block the start).
+  QByteArray text;
+  if (info.isFile() && file.open(QIODevice::ReadOnly)) text = file.readAll();
+  if (!info.isFile() || !file.isOpen() || file.error() != QFileDevice::NoError) {
+    readOnly_ = true;
+    if (report_) report_(LoadResString(862).arg(path_));
+    return RegistryHive(rootName_);
+  }
+  file.close();
+
+  // The program always writes a whole file ending in a line break: an empty
+  // one, or one that stops inside a line, was cut short.
+  if (text.trimmed().isEmpty()) return setAside(LoadResString(863));
+  if (!text.endsWith('\n')) return setAside(LoadResString(864));
+  regedit4::ParseError error;
+  std::optional<RegistryHive> hive = RegistryHive::parse(rootName_, text, &error);
+  if (hive) return std::move(*hive);
+  return setAside(describe(error));
+}
+
+RegistryHive HiveFile::setAside(const QString& why) {
   QString aside = path_ + QStringLiteral(".ilegivel");
   for (int n = 2; QFileInfo::exists(aside); ++n) aside = path_ + QStringLiteral(".ilegivel%1").arg(n);
   const bool moved = QFile::rename(path_, aside);
   readOnly_ = !moved;
-  if (!report_) return;
-  if (moved) {
-    report_(QStringLiteral("O registro %1 está danificado (%2) e foi guardado como %3; "
-                           "as configurações voltam aos valores padrão.")
-                .arg(path_, why, aside));
-  } else {
-    report_(QStringLiteral("O registro %1 está danificado (%2) e não pôde ser guardado à parte; "
-                           "ele não será alterado nesta execução.")
-                .arg(path_, why));
-  }
+  if (report_) report_(moved ? LoadResString(860).arg(path_, why, aside) : LoadResString(861).arg(path_, why));
+  return RegistryHive(rootName_);
 }
 
 bool HiveFile::save(const RegistryHive& hive) {

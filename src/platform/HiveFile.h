@@ -22,10 +22,12 @@ class HiveFile final {
   const QString& path() const { return path_; }
 
   // The hive in the file; an empty hive when there is no file. A file that
-  // cannot be parsed is reported, renamed aside (to "<file>.ilegivel", or
-  // with a number added when that name is taken) and an empty hive is
-  // returned. When it cannot be moved aside the hive is read-only, so the
-  // unreadable file is never overwritten.
+  // is damaged (empty, cut inside a line, or not parsed) is reported,
+  // renamed aside (to "<file>.ilegivel", or with a number added when that
+  // name is taken) and an empty hive is returned. One that cannot be read,
+  // or damaged and not moved aside, is reported and makes the hive
+  // read-only, so it is never overwritten. The reports are the string
+  // table's, naming the file.
   RegistryHive load();
 
   // Writes the hive; false (and the file unchanged) when it cannot.
@@ -34,7 +36,8 @@ class HiveFile final {
   bool readOnly() const { return readOnly_; }
 
  private:
-  void setAside(const QString& why);
+  // Reports the damage `why`, moves the file aside; an empty hive.
+  RegistryHive setAside(const QString& why);
 
   QString path_;
   QByteArray rootName_;

@@ -27,11 +27,28 @@ struct Sink {
   std::function<void(const QByteArray& path, RegistryValue value)> value;
 };
 
+// What is wrong with a file that does not parse, and on which line (from 1).
+struct ParseError {
+  enum class Kind {
+    NoHeader,            // it does not start with REGEDIT4
+    UnclosedKey,         // a key line without its "]"
+    ForeignKey,          // a key of another hive
+    ValueBeforeKey,
+    BadValueName,
+    NoEquals,            // a value name not followed by "="
+    ContinuedAtEnd,      // a hex line ending in "\" on the last line
+    BadData,
+  };
+  Kind kind = Kind::NoHeader;
+  int line = 0;
+};
+
 // One value line, without its line end.
 QByteArray formatValue(const RegistryValue& value);
 
 // Parses a whole file for the hive `rootName`, reporting each key and value
-// to `sink`. False on the first malformed line, with `*error` naming it.
-bool parse(const QByteArray& text, const QByteArray& rootName, const Sink& sink, QString* error);
+// to `sink`. False on the first malformed line, with `*error` (when given)
+// saying which and why. Time linear in the size of the text.
+bool parse(const QByteArray& text, const QByteArray& rootName, const Sink& sink, ParseError* error);
 
 }  // namespace reg::regedit4

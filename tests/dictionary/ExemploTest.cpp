@@ -66,8 +66,8 @@ TEST_F(Exemplo, TheMachineHivePointsTheProgramAtIt) {
   sink.value = [&](const QByteArray& chave, reg::RegistryValue v) {
     valores.insert(chave + '\\' + v.name, v.data.left(v.data.size() - 1));
   };
-  QString erro;
-  ASSERT_TRUE(reg::regedit4::parse(arquivo.readAll(), "HKEY_LOCAL_MACHINE", sink, &erro)) << erro.toStdString();
+  reg::regedit4::ParseError erro;
+  ASSERT_TRUE(reg::regedit4::parse(arquivo.readAll(), "HKEY_LOCAL_MACHINE", sink, &erro)) << "line " << erro.line;
   const QByteArray chave = "SOFTWARE\\Corvanta\\MiniVocabra\\";
   EXPECT_EQ(valores.size(), 2);
   EXPECT_EQ(valores.value(chave + "DirInstalado"), dadosteste::pastaExemplo().toUtf8());

@@ -164,17 +164,43 @@ TEST_F(RegistryTest, UnreadableHiveIsSetAsideOnceAndNeverOverwritten) {
       "REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n",  // another hive's key
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=hex(1):zz\n",
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=dword:123\n",
+      "",  // what a full disk used to leave
+      " \n\n",
+      "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=hex(1):61,62",  // cut inside the line
   };
   for (const QByteArray& text : cases) {
     QDir(world.root() + QStringLiteral("/config")).removeRecursively();
     world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), text);
     reports.clear();
     auto r = open();
-    EXPECT_EQ(reports.size(), 1u) << text.constData();
+    ASSERT_EQ(reports.size(), 1u) << text.constData();
+    EXPECT_TRUE(reports[0].startsWith(QStringLiteral("O arquivo de configurações ") + world.userHive() +
+                                      QStringLiteral(" está danificado (")))
+        << qPrintable(reports[0]);
     EXPECT_EQ(world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg.ilegivel")), text);
     set(*r, HKEY_CURRENT_USER, "ModoBusca", "0");  // the program goes on with an empty hive
     EXPECT_EQ(world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg.ilegivel")), text);
   }
+}
+
+TEST_F(RegistryTest, TheReportSaysInPortugueseWhatIsWrongAndWhereTheFileWent) {
+  world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"x\"\n");
+  world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg.ilegivel"), "an earlier one");
+  auto r = open();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], QStringLiteral("O arquivo de configurações %1 está danificado (linha 4: um nome de valor sem "
+                                       "\"=\"). Ele foi guardado como %1.ilegivel2 e as configurações voltam aos "
+                                       "valores padrão.")
+                            .arg(world.userHive()));
+
+  reports.clear();
+  QDir().mkpath(world.userHive() + QStringLiteral(".d"));
+  Registry folder(world.userHive() + QStringLiteral(".d"), world.machineHive(),
+                  [this](const QString& m) { reports.push_back(m); });
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], QStringLiteral("Não foi possível ler o arquivo de configurações %1.d. As configurações voltam "
+                                       "aos valores padrão e o arquivo não será alterado nesta execução.")
+                            .arg(world.userHive()));
 }
 
 TEST_F(RegistryTest, HiveCutInTheMiddleIsReadOrSetAside) {
@@ -183,12 +209,14 @@ TEST_F(RegistryTest, HiveCutInTheMiddleIsReadOrSetAside) {
     for (int i = 0; i < 20; ++i) set(*r, HKEY_CURRENT_USER, "Valor" + QByteArray::number(i), "texto " + QByteArray::number(i));
   }
   const QByteArray whole = world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg"));
-  for (qsizetype cut = 1; cut < whole.size(); cut += 7) {
+  for (qsizetype cut = 0; cut < whole.size(); cut += 7) {
     QDir(world.root() + QStringLiteral("/config")).removeRecursively();
-    world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), whole.left(cut));
+    const QByteArray part = whole.left(cut);
+    world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), part);
     reports.clear();
-    auto r = open();  // never a crash; either a shorter hive or one report
-    EXPECT_LE(reports.size(), 1u);
+    auto r = open();  // never a crash; a cut inside a line is always seen
+    if (part.endsWith('\n')) EXPECT_LE(reports.size(), 1u) << cut;
+    else EXPECT_EQ(reports.size(), 1u) << cut;
   }
 }
 

@@ -23,8 +23,10 @@ class JanelaTeste : public ::testing::Test {
  protected:
   using Fabrica = std::function<std::unique_ptr<IMiniVocabraDB>()>;
 
-  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString()) {
-    Servicos servicos{registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
+  // `outro`: a registry of the test's own in place of `registry`.
+  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString(),
+                                      reg::IRegistry* outro = nullptr) {
+    Servicos servicos{outro != nullptr ? *outro : registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
                       [this] { splashEscondido = true; },
                       [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
     return std::make_unique<frmMain>(std::move(servicos));

@@ -6,6 +6,7 @@
 #include "DadosDeTeste.h"
 #include "NormalizaPalavra.h"
 #include "Regedit4Parser.h"
+#include "StoredText.h"
 #include "TabelaChaves.h"
 #include "ValidaConjugacao.h"
 
@@ -70,7 +71,7 @@ TEST_F(Exemplo, TheMachineHivePointsTheProgramAtIt) {
   ASSERT_TRUE(reg::regedit4::parse(arquivo.readAll(), "HKEY_LOCAL_MACHINE", sink, &erro)) << "line " << erro.line;
   const QByteArray chave = "SOFTWARE\\Corvanta\\MiniVocabra\\";
   EXPECT_EQ(valores.size(), 2);
-  EXPECT_EQ(valores.value(chave + "DirInstalado"), dadosteste::pastaExemplo().toUtf8());
+  EXPECT_EQ(storedtext::decode(valores.value(chave + "DirInstalado")), dadosteste::pastaExemplo());
   EXPECT_EQ(valores.value(chave + "Instalacao"), QByteArray("1"));
 }
 

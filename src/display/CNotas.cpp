@@ -48,6 +48,7 @@ void CNotas::LeArquivo() {
 }
 
 bool CNotas::carregaMarcas() {
+  files::removeStaleTemporaries(paths::toFileSystem(m_Diretorio));  // left by saves a crash ended
   if (m_Marcas.carrega(paths::toFileSystem(m_Diretorio + QStringLiteral("/notas.dat")))) return true;
   mensagem(kMensagemDiretorio);
   return false;

@@ -36,7 +36,8 @@ class CNotas final : public QObject {
 
   // Loads notas.dat from the folder, creating it empty when missing; no entry
   // is then current. When the folder does not let it be read and written,
-  // shows message 503 and no entry has a note.
+  // shows message 503 and no entry has a note. Stale temporaries of earlier
+  // saves in the folder are removed first.
   void LeArquivo();
 
   // The display changed: saves the note being edited (when it was edited),

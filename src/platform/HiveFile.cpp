@@ -31,6 +31,7 @@ QString describe(const regedit4::ParseError& error) {
 
 RegistryHive HiveFile::load() {
   const QFileInfo info(path_);
+  files::removeStaleTemporaries(info.absolutePath());
   if (!info.exists()) return RegistryHive(rootName_);  // never written: no settings yet
   QFile file(path_);
   // Only a regular file is read (a pipe would block the start).

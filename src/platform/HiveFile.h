@@ -27,7 +27,8 @@ class HiveFile final {
   // name is taken) and an empty hive is returned. One that cannot be read,
   // or damaged and not moved aside, is reported and makes the hive
   // read-only, so it is never overwritten. The reports are the string
-  // table's, naming the file.
+  // table's, naming the file. Stale temporaries of earlier writes beside the
+  // file are removed first.
   RegistryHive load();
 
   // Writes the hive; false (and the file unchanged) when it cannot.

@@ -79,8 +79,10 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
 
   // Shows entry `ID` and brings the window into line with it; `palavra`
   // receives the entry's cleaned word. A newer request started while this
-  // one yields makes it stop at its next checkpoint. A run-time error of the
-  // component ends it and replaces the component.
+  // one yields makes it stop at its next checkpoint. An id that names no
+  // entry changes nothing and records nothing. A run-time error of the
+  // component ends it and replaces the component. The wait picture goes in
+  // every case but the stop for a newer request, which takes it over.
   void MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista);
   // The incremental look-up of typed text: the text, else its prefixes down
   // to two characters.
@@ -322,8 +324,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void ExecutaBusca();
   // Shows (False) or hides (True) the entry toolbar.
   void AtualizaBotoesVerbete(bool semVerbete);
-  // The steps of MostraVerbeteID after the entry is fetched; false when a
-  // newer request took over at a checkpoint.
+  // The steps of MostraVerbeteID after the entry is fetched; false when no
+  // entry has the id or a newer request took over at a checkpoint.
   bool mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista);
   void sincronizaListas(std::int32_t ID, const QString& palavra, bool sincronizaLista);
   QString montaConjugacaoVerbete(std::int32_t ID, const QString& titulo);

@@ -9,7 +9,23 @@
 #include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
 
+#include <limits>
+
 namespace cfg = TabelaConfiguracoes;
+
+namespace {
+
+// The abbreviation tip's tick limit: "TempoTip" read strictly as a whole
+// 16-bit number; any other text gives the default.
+std::int16_t leLimiteTip(CConfig& config) {
+  const auto inteiro = [](const QString& texto) {
+    return num::strictWhole(texto, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+  };
+  const QString padrao = cfg::padrao(cfg::TempoTip);
+  return static_cast<std::int16_t>(inteiro(config.LeReg(cfg::nome(cfg::TempoTip), padrao)).value_or(*inteiro(padrao)));
+}
+
+}  // namespace
 
 IMiniVocabraDB& frmMain::Pesquisa() {
   if (!m_pesquisa) m_pesquisa = m_servicos.criaPesquisa();
@@ -59,8 +75,7 @@ bool frmMain::Form_Load() {
   CarregaFiltros();
 
   config->CarregaSituacao();
-  m_limiteTip = static_cast<std::int16_t>(
-      num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
+  m_limiteTip = leLimiteTip(*config);
   aplicaCoresMarca();
   m_Buscas->RestauraHistorico(*config);
   aplicaFonteLista();

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
+#include "Trim.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -39,7 +40,7 @@ void CNotas::defineTextoCaixa(const QString& texto) {
   m_TextoNota->setPlainText(simples.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
 }
 
-bool CNotas::vazio(const QString& texto) { return QString(texto).remove(QStringLiteral("\r\n")).trimmed().isEmpty(); }
+bool CNotas::vazio(const QString& texto) { return trim::blanks(QString(texto).remove(QStringLiteral("\r\n"))).isEmpty(); }
 
 bool CNotas::EhVisivel() const { return !m_TextoNota.isNull() && !m_TextoNota->isHidden(); }
 

@@ -6,6 +6,7 @@
 #include "Register.h"
 #include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
+#include "Trim.h"
 #include "clsDir.h"
 
 #include <QCheckBox>
@@ -118,7 +119,7 @@ void frmConfig::cmdAlteraDiretorio_Click() {
 
 void frmConfig::cmdOK_Click() {
   Cancela = false;
-  if (txtDirNotas->text().trimmed().isEmpty() &&
+  if (trim::blanks(txtDirNotas->text()).isEmpty() &&
       m_dep.dialogos.MsgBox(LoadResString(kMensagemDirNotas), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes)
     return;
   grava();

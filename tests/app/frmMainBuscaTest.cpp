@@ -226,6 +226,25 @@ TEST_F(frmMainLayout, ABandCoversTheToolbarWhileNoEntryIsShown) {
   EXPECT_NE(tela.pixelColor(380, 20), QColor(140, 162, 199));  // the title area stays
 }
 
+using frmMainLink = frmMainBusca;
+
+// A link to an id that names no entry changes nothing on screen, records
+// nothing, and takes the wait picture away.
+TEST_F(frmMainLink, AnIdWithNoEntryShowsNothingAndClearsTheWaitPicture) {
+  const std::size_t mensagens = dialogs.calls().size();
+  const int passos = janela->m_Historico->Quantidade();
+  const std::int32_t selecionado = janela->lista->ObtemPoslista();
+  janela->m_browser->navegador().FollowLink(QStringLiteral("goID://99999999999"));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->tmrComandoBrowser->Enabled(); }, 2000));
+  QTest::qWait(20);
+  EXPECT_FALSE(janela->picAguarde->isVisible());
+  EXPECT_FALSE(janela->imgPrinter->isVisible());  // no entry toolbar
+  EXPECT_EQ(janela->m_Historico->Quantidade(), passos);
+  EXPECT_EQ(dialogs.calls().size(), mensagens);
+  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("a"));
+  EXPECT_EQ(janela->lista->ObtemPoslista(), selecionado);
+}
+
 using frmMainPalavraClicada = frmMainBusca;
 
 TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCloses) {
@@ -244,6 +263,25 @@ TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCl
   janela->tmrTip_Timer();
   EXPECT_FALSE(janela->picTipAbrev->isVisible());
   EXPECT_TRUE(chamadas("PesquisaFlexivel").isEmpty());
+}
+
+// "TempoTip" is read strictly: a text that is no number keeps the default.
+class frmMainTempoTip : public frmMainPalavraClicada {
+ protected:
+  void SetUp() override {
+    setHive(reg::HKEY_CURRENT_USER, "TempoTip", "abc");
+    frmMainPalavraClicada::SetUp();
+  }
+};
+
+TEST_F(frmMainTempoTip, ATipTimeThatIsNoNumberKeepsTheDefaultSixTicks) {
+  componente->abreviaturas[QStringLiteral("s.f.")] = QStringLiteral("substantivo feminino#");
+  QString palavra = QStringLiteral("s.f.");
+  janela->TrataPalavraClicada(palavra);
+  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
+  EXPECT_TRUE(janela->picTipAbrev->isVisible());
+  janela->tmrTip_Timer();
+  EXPECT_FALSE(janela->picTipAbrev->isVisible());
 }
 
 TEST_F(frmMainPalavraClicada, TheTipStaysOpenWhileThePointerMovesOverIt) {

@@ -26,7 +26,7 @@ class frmMainCaminhos : public JanelaTeste, public ::testing::WithParamInterface
   void preparaPastas() {
     QDir().mkpath(pasta(GetParam().dados));
     QDir().mkpath(pasta(GetParam().notas));
-    const QDir amostra(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
+    const QDir amostra(QStringLiteral(MINIVOCABRA_SAMPLE_DATA_DIR));
     for (const QString& arquivo : amostra.entryList(QDir::Files))
       ASSERT_TRUE(QFile::copy(amostra.filePath(arquivo), pasta(GetParam().dados) + u'/' + arquivo));
     world.write(QStringLiteral("HKEY_LOCAL_MACHINE.reg"),

@@ -1,4 +1,5 @@
 #include "DLLMiniVocabraDB.h"
+#include "DadosDeTeste.h"
 #include "JanelaTeste.h"
 #include "TabelaChaves.h"
 
@@ -14,11 +15,25 @@ namespace {
 class frmMainPontaAPonta : public JanelaTeste {
  protected:
   // A main window over the sample dictionary that the build makes.
-  std::unique_ptr<frmMain> janelaNaAmostra() {
+  std::unique_ptr<frmMain> janelaNaAmostra() { return janelaSobre(dadosteste::pastaExemplo()); }
+
+  std::unique_ptr<frmMain> janelaSobre(const QString& pastaDados) {
     modMain::InicializaChaves();
-    return criaJanela([] {
-      return std::make_unique<DLLMiniVocabraDB>(QStringLiteral(MINIVOCABRA_BINARY_DIR "/program/dados"));
-    });
+    return criaJanela([pastaDados] { return std::make_unique<DLLMiniVocabraDB>(pastaDados); });
+  }
+
+  // Types `texto` and waits for the entry page that holds `esperado`.
+  static ::testing::AssertionResult digita(frmMain& janela, const QString& texto, const QString& esperado) {
+    janela.txtEntrada->setFocus();
+    QTest::keyClicks(janela.txtEntrada, texto);
+    const PageDocument& pagina = janela.m_browser->navegador().document();
+    if (!QTest::qWaitFor(
+            [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(esperado); },
+            5000))
+      return ::testing::AssertionFailure() << "the entry of " << esperado.toStdString() << " never showed";
+    if (!QTest::qWaitFor([&] { return !janela.tmrListaCarga->Enabled(); }, 5000))
+      return ::testing::AssertionFailure() << "the letter list never finished loading";
+    return ::testing::AssertionSuccess();
   }
 };
 
@@ -61,5 +76,43 @@ TEST_F(frmMainPontaAPonta, SearchingTheEntriesTextListsResultsWithSummaries) {
   // The summaries are text inside their entry's link.
   EXPECT_FALSE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("<a href=\"goto://")));
 }
+
+// A headword that starts with a separator ("-logia") is listed under the
+// letter of its key, every slot of that list holds its own entry, and the
+// row highlighted is the entry on screen: on the sample, and on a small
+// dictionary built for it.
+class frmMainSeparadorInicial : public frmMainPontaAPonta, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(frmMainSeparadorInicial, TypingLoShowsTheSuffixInTheLetterL) {
+  QTemporaryDir pasta;
+  QString dados = dadosteste::pastaExemplo();
+  if (!GetParam()) {
+    dados = pasta.path() + QStringLiteral("/dados");
+    ASSERT_NO_FATAL_FAILURE(dadosteste::constroi(QStringLiteral(
+        "dicionario: d\nempresa: e\nversao: 1\ncodigo: 1\n\n"
+        "verbete: casa\nclasse: s.f.\ndef: Moradia.\n\nverbete: -logia\nclasse: suf.\ndef: Estudo.\n\n"
+        "verbete: loja\nclasse: s.f.\ndef: Comércio.\n\nverbete: lua\nclasse: s.f.\ndef: Satélite.\n\n"
+        "verbete: lado\nclasse: s.m.\ndef: Face.\n"), dados));
+  }
+  auto janela = janelaSobre(dados);
+  ASSERT_TRUE(iniciaAtiva(*janela));
+  ASSERT_TRUE(digita(*janela, QStringLiteral("lo"), QStringLiteral("logia")));
+
+  DLLMiniVocabraDB db(dados);
+  const std::int32_t mostrado = db.ObtemPosicaoPalavra(QStringLiteral("logia"));
+  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("l"));
+  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('L'));
+  EXPECT_EQ(janela->lista->ObtemPoslista(), mostrado);
+  const std::int32_t base = db.ObtemPosicaoPalavra(QStringLiteral("l"));
+  QString buffer;
+  ASSERT_EQ(janela->lista->UltimoIndice() + 1, db.PesquisaMascara(QStringLiteral("l*"), buffer, 1));
+  for (std::int32_t id = base; id <= base + janela->lista->UltimoIndice(); ++id) {
+    QString html;
+    ASSERT_EQ(janela->lista->ObtemPalavraPos(id), db.ObtemVerbete(id, html, 0)) << "id " << id;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dados, frmMainSeparadorInicial, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Amostra" : "Construido"; });
 
 }  // namespace

@@ -115,6 +115,20 @@ TEST_F(Notas, ANoteErasedToBlanksIsDeletedAndUnmarked) {
   EXPECT_FALSE(notas.EhVisivel());
 }
 
+// Tabs and non-breaking spaces are text, not blanks.
+TEST_F(Notas, ANoteOfTabsOrNonBreakingSpacesIsKept) {
+  notas.LeArquivo();
+  const std::pair<int, QString> notasDigitadas[] = {{5, QStringLiteral("\t\t")}, {6, QString(2, QChar(160))}};
+  for (const auto& [id, texto] : notasDigitadas) {
+    notas.VerificaVerbete(id);
+    notas.setVisible(true);
+    digita(texto);
+    notas.VerificaVerbete(-1);
+    EXPECT_TRUE(existe(QStringLiteral("id00000%1.txt").arg(id))) << id;
+    EXPECT_TRUE(marcado(id)) << id;
+  }
+}
+
 TEST_F(Notas, AMarkWithoutANoteFileIsClearedAndTheBoxStaysHidden) {
   grava(QStringLiteral("notas.dat"), bitmap({9, 10}));
   notas.LeArquivo();

@@ -16,10 +16,12 @@
 //   "Contagem"=dword:0000000a
 //   "Multilinha"=hex(1):61,0d,0a,62,00
 //
-// Bytes are ANSI. Inside quotes "\" and '"' are escaped with "\". A REG_SZ
-// whose data is text plus one terminating NUL, with no line break, is written
-// in quotes; any other data keeps its exact bytes as hex. ";" starts a comment
-// line, "\" at the end of a hex line continues it.
+// Bytes are kept as they are (names ANSI, the settings' text UTF-8). Every
+// line, the last included, ends in a line break. Inside quotes "\" and '"'
+// are escaped with "\". A REG_SZ whose data is text plus one terminating NUL,
+// with no line break, is written in quotes; any other data keeps its exact
+// bytes as hex. ";" starts a comment line, "\" at the end of a hex line
+// continues it.
 namespace reg::regedit4 {
 
 struct Sink {

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <map>
-
 namespace reg {
 
 HiveFile::HiveFile(QString path, QByteArray rootName, Reporter report, files::IFileWriter& writer)
@@ -19,12 +17,18 @@ namespace {
 // Why the file is damaged, as the message says it.
 QString describe(const regedit4::ParseError& error) {
   using Kind = regedit4::ParseError::Kind;
-  static const std::map<Kind, int> kTexts = {
-      {Kind::NoHeader, 865},       {Kind::UnclosedKey, 866}, {Kind::ForeignKey, 867},
-      {Kind::ValueBeforeKey, 868}, {Kind::BadValueName, 869}, {Kind::NoEquals, 870},
-      {Kind::ContinuedAtEnd, 871}, {Kind::BadData, 872},
-  };
-  return LoadResString(kTexts.at(error.kind)).arg(error.line);
+  QString text;
+  switch (error.kind) {
+    case Kind::NoHeader: text = LoadResString(865); break;
+    case Kind::UnclosedKey: text = LoadResString(866); break;
+    case Kind::ForeignKey: text = LoadResString(867); break;
+    case Kind::ValueBeforeKey: text = LoadResString(868); break;
+    case Kind::BadValueName: text = LoadResString(869); break;
+    case Kind::NoEquals: text = LoadResString(870); break;
+    case Kind::ContinuedAtEnd: text = LoadResString(871); break;
+    case Kind::BadData: text = LoadResString(872); break;
+  }
+  return text.arg(error.line);
 }
 
 }  // namespace

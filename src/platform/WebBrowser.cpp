@@ -36,18 +36,16 @@ QString fileOf(const QString& address) {
   return paths::toFileSystem(cut < 0 ? address : address.left(cut));
 }
 
-// The page shown in place of one that cannot be shown.
-QString messagePage(int id, const QString& address) { return LoadResString(id).arg(address.toHtmlEscaped()); }
-
-// The message of a page that is not shown.
-int refusalOf(pageaccess::Verdict verdict) {
+// The page shown in place of the page at `address`, which is not shown.
+QString messagePage(pageaccess::Verdict verdict, const QString& address) {
+  QString page;
   switch (verdict) {
-    case pageaccess::Verdict::Outside: return 876;
-    case pageaccess::Verdict::NotAPage: return 877;
-    case pageaccess::Verdict::Allowed:  // but could not be read
-    case pageaccess::Verdict::Missing: break;
+    case pageaccess::Verdict::Outside: page = LoadResString(876); break;
+    case pageaccess::Verdict::NotAPage: page = LoadResString(877); break;
+    case pageaccess::Verdict::Allowed:  // but it could not be read
+    case pageaccess::Verdict::Missing: page = LoadResString(875); break;
   }
-  return 875;
+  return page.arg(address.toHtmlEscaped());
 }
 
 QUrl outsideUrl(const QString& address) {
@@ -95,7 +93,7 @@ void WebBrowser::loadFile(const QString& address) {
   } else {
     // A refused file is not the page's folder for what follows.
     const bool refused = verdict == pageaccess::Verdict::Outside || verdict == pageaccess::Verdict::NotAPage;
-    load(address, refused ? QString() : path, messagePage(refusalOf(verdict), address));
+    load(address, refused ? QString() : path, messagePage(verdict, address));
   }
 }
 

@@ -293,6 +293,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void criaBarraFerramentas();
   void criaPainelBusca();
   void DefineDirNotas();
+  QString dirNotas() const;
   void subclassifica();
   void defineDicas();
   void criaNavegacao();

@@ -147,6 +147,7 @@ void frmMain::buscaNoTexto(const QString& filtros) {
     }
   } else {
     const QString q = modMain::FiltraPalavrasVazias(bruto, [this](int pagina, const QString& consulta) {
+      m_Notas->VerificaVerbete(-1);  // no entry on screen: the open note is saved and its box closed
       m_browser->MostraLista(static_cast<std::int16_t>(pagina), {QStringLiteral("1"), consulta});
     });
     if (q.isEmpty()) return;

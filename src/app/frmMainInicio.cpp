@@ -8,6 +8,7 @@
 #include "ResourceImages.h"
 #include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
+#include "WritableFolders.h"
 
 #include <limits>
 
@@ -93,7 +94,7 @@ void frmMain::DefineDirNotas() {
   const QString maquina = config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
   const QString usuario = config->LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
   if (maquina == usuario) return;
-  config->GravaReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas));
+  config->GravaReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
   config->GravaReg(cfg::nome(cfg::InstalacaoCU),
                    config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
 }
@@ -112,9 +113,16 @@ void frmMain::criaNavegacao() {
 // The notes, in txtNota and txtAnotacoes, from the folder "DirNotas".
 void frmMain::criaNotas() {
   m_Notas = std::make_unique<CNotas>(m_servicos.dialogos);
-  m_Notas->Inicializa(*txtNota, config->LeReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas)),
-                      *txtAnotacoes);
+  m_Notas->Inicializa(*txtNota, dirNotas(), *txtAnotacoes);
   connect(m_Notas.get(), &CNotas::Posiciona, this, &frmMain::m_Notas_Posiciona);
+}
+
+// The notes folder of the setting "DirNotas"; the user's own default folder
+// is made on first use.
+QString frmMain::dirNotas() const {
+  const QString pasta = config->LeReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
+  paths::makeUserNotesFolder(pasta);
+  return pasta;
 }
 
 void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }

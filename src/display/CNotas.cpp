@@ -147,7 +147,9 @@ void CNotas::escondeCaixa() {
   emit Posiciona();
 }
 
+// The folder is named as the file system knows it, whatever separators the
+// setting was stored with.
 void CNotas::mensagem(int idTexto) {
-  m_dialogos.MsgBox(LoadResString(idTexto).replace(QStringLiteral("%1"), m_Diretorio), dlg::vbCritical,
-                    LoadResString(kTitulo));
+  m_dialogos.MsgBox(LoadResString(idTexto).replace(QStringLiteral("%1"), paths::toFileSystem(m_Diretorio)),
+                    dlg::vbCritical, LoadResString(kTitulo));
 }

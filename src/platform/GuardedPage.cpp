@@ -1,5 +1,7 @@
 #include "GuardedPage.h"
 
+#include "WritableFolders.h"
+
 #include <QCoreApplication>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -41,6 +43,8 @@ QString linkScript() {
       .arg(QLatin1String(kLinkMark));
 }
 
+// Lets pages load local content only; a page's link to a style sheet of the
+// program folder gets the user's own sheet when there is one.
 class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor {
  public:
   using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
@@ -50,6 +54,10 @@ class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor {
     const bool local = scheme == u"file" || scheme == u"data" || scheme == u"qrc" || scheme == u"blob" ||
                        scheme == u"about";
     if (!local) info.block(true);
+    if (scheme != u"file") return;
+    const QString file = info.requestUrl().toLocalFile();
+    const QString inUse = paths::styleSheetInUse(file);
+    if (inUse != file) info.redirect(QUrl::fromLocalFile(inUse));
   }
 };
 

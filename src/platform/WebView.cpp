@@ -15,7 +15,12 @@ WebView::WebView(WebBrowser& browser, QWidget* parent)
   setPage(page_);
   setContextMenuPolicy(Qt::NoContextMenu);
   connect(&browser_.document(), &PageDocument::changed, this, &WebView::scheduleRender);
-  connect(&browser_, &WebBrowser::DocumentComplete, this, &WebView::scheduleRender);
+  // A page navigated to is shown anew even when its text is the same: the
+  // files it links (its style sheet) may have changed.
+  connect(&browser_, &WebBrowser::DocumentComplete, this, [this] {
+    shownHtml_.clear();
+    scheduleRender();
+  });
   connect(page_, &GuardedPage::LinkClicked, &browser_, &WebBrowser::FollowLink);
   connect(page_, &QWebEnginePage::loadFinished, this, [this](bool ok) {
     page_->history()->clear();  // every showing is a load; there is nothing to go back to

@@ -2,6 +2,7 @@
 #include "JanelaTeste.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -124,6 +125,29 @@ TEST_F(frmMainBusca, OneLetterInTheEntriesTextIsRefused) {
   janela->txtEntrada2->setText(QStringLiteral("b"));
   janela->btBuscar->click();
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("apenas uma letra")));
+  EXPECT_TRUE(chamadas("Pesquisa").isEmpty());
+}
+
+// The stop-word pages leave no entry on screen: the note being edited is
+// saved and its box closed, as for every other page.
+TEST_F(frmMainBusca, TheStopWordPagesSaveTheOpenNoteAndCloseItsBox) {
+  abreAvancada(false);
+  marcaOpcoes({2});
+  const QString pasta = janela->config->LeReg(QStringLiteral("DirNotas"), QString());
+  const std::pair<const char*, const char*> casos[] = {{"de", "\"de\""}, {"a b", "apenas uma letra"}};
+  std::int32_t id = 2;
+  for (const auto& [consulta, pagina] : casos) {
+    janela->m_Notas->VerificaVerbete(id);
+    janela->m_Notas->setVisible(true);
+    janela->txtNota->setPlainText(QStringLiteral("nota de %1").arg(id));
+    busca(QString::fromUtf8(consulta));
+    EXPECT_TRUE(ultimaPagina().contains(QString::fromUtf8(pagina))) << consulta;
+    EXPECT_FALSE(janela->m_Notas->EhVisivel()) << consulta;
+    QFile nota(pasta + QStringLiteral("/id%1.txt").arg(id, 6, 10, QLatin1Char('0')));
+    ASSERT_TRUE(nota.open(QIODevice::ReadOnly)) << consulta;
+    EXPECT_EQ(nota.readAll(), QStringLiteral("nota de %1\r\n").arg(id).toLatin1());
+    ++id;
+  }
   EXPECT_TRUE(chamadas("Pesquisa").isEmpty());
 }
 

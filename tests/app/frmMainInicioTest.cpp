@@ -1,7 +1,6 @@
 #include "FileWriter.h"
 #include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
-#include "ProgramPaths.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -69,11 +68,12 @@ TEST_F(frmMainInicio, SubclassedUnlessTheCommandLineIsExactlyMODODEBUG) {
 }
 
 TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
+  QDir(world.programDir()).mkpath(QStringLiteral("notas"));
   setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "7");
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", "/home/outra/notas");
   auto w = janela();
   ASSERT_TRUE(w->Form_Load());
-  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), paths::appPath() + QStringLiteral("\\notas"));
+  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), world.programDir() + QStringLiteral("/notas"));
   EXPECT_EQ(w->config->LeRegCU(QStringLiteral("Instalacao"), QString()), QStringLiteral("7"));
   EXPECT_EQ(w->lblNomeEmpresa->text(), QStringLiteral("Corvanta"));
 
@@ -82,6 +82,18 @@ TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
   auto proxima = janela();
   ASSERT_TRUE(proxima->Form_Load());
   EXPECT_EQ(proxima->config->LeReg(QStringLiteral("DirNotas"), QString()), QStringLiteral("/home/outra/notas"));
+}
+
+// A program folder whose notas cannot be written (an installed one, say)
+// leaves the notes to the user's data folder, made at the first start.
+TEST_F(frmMainInicio, WithoutAWritableNotesFolderTheNotesGoToTheUsersDataFolder) {
+  world.replaceWithFile(QStringLiteral("program/notas"));
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  const QString doUsuario = world.dataHome() + QStringLiteral("/minivocabra/notas");
+  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), doUsuario);
+  EXPECT_TRUE(QFile::exists(doUsuario + QStringLiteral("/notas.dat")));
+  EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(frmMainInicio, ShutdownSavesTheWindowAndTheSearchMode) {

@@ -1,9 +1,13 @@
 #include "DLLMiniVocabraDB.h"
 #include "DadosDeTeste.h"
 #include "JanelaTeste.h"
+#include "ProgramPaths.h"
 #include "TabelaChaves.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,20 +24,6 @@ class frmMainPontaAPonta : public JanelaTeste {
   std::unique_ptr<frmMain> janelaSobre(const QString& pastaDados) {
     modMain::InicializaChaves();
     return criaJanela([pastaDados] { return std::make_unique<DLLMiniVocabraDB>(pastaDados); });
-  }
-
-  // Types `texto` and waits for the entry page that holds `esperado`.
-  static ::testing::AssertionResult digita(frmMain& janela, const QString& texto, const QString& esperado) {
-    janela.txtEntrada->setFocus();
-    QTest::keyClicks(janela.txtEntrada, texto);
-    const PageDocument& pagina = janela.m_browser->navegador().document();
-    if (!QTest::qWaitFor(
-            [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(esperado); },
-            5000))
-      return ::testing::AssertionFailure() << "the entry of " << esperado.toStdString() << " never showed";
-    if (!QTest::qWaitFor([&] { return !janela.tmrListaCarga->Enabled(); }, 5000))
-      return ::testing::AssertionFailure() << "the letter list never finished loading";
-    return ::testing::AssertionSuccess();
   }
 };
 
@@ -75,6 +65,72 @@ TEST_F(frmMainPontaAPonta, SearchingTheEntriesTextListsResultsWithSummaries) {
   EXPECT_TRUE(janela->lblDescricaoPesquisa->text().contains(QStringLiteral("no texto do verbete")));
   // The summaries are text inside their entry's link.
   EXPECT_FALSE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("<a href=\"goto://")));
+}
+
+// The build's program folder as built, on a fresh settings file: only the
+// hives and the user's folders are the test's own. Whatever the notes
+// folder holds is put back as it was at the end.
+class frmMainProgramaDoBuild : public JanelaTeste {
+ protected:
+  frmMainProgramaDoBuild() {
+    qputenv(paths::kProgramDirVariable, programa.toUtf8());
+    QFile::copy(programa + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"), world.machineHive());
+    const QDir pasta(notas);
+    for (const QString& nome : pasta.entryList(QDir::Files)) antes[nome] = lido(nome);
+  }
+  ~frmMainProgramaDoBuild() override {
+    QDir pasta(notas);
+    for (const QString& nome : pasta.entryList(QDir::Files)) {
+      if (!antes.contains(nome)) pasta.remove(nome);
+    }
+    for (auto it = antes.cbegin(); it != antes.cend(); ++it) {
+      QFile arquivo(pasta.filePath(it.key()));
+      if (arquivo.open(QIODevice::WriteOnly)) arquivo.write(it.value());
+    }
+  }
+  QByteArray lido(const QString& nome) const {
+    QFile arquivo(notas + u'/' + nome);
+    return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
+  }
+
+  // A start as the program makes it: the hives read anew from their files,
+  // the dictionary where the machine hive says.
+  std::unique_ptr<frmMain> inicia() {
+    registro = std::make_unique<reg::Registry>(world.userHive(), world.machineHive(), nullptr);
+    const QString dados =
+        CConfig(*registro, dialogs).LeRegLM(QStringLiteral("DirInstalado"), QStringLiteral("(sem dados)"));
+    modMain::InicializaChaves();
+    auto janela = criaJanela([dados] { return std::make_unique<DLLMiniVocabraDB>(paths::toFileSystem(dados)); },
+                             QString(), registro.get());
+    EXPECT_TRUE(iniciaAtiva(*janela));
+    return janela;
+  }
+  const QString programa = QStringLiteral(MINIVOCABRA_BUILD_PROGRAM_DIR);
+  const QString notas = programa + QStringLiteral("/notas");
+  QMap<QString, QByteArray> antes;
+  std::unique_ptr<reg::Registry> registro;
+};
+
+TEST_F(frmMainProgramaDoBuild, AFirstStartShowsNoMessageAndANoteTypedIsThereAgainAlsoAfterARestart) {
+  auto janela = inicia();
+  EXPECT_EQ(janela->config->LeReg(QStringLiteral("DirNotas"), QString()), notas);
+  ASSERT_TRUE(digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
+  janela->ComandoMenu(QStringLiteral("nota"));
+  janela->txtNota->setPlainText(QStringLiteral("minha nota"));
+  ASSERT_TRUE(digita(*janela, QStringLiteral("bola"), QStringLiteral("bola")));
+  EXPECT_FALSE(janela->m_Notas->EhVisivel());
+  ASSERT_TRUE(digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
+  EXPECT_TRUE(janela->m_Notas->EhVisivel());
+  EXPECT_EQ(janela->txtNota->toPlainText(), QStringLiteral("minha nota\n"));
+  janela->Form_QueryUnload();
+  janela->Form_Unload();
+  janela.reset();
+
+  auto outra = inicia();
+  ASSERT_TRUE(digita(*outra, QStringLiteral("casa"), QStringLiteral("casa")));
+  EXPECT_TRUE(outra->m_Notas->EhVisivel());
+  EXPECT_EQ(outra->txtNota->toPlainText(), QStringLiteral("minha nota\n"));
+  EXPECT_TRUE(dialogs.calls().empty()) << qPrintable(dialogs.calls().front().prompt);
 }
 
 // A headword that starts with a separator ("-logia") is listed under the

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
@@ -255,6 +256,65 @@ TEST_F(Notas, AMissingFolderGivesMessage503AndIsKept) {
   ASSERT_EQ(dialogos.calls().size(), 2u);
   EXPECT_TRUE(dialogos.calls()[1].prompt.contains(ausente));
   EXPECT_FALSE(QDir(ausente).exists());
+}
+
+// notas.dat missing at the load: the first note saved writes it, in a folder
+// made later as well as in one that had no bitmap yet; a bitmap put in place
+// meanwhile is read first, so its marks are kept.
+TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
+  QDir(mundo.notesDir()).removeRecursively();
+  notas.LeArquivo();
+  ASSERT_EQ(mensagens().size(), 1u);  // 503: the folder is not there
+  QDir().mkpath(mundo.notesDir());
+  notas.VerificaVerbete(3);
+  notas.setVisible(true);
+  digita(QStringLiteral("primeira"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({3}));
+  EXPECT_EQ(le(QStringLiteral("id000003.txt")), QByteArray("primeira\r\n"));
+
+  QDir(mundo.notesDir()).removeRecursively();
+  notas.LeArquivo();
+  grava(QStringLiteral("notas.dat"), bitmap({1}));  // copied back while the program runs
+  grava(QStringLiteral("id000001.txt"), "antiga\r\n");
+  notas.VerificaVerbete(2);
+  notas.setVisible(true);
+  digita(QStringLiteral("segunda"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 2}));
+  EXPECT_EQ(mensagens().size(), 2u);  // only the two loads' 503
+}
+
+// A notas.dat that cannot be read (here a folder) is never written over.
+TEST_F(Notas, ABitmapThatCannotBeReadIsNeverWrittenOver) {
+  QDir(mundo.notesDir()).mkpath(QStringLiteral("notas.dat"));
+  mundo.write(QStringLiteral("notas/notas.dat/dentro"), "x");
+  notas.LeArquivo();
+  notas.VerificaVerbete(5);
+  notas.setVisible(true);
+  digita(QStringLiteral("recusada"));
+  notas.VerificaVerbete(-1);
+  EXPECT_TRUE(QFileInfo(mundo.notesDir() + QStringLiteral("/notas.dat")).isDir());
+  EXPECT_EQ(mundo.read(QStringLiteral("notas/notas.dat/dentro")), "x");
+  const std::vector<QString> textos = mensagens();
+  ASSERT_EQ(textos.size(), 2u);
+  EXPECT_TRUE(textos[0].startsWith(QStringLiteral("O diretório")));
+  EXPECT_TRUE(textos[1].startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+}
+
+// A folder stored with "\" by an older settings file is still read, and
+// messages name it as a Linux path.
+TEST_F(Notas, AFolderStoredWithBackslashesIsReadAndShownWithSlashes) {
+  grava(QStringLiteral("notas.dat"), bitmap({6}));
+  grava(QStringLiteral("id000006.txt"), "seis\r\n");
+  CNotas antiga{dialogos};
+  antiga.Inicializa(caixa, mundo.root() + QStringLiteral("\\notas"), indicador);
+  antiga.LeArquivo();
+  antiga.VerificaVerbete(6);
+  EXPECT_EQ(caixa.toPlainText(), QStringLiteral("seis\n"));
+  antiga.AlteraDir(mundo.root() + QStringLiteral("\\nao\\existe"));
+  ASSERT_EQ(mensagens().size(), 1u);
+  EXPECT_TRUE(mensagens()[0].contains(mundo.root() + QStringLiteral("/nao/existe ")));
 }
 
 TEST_F(Notas, ABitmapThatWasNeverReadIsNeverWrittenOverTheFile) {

@@ -43,11 +43,6 @@ class ModCSS : public ::testing::Test {
     gerador.InicializaCSS();
     return gerador.MontaCSS(modo);
   }
-  // Takes the css folder away: a plain file stands in its place.
-  void semPastaCSS() {
-    QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
-    world.write(QStringLiteral("program/css"), "not a folder");
-  }
   QByteArray folha(int n) { return world.read(QStringLiteral("program/css/estilo%1.css").arg(n)); }
 
   TestFolders world;
@@ -147,13 +142,17 @@ TEST_F(ModCSS, WritesTheThreeSheetsAsAnsiText) {
   EXPECT_TRUE(dialogs.calls().empty());
 }
 
-TEST_F(ModCSS, UnwritableFolderShowsMessage371AndFails) {
+// The user's own css folder, where the sheets go when the program
+// folder's cannot be written.
+QString pastaDoUsuario(const TestFolders& world) { return world.dataHome() + QStringLiteral("/minivocabra/css"); }
+
+TEST_F(ModCSS, NoWritableFolderShowsMessage371NamingTheUsersFolderAndFails) {
   gerador.InicializaCSS();
-  semPastaCSS();
+  world.blockStyleSheets();
   EXPECT_FALSE(gerador.GeraArquivosCSS());
   ASSERT_EQ(dialogs.calls().size(), 1u);
   EXPECT_TRUE(dialogs.calls()[0].prompt.startsWith(QStringLiteral("Não é possível alterar")));
-  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css.")));
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(pastaDoUsuario(world) + QStringLiteral(".")));
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
 }
 
@@ -191,22 +190,40 @@ TEST_F(ModCSS, OnAFullDiskTheSheetsKeepTheirOldContent) {
   qputenv(paths::kProgramDirVariable, world.programDir().toUtf8());
 }
 
-TEST_F(ModCSS, WriteCheckCreatesTheSheetAndLeavesItsContent) {
+TEST_F(ModCSS, AnUnwritableProgramFolderSendsTheSheetsToTheUsersFolder) {
+  config.ElementosVerbete[1].Cor = QStringLiteral("ABCDEF");
+  gerador.InicializaCSS();
+  world.replaceWithFile(QStringLiteral("program/css"));
+  EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  ASSERT_TRUE(gerador.GeraArquivosCSS());
+  for (std::int16_t modo = 0; modo < 3; ++modo) {
+    QFile escrita(pastaDoUsuario(world) + QStringLiteral("/estilo%1.css").arg(modo + 1));
+    ASSERT_TRUE(escrita.open(QIODevice::ReadOnly)) << modo;
+    EXPECT_EQ(escrita.readAll(), ansi::fromUnicode(gerador.MontaCSS(modo)));
+  }
+  EXPECT_TRUE(dialogs.calls().empty());
+}
+
+// An empty sheet made by the check would go ahead of the installed one.
+TEST_F(ModCSS, WriteCheckLeavesNoSheetBehindAndTheSheetsAsTheyWere) {
   QFile::remove(world.programDir() + QStringLiteral("/css/estilo1.css"));
   EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
-  EXPECT_TRUE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo1.css")));
+  EXPECT_FALSE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo1.css")));
   EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
   EXPECT_EQ(folha(2), "antigo2");
+  world.replaceWithFile(QStringLiteral("program/css"));
+  EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  EXPECT_TRUE(QDir(pastaDoUsuario(world)).isEmpty());
   EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(ModCSS, WriteCheckOnAnUnwritableFolderFailsQuietlyUnlessAsked) {
-  semPastaCSS();
+  world.blockStyleSheets();
   EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, false));
   EXPECT_TRUE(dialogs.calls().empty());
   EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, true));
   ASSERT_EQ(dialogs.calls().size(), 1u);
-  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css/.")));
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(pastaDoUsuario(world) + QStringLiteral("/.")));
 }
 
 // The sheets the program folder ships with are the template's with the

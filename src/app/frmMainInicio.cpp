@@ -1,6 +1,7 @@
 // Start-up and shutdown of the main window.
 #include "frmMain.h"
 
+#include "FileWriter.h"
 #include "Numbers.h"
 #include "ProcJanela.h"
 #include "ProgramPaths.h"
@@ -44,6 +45,9 @@ bool frmMain::Form_Load() {
     return false;
   }
   m_PrimeiraAtivacao = true;
+  // What saves of the style sheets ended by a crash left behind.
+  for (const QString& css : {paths::appPath() + QStringLiteral("/css"), paths::userDataDir() + QStringLiteral("/css")})
+    files::removeStaleTemporaries(css);
 
   lista = std::make_unique<CList>();
   lista2 = std::make_unique<CList>();

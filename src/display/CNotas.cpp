@@ -19,7 +19,8 @@ constexpr int kTitulo = 100;
 
 }  // namespace
 
-CNotas::CNotas(dlg::IDialogs& dialogos, QObject* parent) : QObject(parent), m_dialogos(dialogos) {}
+CNotas::CNotas(dlg::IDialogs& dialogos, files::IFileWriter& gravador, QObject* parent)
+    : QObject(parent), m_dialogos(dialogos), m_gravador(gravador) {}
 
 void CNotas::Inicializa(QPlainTextEdit& txtNota, const QString& caminho, QWidget& txtLabel) {
   m_TextoNota = &txtNota;
@@ -48,6 +49,7 @@ void CNotas::LeArquivo() {
 }
 
 bool CNotas::carregaMarcas() {
+  files::removeStaleTemporaries(paths::toFileSystem(m_Diretorio));  // left by saves a crash ended
   if (m_Marcas.carrega(paths::toFileSystem(m_Diretorio + QStringLiteral("/notas.dat")))) return true;
   mensagem(kMensagemDiretorio);
   return false;
@@ -98,7 +100,7 @@ void CNotas::salvaPendente() {
     m_Marcas.desmarca(m_IDAtual);
   } else {
     m_Marcas.marca(m_IDAtual);
-    ArquivoNota::grava(m_Diretorio, m_IDAtual, texto);
+    ArquivoNota::grava(m_Diretorio, m_IDAtual, texto, m_gravador);
   }
   m_Alterada = false;
 }

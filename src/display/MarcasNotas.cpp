@@ -1,7 +1,6 @@
 #include "MarcasNotas.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 bool MarcasNotas::carrega(const QString& arquivo) {
   m_bytes.fill('\0');
@@ -42,25 +41,26 @@ bool MarcasNotas::tem(std::int32_t id) const {
   return (byte & (1u << (id % 8))) != 0;
 }
 
-void MarcasNotas::marca(std::int32_t id) {
-  const qsizetype i = indice(id);
-  leSeApareceu();
-  m_bytes[i] = static_cast<char>(static_cast<unsigned char>(m_bytes[i]) | (1u << (id % 8)));
-  grava();
-}
+void MarcasNotas::marca(std::int32_t id) { poe(id, true); }
 
-void MarcasNotas::desmarca(std::int32_t id) {
+void MarcasNotas::desmarca(std::int32_t id) { poe(id, false); }
+
+void MarcasNotas::poe(std::int32_t id, bool marcado) {
   const qsizetype i = indice(id);
   leSeApareceu();
-  m_bytes[i] = static_cast<char>(static_cast<unsigned char>(m_bytes[i]) & ~(1u << (id % 8)));
-  grava();
+  const auto antes = static_cast<unsigned char>(m_bytes[i]);
+  const unsigned bit = 1u << (id % 8);
+  m_bytes[i] = static_cast<char>(marcado ? (antes | bit) : (antes & ~bit));
+  try {
+    grava();
+  } catch (const ErroNotas&) {
+    m_bytes[i] = static_cast<char>(antes);  // memory says what the disk holds
+    throw;
+  }
 }
 
 void MarcasNotas::grava() {
   if (m_estado == Estado::NaoLido) throw ErroNotas("the notes bitmap was not read");
-  QSaveFile file(m_arquivo);
-  if (!file.open(QIODevice::WriteOnly) || file.write(m_bytes) != m_bytes.size() || !file.commit()) {
-    throw ErroNotas("cannot write " + m_arquivo.toStdString());
-  }
+  if (!m_gravador->write(m_arquivo, m_bytes)) throw ErroNotas("cannot write " + m_arquivo.toStdString());
   m_estado = Estado::Lido;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileWriter.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,12 +19,14 @@ class ErroNotas final : public std::runtime_error {
 // Which entries have a note: the bitmap of notas.dat, one bit per entry id
 // (byte id / 8, bit id % 8, least significant first), 18,129 bytes for ids 0
 // to 145,031. The file has no header; it is read whole and written whole,
-// through a temporary file and a rename, so an interrupted write leaves the
-// previous file as it was.
+// through `gravador`, so a failed or interrupted write leaves the previous
+// file as it was.
 class MarcasNotas final {
  public:
   static constexpr qsizetype Tamanho = 18129;
   static constexpr std::int32_t MaiorID = Tamanho * 8 - 1;
+
+  explicit MarcasNotas(files::IFileWriter& gravador = files::disk()) : m_gravador(&gravador) {}
 
   // Reads the bitmap from `arquivo` (a file-system path). True when the file
   // could be opened for reading and writing (a missing one is then created
@@ -43,7 +47,8 @@ class MarcasNotas final {
   // Sets / clears the bit of `id`, then writes the whole bitmap (even when
   // the bit was already so). Throws std::out_of_range for an id outside 0 to
   // MaiorID, and ErroNotas when the bitmap may not be written (never
-  // loaded, or unreadable) or the write fails.
+  // loaded, or unreadable) or the write fails; the bit then stays as the
+  // file has it.
   void marca(std::int32_t id);
   void desmarca(std::int32_t id);
 
@@ -59,7 +64,10 @@ class MarcasNotas final {
   static qsizetype indice(std::int32_t id);
   bool le(QFile& file);
   void leSeApareceu();
+  void poe(std::int32_t id, bool marcado);
   void grava();
+
+  files::IFileWriter* m_gravador;
 
   QByteArray m_bytes = QByteArray(Tamanho, '\0');
   QString m_arquivo;  // where the bitmap was loaded from

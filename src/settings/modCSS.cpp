@@ -99,7 +99,8 @@ QString folha(const QString& pasta, std::size_t indice) {
 
 }  // namespace
 
-GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos) : m_config(config), m_dialogos(dialogos) {}
+GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador)
+    : m_config(config), m_dialogos(dialogos), m_gravador(gravador) {}
 
 void GeradorCSS::InicializaCSS() {
   m_ModeloCSS = LeArquivoTexto(paths::appPath() + QStringLiteral("\\mod.dat"));
@@ -128,7 +129,7 @@ bool GeradorCSS::GeraArquivosCSS() {
     const std::array<QString, 3> folhas{MontaCSS(0), MontaCSS(1), MontaCSS(2)};
     const QString pasta = pastaGravacao();
     if (pasta.isEmpty()) throw ErroArquivo("cannot make " + paths::styleSheetFolder().toStdString());
-    for (std::size_t i = 0; i < folhas.size(); ++i) GravaArquivoTexto(folha(pasta, i), folhas[i]);
+    for (std::size_t i = 0; i < folhas.size(); ++i) GravaArquivoTexto(folha(pasta, i), folhas[i], m_gravador);
     return true;
   } catch (const std::exception& erro) {
     qWarning("style sheets: %s", erro.what());

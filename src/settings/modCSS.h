@@ -2,6 +2,7 @@
 
 #include "CConfig.h"
 #include "Dialogs.h"
+#include "FileWriter.h"
 
 #include <QString>
 
@@ -19,9 +20,10 @@ namespace modCSS {
 
 class GeradorCSS final {
  public:
-  // Reads the appearance from `config` whenever a sheet is made; reports a
-  // folder it cannot write through `dialogos`.
-  GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos);
+  // Reads the appearance from `config` whenever a sheet is made; writes the
+  // sheets through `gravador` and reports a folder it cannot write through
+  // `dialogos`.
+  GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador = files::disk());
   Q_DISABLE_COPY_MOVE(GeradorCSS)
 
   // Loads the template App.Path\mod.dat and the preview page
@@ -48,6 +50,7 @@ class GeradorCSS final {
  private:
   const CConfig& m_config;
   dlg::IDialogs& m_dialogos;
+  files::IFileWriter& m_gravador;
   QString m_ModeloCSS;
   QString m_ModeloExemplo;
 };

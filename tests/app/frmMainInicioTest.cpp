@@ -1,6 +1,8 @@
+#include "FileWriter.h"
 #include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -15,7 +17,8 @@ namespace {
 
 class frmMainInicio : public JanelaTeste {
  protected:
-  std::unique_ptr<frmMain> janela(const QString& linhaComando = QString(), bool dadosLegiveis = true) {
+  std::unique_ptr<frmMain> janela(const QString& linhaComando = QString(), bool dadosLegiveis = true,
+                                  reg::IRegistry* outro = nullptr) {
     return criaJanela(
         [this, dadosLegiveis] {
           auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
@@ -24,7 +27,7 @@ class frmMainInicio : public JanelaTeste {
           ++componentesCriados;
           return db;
         },
-        linhaComando);
+        linhaComando, outro);
   }
   int componentesCriados = 0;
 };
@@ -143,6 +146,32 @@ TEST_F(frmMainInicio, ClosingTheWindowRunsTheShutdownOnceAndEndsTheProgram) {
   EXPECT_TRUE(QFile::exists(world.userHive()));
   w->close();
   EXPECT_EQ(encerrado.count(), 1);
+}
+
+// A save ended by a kill leaves its temporary file; the next start removes
+// those beside the settings, the notes and the style sheets, and nothing else.
+TEST_F(frmMainInicio, StaleTemporariesOfEarlierSavesAreRemovedAtStart) {
+  const QStringList pastas = {QStringLiteral("config"), QStringLiteral("program/notas"), QStringLiteral("program/css")};
+  const QStringList alvos = {QStringLiteral("HKEY_CURRENT_USER.reg"), QStringLiteral("notas.dat"),
+                             QStringLiteral("estilo1.css")};
+  const QDateTime antes = QDateTime::currentDateTime().addSecs(-600);
+  for (qsizetype i = 0; i < pastas.size(); ++i) {
+    for (const QString& nome : {files::temporaryName(alvos[i]), alvos[i] + QStringLiteral(".Xy12Ab")}) {
+      world.write(pastas[i] + u'/' + nome, "meio");
+      QFile arquivo(world.root() + u'/' + pastas[i] + u'/' + nome);
+      ASSERT_TRUE(arquivo.open(QIODevice::ReadWrite));
+      arquivo.setFileTime(antes, QFileDevice::FileModificationTime);
+    }
+  }
+  reg::Registry registro(world.userHive(), world.machineHive(), nullptr);
+  auto w = janela(QString(), true, &registro);
+  ASSERT_TRUE(iniciaAtiva(*w));
+  for (qsizetype i = 0; i < pastas.size(); ++i) {
+    const QStringList restam =
+        QDir(world.root() + u'/' + pastas[i]).entryList({QStringLiteral("*Xy12Ab*"), QStringLiteral(".*")},
+                                                         QDir::Files | QDir::Hidden);
+    EXPECT_EQ(restam, QStringList{alvos[i] + QStringLiteral(".Xy12Ab")}) << qPrintable(pastas[i]);
+  }
 }
 
 }  // namespace

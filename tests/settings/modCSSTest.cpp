@@ -2,10 +2,13 @@
 
 #include "Ansi.h"
 #include "ArquivoTexto.h"
+#include "FailingFileWriter.h"
 #include "FakeJanela.h"
 #include "FakeScreen.h"
+#include "ProgramPaths.h"
 #include "Registry.h"
 #include "ScriptedDialogs.h"
+#include "SmallDisk.h"
 #include "TestFolders.h"
 
 #include <QDir>
@@ -48,7 +51,8 @@ class ModCSS : public ::testing::Test {
   CConfig config;
   FakeScreen tela;
   FakeJanela janela;
-  modCSS::GeradorCSS gerador{config, dialogs};
+  FailingFileWriter gravador;
+  modCSS::GeradorCSS gerador{config, dialogs, gravador};
 };
 
 struct Tamanhos {
@@ -150,6 +154,40 @@ TEST_F(ModCSS, NoWritableFolderShowsMessage371NamingTheUsersFolderAndFails) {
   EXPECT_TRUE(dialogs.calls()[0].prompt.startsWith(QStringLiteral("Não é possível alterar")));
   EXPECT_TRUE(dialogs.calls()[0].prompt.contains(pastaDoUsuario(world) + QStringLiteral(".")));
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
+}
+
+TEST_F(ModCSS, ASheetThatCannotBeWrittenShowsMessage371AndKeepsItsOldContent) {
+  gerador.InicializaCSS();
+  gravador.failWritesTo(QStringLiteral("estilo2.css"));
+  EXPECT_FALSE(gerador.GeraArquivosCSS());
+  EXPECT_EQ(dialogs.calls().size(), 1u);
+  EXPECT_EQ(folha(1), ansi::fromUnicode(gerador.MontaCSS(0)));  // written before the failure
+  EXPECT_EQ(folha(2), "antigo2");
+  EXPECT_EQ(folha(3), "antigo3");
+}
+
+// The sheets are small: on a full disk the failure shows only when the data
+// reaches the disk, and the sheets must not be replaced by empty ones.
+TEST_F(ModCSS, OnAFullDiskTheSheetsKeepTheirOldContent) {
+  const SmallDisk disco(64);
+  if (!disco.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  qputenv(paths::kProgramDirVariable, disco.path().toUtf8());
+  const QByteArray modelo = ansi::fromUnicode(kModelo) + QByteArray(6000, ' ');
+  ASSERT_TRUE(files::disk().write(disco.path() + QStringLiteral("/mod.dat"), modelo));
+  ASSERT_TRUE(files::disk().write(disco.path() + QStringLiteral("/exemplo.htm"), "<estilo/>"));
+  QDir().mkpath(disco.path() + QStringLiteral("/css"));
+  for (int n = 1; n <= 3; ++n)
+    ASSERT_TRUE(files::disk().write(disco.path() + QStringLiteral("/css/estilo%1.css").arg(n), "antigo"));
+  gerador.InicializaCSS();
+  disco.fillLeaving(4096);
+  EXPECT_FALSE(gerador.GeraArquivosCSS());
+  EXPECT_EQ(dialogs.calls().size(), 1u);
+  for (int n = 1; n <= 3; ++n) {
+    QFile folhaNoDisco(disco.path() + QStringLiteral("/css/estilo%1.css").arg(n));
+    ASSERT_TRUE(folhaNoDisco.open(QIODevice::ReadOnly));
+    EXPECT_EQ(folhaNoDisco.readAll(), "antigo") << n;
+  }
+  qputenv(paths::kProgramDirVariable, world.programDir().toUtf8());
 }
 
 TEST_F(ModCSS, AnUnwritableProgramFolderSendsTheSheetsToTheUsersFolder) {

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  openbox libx11-dev libxcb1-dev libxtst-dev
 )
 
 missing=()

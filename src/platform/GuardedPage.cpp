@@ -1,5 +1,7 @@
 #include "GuardedPage.h"
 
+#include "WritableFolders.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -126,6 +128,8 @@ QString changesJson(const std::vector<PageChange>& changes) {
   return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
 }
 
+// Lets pages load local content only; a page's link to a style sheet of the
+// program folder gets the user's own sheet when there is one.
 class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor {
  public:
   using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
@@ -135,6 +139,10 @@ class LocalOnlyInterceptor final : public QWebEngineUrlRequestInterceptor {
     const bool local = scheme == u"file" || scheme == u"data" || scheme == u"qrc" || scheme == u"blob" ||
                        scheme == u"about";
     if (!local) info.block(true);
+    if (scheme != u"file") return;
+    const QString file = info.requestUrl().toLocalFile();
+    const QString inUse = paths::styleSheetInUse(file);
+    if (inUse != file) info.redirect(QUrl::fromLocalFile(inUse));
   }
 };
 

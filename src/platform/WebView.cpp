@@ -63,6 +63,8 @@ void WebView::render() {
   // the load's end renders again.
   if (loading_) return;
   if (browser_.readyState() != WebBrowser::ReadyState::Complete) return;
+  // A page navigated to is loaded anew even when its text is the same: the
+  // files it links (its style sheet) may have changed.
   if (loadNeeded_ || browser_.document().pageReplaced() || browser_.baseUrl() != shownBase_) return load();
   if (!changed_) return;
   changed_ = false;

@@ -1,4 +1,5 @@
 #include "HeadlessWebEngine.h"
+#include "ProgramPaths.h"
 #include "TestFolders.h"
 #include "ViewHelpers.h"
 #include "WebBrowser.h"
@@ -158,6 +159,28 @@ TEST_F(WebViewTest, ANewContentIsShownFromTheTopAndTheSameKeepsTheScroll) {
   waitShown();
   EXPECT_EQ(script("window.scrollY").toInt(), 0);
   EXPECT_EQ(textOf("x"), QStringLiteral("outra"));
+}
+
+// In an installed program folder the user's own style sheet goes ahead of
+// the installed one, and a page navigated to again takes the sheet as it is
+// now, even when the page's text is the same.
+TEST_F(WebViewTest, PagesTakeTheUsersStyleSheetAheadOfTheInstalledOneAndAsItIsNow) {
+  const QString programa = QStringLiteral("usr/share/minivocabra/program");
+  qputenv(paths::kProgramDirVariable, (folders.root() + u'/' + programa).toUtf8());
+  folders.write(programa + QStringLiteral("/css/estilo1.css"), "#t{color:rgb(1,2,3)}");
+  folders.write(programa + QStringLiteral("/f1.htm"),
+                "<html><head><link rel='stylesheet' href='css/estilo1.css'></head><body><p id='t'>x</p></body></html>");
+  const auto corMostrada = [&] {
+    QSignalSpy rendered(view.get(), &WebView::Rendered);
+    browser.Navigate(paths::appPath() + QStringLiteral("\\f1.htm"));
+    EXPECT_TRUE(rendered.wait(20000));
+    return script("getComputedStyle(document.getElementById('t')).color").toString();
+  };
+  EXPECT_EQ(corMostrada(), QStringLiteral("rgb(1, 2, 3)"));
+  folders.write(QStringLiteral("data-home/minivocabra/css/estilo1.css"), "#t{color:rgb(4,5,6)}");
+  EXPECT_EQ(corMostrada(), QStringLiteral("rgb(4, 5, 6)"));
+  folders.write(QStringLiteral("data-home/minivocabra/css/estilo1.css"), "#t{color:rgb(7,8,9)}");
+  EXPECT_EQ(corMostrada(), QStringLiteral("rgb(7, 8, 9)"));
 }
 
 }  // namespace

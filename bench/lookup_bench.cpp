@@ -17,6 +17,7 @@
 #include "ScriptedDialogs.h"
 #include "TabelaChaves.h"
 #include "ValoresRegistro.h"
+#include "VbTimer.h"
 #include "VirtualKeys.h"
 #include "WebView.h"
 #include "frmMain.h"
@@ -126,7 +127,18 @@ Mesa& mesaComVisao() {
   return *g_mesaVisao;
 }
 
-WebView* visaoDe(Mesa& mesa) { return qobject_cast<WebView*>(mesa.janela->m_browser->visao()); }
+// The view of the shared window, or null once the benchmark is told why
+// there is none.
+WebView* visaoPronta(benchmark::State& state) {
+  Mesa& mesa = mesaComVisao();
+  if (!mesa.ok) {
+    state.SkipWithError("no data: set MINIVOCABRA_BENCH_DATA");
+    return nullptr;
+  }
+  auto* visao = qobject_cast<WebView*>(mesa.janela->m_browser->visao());
+  if (visao == nullptr) state.SkipWithError("no page view");
+  return visao;
+}
 
 // Milliseconds from `acao` to the first Rendered once `pronto` holds (the
 // document is as the action leaves it); -1 after 5 s without.
@@ -145,6 +157,19 @@ double ateAPintura(WebView& visao, const std::function<void()>& acao, const std:
   if (fim < 0) laco.exec();
   QObject::disconnect(ligacao);
   return fim < 0 ? -1.0 : static_cast<double>(fim) / 1e6;
+}
+
+// Milliseconds from `timer`'s tick to the page painted as its handler
+// leaves it.
+double doTickAPintura(WebView& visao, VbTimer& timer) {
+  bool terminou = false;
+  return ateAPintura(
+      visao,
+      [&] {
+        emit timer.Timer();
+        terminou = true;
+      },
+      [&] { return terminou; });
 }
 
 // Times each iteration with `medida` (milliseconds, -1 on failure) and
@@ -180,33 +205,24 @@ BENCHMARK(BM_TickAteCarregado)->UseManualTime()->Unit(benchmark::kMillisecond)->
 
 // The typing timer's tick: tmrBusca_Timer looks up the field's text.
 void BM_TickAtePaginaPintada(benchmark::State& state) {
+  WebView* visao = visaoPronta(state);
+  if (visao == nullptr) return;
   Mesa& mesa = mesaComVisao();
-  if (!mesa.ok) return state.SkipWithError("no data: set MINIVOCABRA_BENCH_DATA");
-  WebView* visao = visaoDe(mesa);
-  if (visao == nullptr) return state.SkipWithError("no page view");
   frmMain& janela = *mesa.janela;
   mede(state, [&](std::size_t i) {
     janela.tmrLista->setEnabled(false);
     janela.txtEntrada->setText(mesa.palavras[i % mesa.palavras.size()]);
     espera(350);  // the timer's interval after the last key
-    bool terminou = false;
-    return ateAPintura(
-        *visao,
-        [&] {
-          emit janela.tmrBusca->Timer();
-          terminou = true;
-        },
-        [&] { return terminou; });
+    return doTickAPintura(*visao, *janela.tmrBusca);
   });
 }
 BENCHMARK(BM_TickAtePaginaPintada)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
 
 // A Down key on the word list; timed from tmrLista's tick, 200 ms later.
 void BM_SetaAbaixoAtePaginaPintada(benchmark::State& state) {
+  WebView* visao = visaoPronta(state);
+  if (visao == nullptr) return;
   Mesa& mesa = mesaComVisao();
-  if (!mesa.ok) return state.SkipWithError("no data: set MINIVOCABRA_BENCH_DATA");
-  WebView* visao = visaoDe(mesa);
-  if (visao == nullptr) return state.SkipWithError("no page view");
   frmMain& janela = *mesa.janela;
   janela.BuscaPalavraDigitada(mesa.palavras[0]);
   espera(300);
@@ -219,14 +235,7 @@ void BM_SetaAbaixoAtePaginaPintada(benchmark::State& state) {
     QCoreApplication::processEvents();
     janela.tmrLista->setEnabled(false);  // its tick is made here, after its interval
     espera(200);
-    bool terminou = false;
-    return ateAPintura(
-        *visao,
-        [&] {
-          emit janela.tmrLista->Timer();
-          terminou = true;
-        },
-        [&] { return terminou; });
+    return doTickAPintura(*visao, *janela.tmrLista);
   });
 }
 BENCHMARK(BM_SetaAbaixoAtePaginaPintada)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
@@ -235,10 +244,9 @@ BENCHMARK(BM_SetaAbaixoAtePaginaPintada)->UseManualTime()->Unit(benchmark::kMill
 // of the results list, 300 rows, loaded (the rows may still fill in after
 // the page is shown).
 void BM_PaginaResultadosPintada(benchmark::State& state) {
+  WebView* visao = visaoPronta(state);
+  if (visao == nullptr) return;
   Mesa& mesa = mesaComVisao();
-  if (!mesa.ok) return state.SkipWithError("no data: set MINIVOCABRA_BENCH_DATA");
-  WebView* visao = visaoDe(mesa);
-  if (visao == nullptr) return state.SkipWithError("no page view");
   frmMain& janela = *mesa.janela;
   static const QString kBuscas[] = {QStringLiteral("pre*"), QStringLiteral("des*"), QStringLiteral("con*"),
                                     QStringLiteral("re*"),  QStringLiteral("in*"),  QStringLiteral("ca*")};

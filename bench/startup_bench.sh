@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times the program's start: the splash on screen, the main window shown and
 # the start page painted, in milliseconds from the launch; medians of N runs
-# (default 9). Runs under Xvfb with a fresh settings folder each time.
+# (default 9). Runs under Xvfb with fresh settings, data and runtime folders
+# each time (a copy running elsewhere holds the single-instance lock of the
+# shared runtime folder).
 #   bench/startup_bench.sh [N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +18,9 @@ sleep 1
 out=$(mktemp)
 for _ in $(seq "$runs"); do
   cfg=$(mktemp -d)
-  DISPLAY=$display XDG_CONFIG_HOME=$cfg MINIVOCABRA_T0=$(date +%s%N) \
+  mkdir -m 700 "$cfg/runtime"
+  DISPLAY=$display XDG_CONFIG_HOME=$cfg XDG_DATA_HOME=$cfg/dados XDG_RUNTIME_DIR=$cfg/runtime \
+    MINIVOCABRA_T0=$(date +%s%N) \
     build/bin/minivocabra 2>&1 | grep -E '^(splash|janela|pagina) ' >>"$out" || true
   rm -rf "$cfg"
 done

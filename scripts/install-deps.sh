@@ -11,7 +11,7 @@ packages=(
   qt6-translations-l10n
   xvfb xauth
   poppler-utils
-  openbox xdotool
+  openbox xdotool libx11-dev libxcb1-dev libxtst-dev
 )
 
 missing=()

@@ -7,6 +7,8 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QShowEvent>
+#include <QTimer>
 #include <QWindowStateChangeEvent>
 
 namespace {
@@ -46,6 +48,8 @@ frmMain::frmMain(Servicos servicos, QWidget* parent)
   setWindowTitle(QStringLiteral("Minivocabra"));
   setWindowIcon(QIcon(QPixmap::fromImage(res::LoadResPicture(QStringLiteral("ICONE")))));
   resize(LarguraProjeto, AlturaProjeto);
+  // The window system keeps to the minimum too, in its own resize loop.
+  setMinimumSize(LarguraMinima, AlturaMinima);
   // The window procedure sees every move of the pointer over the bare form,
   // not only those with a button held.
   setMouseTracking(true);
@@ -120,6 +124,11 @@ void frmMain::criaPainelBusca() {
   for (QCheckBox* caixa : chkAvancada) caixa->hide();
   lblDescricaoPesquisa = cria<QLabel>(this, 14, 161, 236, 25);
   lblDescricaoPesquisa->setWordWrap(true);
+  // Small enough for two lines of every results caption in its box, count
+  // included; the word lists' Verdana 7.5 needs three.
+  QFont legenda(QStringLiteral("Verdana"));
+  legenda.setPixelSize(9);
+  lblDescricaoPesquisa->setFont(legenda);
   lblDescricaoPesquisa->hide();
   criaPainelAvancado();
 }
@@ -152,9 +161,22 @@ double frmMain::twipsPorPixelY() const { return m_servicos.tela.twipsPerPixelY()
 void frmMain::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   pintor.fillRect(rect(), Qt::white);
-  if (!m_fundo.isNull()) pintor.drawImage(0, 0, m_fundo);
+  if (!m_fundo.isNull()) desenhaFundo(pintor);
   if (!m_pinturaForm.isNull()) pintor.drawPicture(0, 0, m_pinturaForm);
   if (m_Notas && m_Notas->EhVisivel()) desenhaMolduraNota(pintor);
+}
+
+// The background picture at its design size, and beyond it, on a larger
+// window, its last column and its last row drawn out to the window's edges:
+// the title band, the frame and the left panel go on to the window's size.
+void frmMain::desenhaFundo(QPainter& pintor) const {
+  const int w = m_fundo.width();
+  const int h = m_fundo.height();
+  pintor.drawImage(0, 0, m_fundo);
+  if (width() > w) pintor.drawImage(QRect(w, 0, width() - w, h), m_fundo, QRect(w - 1, 0, 1, h));
+  if (height() > h) pintor.drawImage(QRect(0, h, w, height() - h), m_fundo, QRect(0, h - 1, w, 1));
+  if (width() > w && height() > h)
+    pintor.fillRect(QRect(w, h, width() - w, height() - h), m_fundo.pixelColor(w - 1, h - 1));
 }
 
 void frmMain::desenhaMolduraNota(QPainter& pintor) const {
@@ -163,6 +185,18 @@ void frmMain::desenhaMolduraNota(QPainter& pintor) const {
   pintor.drawRect(nota.x() - 2, nota.y() - 2, nota.width() + 2, nota.height() + 2);
   pintor.setPen(QColor(220, 220, 220));
   pintor.drawRect(nota.x() - 1, nota.y() - 1, nota.width() + 1, nota.height() + 1);
+}
+
+// The first show puts the window in the state its first activation gives it
+// before anything is painted (no entry toolbar), and runs that activation
+// next, whether or not the window becomes active: a window manager that
+// gives a new window no focus would leave the start page and the letter list
+// waiting.
+void frmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!m_PrimeiraAtivacao) return;
+  AtualizaBotoesVerbete(true);
+  QTimer::singleShot(0, this, &frmMain::Form_Activate);
 }
 
 void frmMain::changeEvent(QEvent* event) {

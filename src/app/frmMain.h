@@ -45,6 +45,11 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The design size of the window, in pixels.
   static constexpr int LarguraProjeto = 846;
   static constexpr int AlturaProjeto = 638;
+  // The smallest size the window takes, in pixels.
+  static constexpr int LarguraMinima = 640;
+  static constexpr int AlturaMinima = 490;
+  // Where the list selector's word-list tab ends, in twips.
+  static constexpr double DivisaAbasTwips = 1035;
 
   explicit frmMain(Servicos servicos, QWidget* parent = nullptr);
   ~frmMain() override;
@@ -80,8 +85,10 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
 
   // Shows entry `ID` and brings the window into line with it; `palavra`
   // receives the entry's cleaned word. A newer request started while this
-  // one yields makes it stop at its next checkpoint. A run-time error of the
-  // component ends it and replaces the component.
+  // one yields makes it stop at its next checkpoint. An id that names no
+  // entry changes nothing and records nothing. A run-time error of the
+  // component ends it and replaces the component. The wait picture goes in
+  // every case but the stop for a newer request, which takes it over.
   void MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista);
   // The incremental look-up of typed text: the text, else its prefixes down
   // to two characters.
@@ -284,6 +291,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -292,6 +300,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void criaBarraFerramentas();
   void criaPainelBusca();
   void DefineDirNotas();
+  QString dirNotas() const;
   void subclassifica();
   void defineDicas();
   void criaNavegacao();
@@ -314,6 +323,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void tmrComandoBrowser_Timer();
   // Keys and the timers they arm (frmMainTeclado.cpp).
   void instalaTeclado();
+  void redirecionaTecla(const QWidget* ativo, int& KeyCode, int Shift);
   void digitaEmCampo(QLineEdit& campo, int KeyCode, int Shift);
   void tmrBusca_Timer();
   void tmrLista_Timer();
@@ -323,14 +333,15 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void ExecutaBusca();
   // Shows (False) or hides (True) the entry toolbar.
   void AtualizaBotoesVerbete(bool semVerbete);
-  // The steps of MostraVerbeteID after the entry is fetched; false when a
-  // newer request took over at a checkpoint.
+  // The steps of MostraVerbeteID after the entry is fetched; false when no
+  // entry has the id or a newer request took over at a checkpoint.
   bool mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista);
   void sincronizaListas(std::int32_t ID, const QString& palavra, bool sincronizaLista);
   QString montaConjugacaoVerbete(std::int32_t ID, const QString& titulo);
   // Yields to the event loop; true while request `ID` is still the latest.
   bool continuaPedido(std::int32_t ID);
 
+  void desenhaFundo(QPainter& pintor) const;
   // The two grey frames around the note box while it is shown.
   void desenhaMolduraNota(QPainter& pintor) const;
 

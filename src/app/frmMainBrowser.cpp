@@ -4,6 +4,7 @@
 #include "MontaTextoVersao.h"
 #include "Numbers.h"
 #include "TabelaConfiguracoes.h"
+#include "WebViewHost.h"
 
 namespace cfg = TabelaConfiguracoes;
 
@@ -20,6 +21,9 @@ void frmMain::criaBrowser() {
   connect(m_browser.get(), &CBrowser::HistPagina, this, &frmMain::m_browser_HistPagina);
   connect(tmrComandoBrowser, &VbTimer::Timer, this, &frmMain::tmrComandoBrowser_Timer);
   m_browser->Inicializa();
+  // The page view comes once the window shows; the window's native window is
+  // made ready for it now, so that it is made once.
+  if (!m_servicos.criaVisao) webview::prepareHostWindow(*this);
 }
 
 // The highlight colours, background read first.

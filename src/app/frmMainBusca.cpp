@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "PalavrasVazias.h"
+#include "Trim.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void frmMain::buscaPainel() {
   }
   picAguarde->show();
   const QString bruto = txtEntrada->text();
-  if (bruto.trimmed().isEmpty()) {
+  if (trim::blanks(bruto).isEmpty()) {
     m_browser->MostraLista(kPaginaDigite, {});
     lista->DesmarcaLista();
     return;
@@ -87,7 +88,7 @@ void frmMain::recusaLetraUnica() {
 // The advanced panel's cases, the first that holds.
 void frmMain::buscaAvancada(const QString& filtros) {
   const QString bruto = txtEntrada->text();
-  const QString t = bruto.trimmed();
+  const QString t = trim::blanks(bruto);
   const bool inicio = chkAvancada[0]->isChecked();
   const bool fim = chkAvancada[1]->isChecked();
   const bool texto = chkAvancada[2]->isChecked();
@@ -97,7 +98,7 @@ void frmMain::buscaAvancada(const QString& filtros) {
   if (!filtros.isEmpty() && t.isEmpty() && !inicio && !fim && !texto) {
     defineDestaque({}, {}, {});
     lista2->ListaPesquisaReversa(QStringLiteral("*"), filtros);
-  } else if (par ? t1.trimmed().isEmpty() && t2.trimmed().isEmpty() : t.isEmpty()) {
+  } else if (par ? trim::blanks(t1).isEmpty() && trim::blanks(t2).isEmpty() : t.isEmpty()) {
     defineDestaque({}, {}, {});
     m_browser->MostraLista(kPaginaDigite, {});
     lista->DesmarcaLista();
@@ -146,10 +147,11 @@ void frmMain::buscaNoTexto(const QString& filtros) {
     }
   } else {
     const QString q = modMain::FiltraPalavrasVazias(bruto, [this](int pagina, const QString& consulta) {
+      m_Notas->VerificaVerbete(-1);  // no entry on screen: the open note is saved and its box closed
       m_browser->MostraLista(static_cast<std::int16_t>(pagina), {QStringLiteral("1"), consulta});
     });
     if (q.isEmpty()) return;
     defineDestaque(ExpandeFormasFrase(q), {}, {});
-    lista2->ListaPesquisaReversa(q.trimmed().replace(u' ', QStringLiteral(" +")), filtros);
+    lista2->ListaPesquisaReversa(trim::blanks(q).replace(u' ', QStringLiteral(" +")), filtros);
   }
 }

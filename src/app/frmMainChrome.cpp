@@ -109,6 +109,7 @@ void frmMain::ligaChrome() {
   connect(imgMove, &VbControl::MouseDown, this, &frmMain::imgMove_MouseDown);
   connect(ImgResize, &VbControl::MouseDown, this, &frmMain::ImgResize_MouseDown);
   for (int i = 0; i < 2; ++i) {
+    imgBtSelLista[i]->setMouseIcon(&m_ponteiroBotao);
     connect(imgBtSelLista[i], &VbControl::MouseUp, this,
             [this, i](int Button, int Shift, double X, double Y) { imgBtSelLista_MouseUp(i, Button, Shift, X, Y); });
   }
@@ -182,5 +183,5 @@ void frmMain::ImgResize_MouseDown(int, int, double, double) {
 
 void frmMain::imgBtSelLista_MouseUp(int, int, int, double X, double) {
   if (!chromePronto()) return;
-  selecionaLista(X < 1035 ? 1 : 2);
+  selecionaLista(X < DivisaAbasTwips ? 1 : 2);
 }

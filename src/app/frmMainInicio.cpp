@@ -1,14 +1,32 @@
 // Start-up and shutdown of the main window.
 #include "frmMain.h"
 
+#include "FileWriter.h"
 #include "Numbers.h"
 #include "ProcJanela.h"
 #include "ProgramPaths.h"
 #include "ResourceImages.h"
 #include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
+#include "WritableFolders.h"
+
+#include <limits>
 
 namespace cfg = TabelaConfiguracoes;
+
+namespace {
+
+// The abbreviation tip's tick limit: "TempoTip" read strictly as a whole
+// 16-bit number; any other text gives the default.
+std::int16_t leLimiteTip(CConfig& config) {
+  const auto inteiro = [](const QString& texto) {
+    return num::strictWhole(texto, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+  };
+  const QString padrao = cfg::padrao(cfg::TempoTip);
+  return static_cast<std::int16_t>(inteiro(config.LeReg(cfg::nome(cfg::TempoTip), padrao)).value_or(*inteiro(padrao)));
+}
+
+}  // namespace
 
 IMiniVocabraDB& frmMain::Pesquisa() {
   if (!m_pesquisa) m_pesquisa = m_servicos.criaPesquisa();
@@ -27,6 +45,9 @@ bool frmMain::Form_Load() {
     return false;
   }
   m_PrimeiraAtivacao = true;
+  // What saves of the style sheets ended by a crash left behind.
+  for (const QString& css : {paths::appPath() + QStringLiteral("/css"), paths::userDataDir() + QStringLiteral("/css")})
+    files::removeStaleTemporaries(css);
 
   lista = std::make_unique<CList>();
   lista2 = std::make_unique<CList>();
@@ -55,8 +76,7 @@ bool frmMain::Form_Load() {
   CarregaFiltros();
 
   config->CarregaSituacao();
-  m_limiteTip = static_cast<std::int16_t>(
-      num::roundEven(num::val(config->LeReg(cfg::nome(cfg::TempoTip), cfg::padrao(cfg::TempoTip)))));
+  m_limiteTip = leLimiteTip(*config);
   aplicaCoresMarca();
   m_Buscas->RestauraHistorico(*config);
   aplicaFonteLista();
@@ -74,7 +94,7 @@ void frmMain::DefineDirNotas() {
   const QString maquina = config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
   const QString usuario = config->LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
   if (maquina == usuario) return;
-  config->GravaReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas));
+  config->GravaReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
   config->GravaReg(cfg::nome(cfg::InstalacaoCU),
                    config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
 }
@@ -93,9 +113,16 @@ void frmMain::criaNavegacao() {
 // The notes, in txtNota and txtAnotacoes, from the folder "DirNotas".
 void frmMain::criaNotas() {
   m_Notas = std::make_unique<CNotas>(m_servicos.dialogos);
-  m_Notas->Inicializa(*txtNota, config->LeReg(cfg::nome(cfg::DirNotas), paths::appPath() + cfg::padrao(cfg::DirNotas)),
-                      *txtAnotacoes);
+  m_Notas->Inicializa(*txtNota, dirNotas(), *txtAnotacoes);
   connect(m_Notas.get(), &CNotas::Posiciona, this, &frmMain::m_Notas_Posiciona);
+}
+
+// The notes folder of the setting "DirNotas"; the user's own default folder
+// is made on first use.
+QString frmMain::dirNotas() const {
+  const QString pasta = config->LeReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
+  paths::makeUserNotesFolder(pasta);
+  return pasta;
 }
 
 void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }

@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int kLarguraMinima = 640;
-constexpr int kAlturaMinima = 490;
+constexpr int kLarguraMinima = frmMain::LarguraMinima;
+constexpr int kAlturaMinima = frmMain::AlturaMinima;
 const QColor kCorMoldura(140, 162, 199);
 const QColor kCorSeparador(221, 221, 216);
 

@@ -2,7 +2,6 @@
 // menus send to the main window.
 #include "frmMain.h"
 
-#include "ProgramPaths.h"
 #include "TabelaConfiguracoes.h"
 
 namespace cfg = TabelaConfiguracoes;
@@ -60,6 +59,6 @@ void frmMain::ComandoMenu(const QString& Comando) {
     aplicaModelo();
     DesmarcarBotoes(nullptr);
   } else if (Comando == u"DirNotas") {
-    m_Notas->AlteraDir(config->LeReg(cfg::nome(cfg::DirNotas), paths::appPath() + QStringLiteral("\\Notas")));
+    m_Notas->AlteraDir(dirNotas());
   }
 }

@@ -3,6 +3,7 @@
 // field or the pair of fields.
 #include "frmMain.h"
 
+#include "AbasLista.h"
 #include "ResourceStrings.h"
 
 #include <QPainter>
@@ -30,24 +31,22 @@ QLabel* rotulo(QWidget* pai, const QString& texto, int left, int top, int width,
 }
 
 // A picture that reads as a link: the text, in the panel's blue.
-QPixmap textoImagem(const QString& texto, int width, int height, bool destaque) {
+QPixmap textoImagem(const QString& texto, int width, int height) {
   QPixmap imagem(width, height);
-  imagem.fill(destaque ? QColor(Qt::white) : kCorPainel);
+  imagem.fill(kCorPainel);
   QPainter pintor(&imagem);
   QFont fonte(QStringLiteral("Verdana"));
   fonte.setPixelSize(11);
-  fonte.setBold(destaque);
-  fonte.setUnderline(!destaque);
+  fonte.setUnderline(true);
   pintor.setFont(fonte);
   pintor.setPen(QColor(0x1C, 0x40, 0x75));
   pintor.drawText(imagem.rect(), Qt::AlignCenter, texto);
   return imagem;
 }
 
-ImageControl* imagemTexto(QWidget* pai, const QString& texto, int left, int top, int width, int height,
-                          bool destaque = false) {
+ImageControl* imagemTexto(QWidget* pai, const QString& texto, int left, int top, int width, int height) {
   auto* imagem = cria<ImageControl>(pai, left, top, width, height);
-  imagem->setPicture(textoImagem(texto, width, height, destaque), false);
+  imagem->setPicture(textoImagem(texto, width, height), false);
   imagem->setCursor(Qt::PointingHandCursor);
   return imagem;
 }
@@ -112,8 +111,12 @@ void frmMain::criaPainelAvancado() {
   imgFechar->hide();
   btBuscar = cria<QPushButton>(this, 172, 99, 59, 17);
   btBuscar->setText(QStringLiteral("Buscar"));
-  imgBtSelLista = {imagemTexto(this, QStringLiteral("Dicionário"), 2, 122, 261, 31, true),
-                   imagemTexto(this, QStringLiteral("Resultados da Pesquisa"), 2, 122, 261, 31, true)};
+  for (int i = 0; i < 2; ++i) {
+    ImageControl* aba = cria<ImageControl>(this, 2, 122, 261, 31);
+    const int divisa = qRound(DivisaAbasTwips / aba->toScaleX(1));  // where a click changes tabs
+    aba->setPicture(AbasLista::desenha(i, aba->size(), divisa), false);
+    imgBtSelLista[static_cast<std::size_t>(i)] = aba;
+  }
   imgBtSelLista[1]->hide();
   lblFiltros = rotulo(this, QString(), 14, 188, 236, 15);
   lblFiltros->hide();

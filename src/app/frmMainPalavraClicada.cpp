@@ -2,6 +2,8 @@
 // beside the pointer, or a flexible search without filters.
 #include "frmMain.h"
 
+#include "Trim.h"
+
 namespace {
 
 // Sets a flag for the life of the scope, also when an exception leaves it.
@@ -28,7 +30,7 @@ QString limpaPalavraClicada(const QString& palavra) {
 
 void frmMain::TrataPalavraClicada(QString& palavra) {
   try {
-    if (palavra.trimmed().endsWith(u'.') && mostraAbreviatura(palavra)) return;
+    if (trim::blanks(palavra).endsWith(u'.') && mostraAbreviatura(palavra)) return;
     if (palavra.isEmpty()) return;
     palavra = limpaPalavraClicada(palavra);
     QString buffer;

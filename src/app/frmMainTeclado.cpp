@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kShift = 1;
+constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 constexpr int kLetraA = 65;
 constexpr int kLetraU = 85;
@@ -17,6 +18,13 @@ constexpr int kLetraZ = 90;
 
 bool ehTeclaLista(int KeyCode) {
   return KeyCode == vk::PageUp || KeyCode == vk::PageDown || KeyCode == vk::Up || KeyCode == vk::Down;
+}
+
+// Alt with a letter or another typing key is a command (Alt+A and Alt+U
+// open the menus on their release): it types nothing into the focused
+// control.
+bool altDigita(const QKeyEvent& tecla, int Shift) {
+  return (Shift & kAlt) != 0 && !tecla.text().isEmpty() && tecla.text().at(0).isPrint();
 }
 
 // Hands the window's keys to it first: a key its handler sets to 0 goes no
@@ -45,7 +53,7 @@ class PreviaTeclado final : public QObject {
     }
     m_janela.Form_KeyDown(KeyCode, Shift);
     if (KeyCode != 0 && widget == m_janela.txtEntrada) m_janela.txtEntrada_KeyDown(KeyCode, Shift);
-    return KeyCode == 0;
+    return KeyCode == 0 || altDigita(*tecla, Shift);
   }
 
  private:
@@ -108,6 +116,15 @@ void frmMain::Form_KeyDown(int& KeyCode, int Shift) {
     if (PicLista->isVisible()) PicLista->setFocus();
     return;
   }
+  // Keys with Ctrl or Alt held are commands, not typing: Ctrl+C and Ctrl+A
+  // stay with the page view.
+  if ((Shift & (kCtrl | kAlt)) == 0) redirecionaTecla(ativo, KeyCode, Shift);
+  if (ehTeclaLista(KeyCode)) (PicLista->isVisible() ? lista : lista2)->TrataTecla(static_cast<std::int16_t>(KeyCode));
+}
+
+// A typing key pressed away from the search field goes to it (or to the
+// first of the pair of fields while the pair is in use).
+void frmMain::redirecionaTecla(const QWidget* ativo, int& KeyCode, int Shift) {
   const bool parCampos = chkAvancada[0]->isChecked() && chkAvancada[1]->isChecked();
   if (ativo != txtEntrada && (VerificaBusca() || !parCampos)) {
     digitaEmCampo(*txtEntrada, KeyCode, Shift);
@@ -116,7 +133,6 @@ void frmMain::Form_KeyDown(int& KeyCode, int Shift) {
     digitaEmCampo(*txtEntrada1, KeyCode, Shift);
     if (KeyCode >= kLetraA) KeyCode = 0;
   }
-  if (ehTeclaLista(KeyCode)) (PicLista->isVisible() ? lista : lista2)->TrataTecla(static_cast<std::int16_t>(KeyCode));
 }
 
 void frmMain::Form_KeyUp(int& KeyCode, int& Shift) {

@@ -5,6 +5,7 @@
 #include "MontaConjugacao.h"
 #include "NormalizaPalavra.h"
 #include "TabelaChaves.h"
+#include "Trim.h"
 
 #include <QCoreApplication>
 
@@ -27,9 +28,18 @@ QString marcaHomografo(QString palavra) {
   return palavra + QStringLiteral("</sup>").repeated(abertos);
 }
 
+// The letter the word list is built from: the word's own first character
+// (accented letters keep their accent), or the first letter of its key when
+// that character is a separator with no key of its own ("-logia" is listed
+// under "l", where its id lies).
+QString letraDaLista(const QString& palavra, const QString& letraChave) {
+  const QString propria = palavra.left(1).toLower();
+  return modMain::NormalizaPalavra(propria).isEmpty() ? letraChave.toLower() : propria;
+}
+
 }  // namespace
 
-QString frmMain::limpaVerbete1(const QString& verbete) { return verbete.left(kTamanhoVerbete).trimmed(); }
+QString frmMain::limpaVerbete1(const QString& verbete) { return trim::blanks(verbete.left(kTamanhoVerbete)); }
 
 QString frmMain::limpaVerbete(const QString& verbete) {
   QString palavra = modMain::CortaEmNbsp(limpaVerbete1(verbete));
@@ -63,7 +73,7 @@ QString frmMain::ExpandeFormasFrase(const QString& frase) {
     const QStringList itens = formas.split(u'|');
     for (qsizetype k = 0; k + 1 < itens.size(); k += 2) resultado += modMain::CortaEmNbsp(itens[k]) + u' ';
   }
-  return resultado.trimmed();
+  return trim::blanks(resultado);
 }
 
 bool frmMain::continuaPedido(std::int32_t ID) {
@@ -81,8 +91,10 @@ void frmMain::MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHisto
   try {
     mostraVerbete(ID, palavra, gravaHistorico, sincronizaLista);
   } catch (const std::exception& erro) {
-    // A failing component is replaced; what was done stays done.
+    // A failing component is replaced; what was done stays done, but no
+    // page is coming to take the wait picture away.
     qWarning("entry %d: %s", ID, erro.what());
+    picAguarde->hide();
     LiberaPesquisa();
     try {
       Pesquisa().AbreDados();
@@ -95,6 +107,12 @@ void frmMain::MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHisto
 bool frmMain::mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista) {
   QString html;
   const QString titulo = Pesquisa().ObtemVerbete(ID, html, modMain::ChaveVerbete(ID));
+  if (titulo.isEmpty()) {
+    // No entry has this id (a link to a number beyond the dictionary):
+    // what is on screen stays, and nothing is recorded.
+    picAguarde->hide();
+    return false;
+  }
   palavra = limpaVerbete(titulo);
   if (!continuaPedido(ID)) return false;
 
@@ -135,7 +153,7 @@ void frmMain::sincronizaListas(std::int32_t ID, const QString& palavra, bool sin
   const QString letra = modMain::NormalizaPalavra(palavra).left(1);
   if (letra.toLower() != lista->ObtemLetraAtual().toLower()) {
     m_EscolheLetra->MarcaLetra(letra.toUpper());
-    lista->ListaLetra(palavra.left(1).toLower(), ID);
+    lista->ListaLetra(letraDaLista(palavra, letra), ID);
     lista2->DesmarcaLista();
   } else if (lista->ObtemPoslista() != ID) {
     lista->SelecionaItem(ID);
@@ -146,7 +164,7 @@ void frmMain::sincronizaListas(std::int32_t ID, const QString& palavra, bool sin
 namespace {
 
 bool conjugacaoAusente(const QString& conjugacao) {
-  const QString aparada = conjugacao.trimmed();
+  const QString aparada = trim::blanks(conjugacao);
   return aparada.isEmpty() || aparada == kNbsp;
 }
 
@@ -168,7 +186,7 @@ QString frmMain::montaConjugacaoVerbete(std::int32_t ID, const QString& titulo) 
 
 void frmMain::BuscaPalavraDigitada(const QString& texto) {
   picAguarde->show();
-  const QString t = texto.trimmed();
+  const QString t = trim::blanks(texto);
   if (t.isEmpty()) {
     lista->SelecionaItem(-1);
     lista->Executa();

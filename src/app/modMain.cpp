@@ -6,6 +6,7 @@
 #include "PageEngine.h"
 #include "WebView.h"
 #include "ProgramPaths.h"
+#include "ResourceStrings.h"
 #include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "QtTranslations.h"
@@ -14,6 +15,7 @@
 #include "SingleInstance.h"
 #include "TabelaChaves.h"
 #include "TabelaConfiguracoes.h"
+#include "WindowStacking.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 
@@ -27,13 +29,13 @@ namespace cfg = TabelaConfiguracoes;
 
 QString linhaComando(const QStringList& argumentos) { return argumentos.mid(1).join(u' '); }
 
-// The data folder: the installation's "DirInstalado", else the program folder.
-QString pastaDados(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
-  CConfig leitor(registro, dialogos);
-  return leitor.LeRegLM(cfg::nome(cfg::DirInstalado), paths::appPath());
-}
-
 }  // namespace
+
+std::function<std::unique_ptr<IMiniVocabraDB>()> FabricaPesquisa(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
+  CConfig leitor(registro, dialogos);
+  const QString dados = leitor.LeRegLM(cfg::nome(cfg::DirInstalado), paths::appPath());
+  return [dados] { return std::make_unique<DLLMiniVocabraDB>(paths::toFileSystem(dados)); };
+}
 
 int Main(int argc, char** argv) {
   pageengine::prepare();
@@ -44,21 +46,19 @@ int Main(int argc, char** argv) {
 
   frmSplash splash;
   splash.show();
+  stacking::keepAboveProgramWindows(splash);  // above the main window, maximised or not
   splash.repaint();
   medidor.marca("splash");
   InicializaChaves();
 
   dlg::QtDialogs dialogos;
   auto registro = reg::Registry::openDefault([&dialogos](const QString& aviso) {
-    dialogos.MsgBox(aviso, dlg::vbExclamation, QString());
+    dialogos.MsgBox(aviso, dlg::vbExclamation, LoadResString(100));
   });
   scr::QtScreen tela;
   clip::QtClipboard areaTransferencia;
   LockFileInstance instancia;
-  const QString dados = pastaDados(*registro, dialogos);
-
-  frmMain janela(Servicos{*registro, dialogos, tela, instancia,
-                          [dados] { return std::make_unique<DLLMiniVocabraDB>(paths::toFileSystem(dados)); },
+  frmMain janela(Servicos{*registro, dialogos, tela, instancia, FabricaPesquisa(*registro, dialogos),
                           linhaComando(app.arguments()), [&splash] { splash.hide(); }, {},
                           &areaTransferencia});
   dialogos.setParent(&janela);

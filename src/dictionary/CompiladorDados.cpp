@@ -2,6 +2,7 @@
 
 #include "Ansi.h"
 #include "EscritorBase.h"
+#include "FileWriter.h"
 #include "FormatoDados.h"
 #include "NormalizaPalavra.h"
 #include "TabelaChaves.h"
@@ -9,7 +10,6 @@
 #include "ValidaConjugacao.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -126,10 +126,9 @@ bool CompiladorDados::escreveEm(const QString& pasta, const Fonte& fonte, const 
     erro_ = {pasta, 0, escritor.erro()};
     return false;
   }
-  QFile arquivo(pasta + u'/' + formato::kArquivoCabecalho);
-  const QByteArray bytes = cabecalho(fonte, resumo_);
-  if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.flush()) {
-    erro_ = {arquivo.fileName(), 0, QStringLiteral("cannot write: %1").arg(arquivo.errorString())};
+  const QString arquivo = pasta + u'/' + formato::kArquivoCabecalho;
+  if (!files::disk().write(arquivo, cabecalho(fonte, resumo_))) {
+    erro_ = {arquivo, 0, QStringLiteral("cannot write")};
     return false;
   }
   return true;

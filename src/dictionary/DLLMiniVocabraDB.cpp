@@ -65,7 +65,11 @@ std::int32_t DLLMiniVocabraDB::ObtemPosicaoPalavra(const QString& texto) {
 std::int32_t DLLMiniVocabraDB::PesquisaMascara(const QString& padrao, QString& /*buffer*/, std::int32_t flag) {
   BaseDicionario* b = base();
   if (b == nullptr) return 0;
-  const std::vector<qsizetype> achados = dicionario::Mascara(padrao).seleciona(b->indice().chaves());
+  const dicionario::Mascara mascara(padrao);
+  // A letter whose text folds to nothing ("-*") has no place in the list,
+  // as ObtemPosicaoPalavra gives it none: it holds no entries.
+  const bool semLugar = flag == 1 && mascara.prefixo().empty();
+  const std::vector<qsizetype> achados = semLugar ? std::vector<qsizetype>() : mascara.seleciona(b->indice().chaves());
   if (flag == 1) {
     faixaDe_ = achados.empty() ? 0 : static_cast<std::int32_t>(achados.front());
     faixaAte_ = achados.empty() ? 0 : static_cast<std::int32_t>(achados.back() + 1);

@@ -64,6 +64,8 @@ class DLLMiniVocabraDB final : public IMiniVocabraDB {
   // any flag but 1): they become the result set. Flag 1: they become the alphabetical range
   // that ObtemPagina(1, ...) pages through, from the first match to the
   // last (for "letter*" exactly the letter's entries); the result set stays.
+  // With flag 1 a pattern whose text before the first "*" folds to nothing
+  // ("-*") matches nothing, as ObtemPosicaoPalavra finds no position for it.
   // Returns the number of matches. `buffer` is left alone.
   std::int32_t PesquisaMascara(const QString& padrao, QString& buffer, std::int32_t flag) override;
   // The result set := the entries whose text matches `texto` (PesquisaTexto.h:

@@ -26,7 +26,7 @@ using Registro = std::vector<Campo>;
 // Characters a headword, form or abbreviation may not hold: they separate
 // items in the texts the program reads back.
 bool temReservado(const QString& texto) {
-  return texto.contains(u'|') || texto.contains(QChar(160)) || texto.contains(QChar(159));
+  return texto.contains(u'|') || texto.contains(ansi::chr(160)) || texto.contains(ansi::chr(159));
 }
 
 // Reads one entry record, field by field.

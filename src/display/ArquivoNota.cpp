@@ -5,7 +5,6 @@
 #include "ProgramPaths.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace ArquivoNota {
 namespace {
@@ -43,15 +42,13 @@ QString le(const QString& pasta, std::int32_t id) {
   return texto;
 }
 
-void grava(const QString& pasta, std::int32_t id, const QString& texto) {
+void grava(const QString& pasta, std::int32_t id, const QString& texto, files::IFileWriter& gravador) {
   // A note read back ends in CR LF already; adding another on every save
   // would grow it by a blank line each time it is edited.
   const QString completo = texto.endsWith(kFimLinha) ? texto : texto + kFimLinha;
   const QByteArray bytes = ansi::fromUnicode(completo);
-  QSaveFile file(caminho(pasta, id));
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    throw ErroNotas("cannot write " + file.fileName().toStdString());
-  }
+  const QString arquivo = caminho(pasta, id);
+  if (!gravador.write(arquivo, bytes)) throw ErroNotas("cannot write " + arquivo.toStdString());
 }
 
 void apaga(const QString& pasta, std::int32_t id) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileWriter.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -16,9 +18,10 @@ QString caminho(const QString& pasta, std::int32_t id);
 // LF); "" when the file does not exist or is empty.
 QString le(const QString& pasta, std::int32_t id);
 
-// Writes `texto` (lines joined by CR LF) ending in one CR LF, replacing the
-// file as a whole: an interrupted write leaves the previous file.
-void grava(const QString& pasta, std::int32_t id, const QString& texto);
+// Writes `texto` (lines joined by CR LF) ending in one CR LF through
+// `gravador`, replacing the file as a whole: a failed or interrupted write
+// leaves the previous file.
+void grava(const QString& pasta, std::int32_t id, const QString& texto, files::IFileWriter& gravador);
 
 // Removes the file if it exists.
 void apaga(const QString& pasta, std::int32_t id);

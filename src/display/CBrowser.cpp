@@ -2,9 +2,11 @@
 
 #include "ComandoLink.h"
 #include "modClipBoard.h"
+#include "Numbers.h"
 #include "PaginaLista.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
+#include "Trim.h"
 #include "WebView.h"
 
 #include <QDesktopServices>
@@ -35,7 +37,8 @@ CBrowser::Dependencias comPadroes(CBrowser::Dependencias d) {
 }
 
 void centraEm(QWidget* widget, int largura, int altura) {
-  if (widget != nullptr) widget->move((largura - widget->width()) / 2, (altura - widget->height()) / 2);
+  if (widget != nullptr)
+    widget->move(num::roundEven((largura - widget->width()) / 2.0), num::roundEven((altura - widget->height()) / 2.0));
 }
 
 }  // namespace
@@ -133,8 +136,8 @@ void CBrowser::ListaAlternativas(const QString& strListaAlternativas, const QStr
   m_Alternativas = strListaAlternativas;
   m_Conjugacao = strListaConjugacao;
   PageDocument& pagina = m_Navegador.document();
-  const bool temAlternativas = !m_Alternativas.trimmed().isEmpty();
-  const bool temConjugacao = !m_Conjugacao.trimmed().isEmpty();
+  const bool temAlternativas = !trim::blanks(m_Alternativas).isEmpty();
+  const bool temConjugacao = !trim::blanks(m_Conjugacao).isEmpty();
   // The first element missing ends the writing; what was written stays.
   if (temAlternativas && !pagina.setInnerHTML(QStringLiteral("ListaAlternativas"),
                                               QStringLiteral("<span id='vAlternativa'>") + m_Alternativas +

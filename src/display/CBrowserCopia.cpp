@@ -3,6 +3,7 @@
 
 #include "CodificaHTML.h"
 #include "ResourceStrings.h"
+#include "Trim.h"
 #include "modClipBoard.h"
 
 #include <optional>
@@ -49,7 +50,7 @@ void CBrowser::Imprimir() {
     // entry without highlighting.
     salvo = pagina.innerHTML(kAreaVerbete);
     pagina.setInnerHTML(kAreaVerbete, LoadResString(kCaixaLateral) + m_HTML);
-    if (!m_Conjugacao.trimmed().isEmpty()) {
+    if (!trim::blanks(m_Conjugacao).isEmpty()) {
       pagina.setInnerHTML(QStringLiteral("ListaConjugacao"),
                           QStringLiteral("<span id='vAlternativa'>") + m_Conjugacao + QStringLiteral("</span>"));
       pagina.setStyleProperty(kCaixa, kVisibilidade, QStringLiteral("visible"));

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
+#include "Trim.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -18,7 +19,8 @@ constexpr int kTitulo = 100;
 
 }  // namespace
 
-CNotas::CNotas(dlg::IDialogs& dialogos, QObject* parent) : QObject(parent), m_dialogos(dialogos) {}
+CNotas::CNotas(dlg::IDialogs& dialogos, files::IFileWriter& gravador, QObject* parent)
+    : QObject(parent), m_dialogos(dialogos), m_gravador(gravador) {}
 
 void CNotas::Inicializa(QPlainTextEdit& txtNota, const QString& caminho, QWidget& txtLabel) {
   m_TextoNota = &txtNota;
@@ -38,7 +40,7 @@ void CNotas::defineTextoCaixa(const QString& texto) {
   m_TextoNota->setPlainText(simples.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
 }
 
-bool CNotas::vazio(const QString& texto) { return QString(texto).remove(QStringLiteral("\r\n")).trimmed().isEmpty(); }
+bool CNotas::vazio(const QString& texto) { return trim::blanks(QString(texto).remove(QStringLiteral("\r\n"))).isEmpty(); }
 
 bool CNotas::EhVisivel() const { return !m_TextoNota.isNull() && !m_TextoNota->isHidden(); }
 
@@ -47,6 +49,7 @@ void CNotas::LeArquivo() {
 }
 
 bool CNotas::carregaMarcas() {
+  files::removeStaleTemporaries(paths::toFileSystem(m_Diretorio));  // left by saves a crash ended
   if (m_Marcas.carrega(paths::toFileSystem(m_Diretorio + QStringLiteral("/notas.dat")))) return true;
   mensagem(kMensagemDiretorio);
   return false;
@@ -97,7 +100,7 @@ void CNotas::salvaPendente() {
     m_Marcas.desmarca(m_IDAtual);
   } else {
     m_Marcas.marca(m_IDAtual);
-    ArquivoNota::grava(m_Diretorio, m_IDAtual, texto);
+    ArquivoNota::grava(m_Diretorio, m_IDAtual, texto, m_gravador);
   }
   m_Alterada = false;
 }
@@ -144,7 +147,9 @@ void CNotas::escondeCaixa() {
   emit Posiciona();
 }
 
+// The folder is named as the file system knows it, whatever separators the
+// setting was stored with.
 void CNotas::mensagem(int idTexto) {
-  m_dialogos.MsgBox(LoadResString(idTexto).replace(QStringLiteral("%1"), m_Diretorio), dlg::vbCritical,
-                    LoadResString(kTitulo));
+  m_dialogos.MsgBox(LoadResString(idTexto).replace(QStringLiteral("%1"), paths::toFileSystem(m_Diretorio)),
+                    dlg::vbCritical, LoadResString(kTitulo));
 }

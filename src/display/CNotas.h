@@ -24,7 +24,8 @@ class CNotas final : public QObject {
   Q_OBJECT
 
  public:
-  explicit CNotas(dlg::IDialogs& dialogos, QObject* parent = nullptr);
+  // Note files and the bitmap are written through `gravador`.
+  explicit CNotas(dlg::IDialogs& dialogos, files::IFileWriter& gravador = files::disk(), QObject* parent = nullptr);
   Q_DISABLE_COPY_MOVE(CNotas)
 
   // Binds the note box `txtNota` and the image `txtLabel` shown beside it
@@ -35,7 +36,8 @@ class CNotas final : public QObject {
 
   // Loads notas.dat from the folder, creating it empty when missing; no entry
   // is then current. When the folder does not let it be read and written,
-  // shows message 503 and no entry has a note.
+  // shows message 503 and no entry has a note. Stale temporaries of earlier
+  // saves in the folder are removed first.
   void LeArquivo();
 
   // The display changed: saves the note being edited (when it was edited),
@@ -78,10 +80,11 @@ class CNotas final : public QObject {
   void mensagem(int idTexto);
 
   dlg::IDialogs& m_dialogos;
+  files::IFileWriter& m_gravador;
   QString m_Diretorio;
   QPointer<QPlainTextEdit> m_TextoNota;
   QPointer<QWidget> m_Indicador;
-  MarcasNotas m_Marcas;
+  MarcasNotas m_Marcas{m_gravador};
   bool m_Alterada = false;
   std::int32_t m_IDAtual = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "Ansi.h"
 #include "CConfig.h"
+#include "CodificaHTML.h"
 #include "IMiniVocabraDB.h"
 #include "ProgramPaths.h"
 #include "TabelaConfiguracoes.h"
@@ -59,7 +60,10 @@ QString MontaTextoVersao(CConfig& config, IMiniVocabraDB& pesquisa) {
   const std::optional<Rotulos> rotulos = leCabecalho(pasta);
   QString bloco = QStringLiteral("<font face='Arial' size=1>Interface ") + VersaoPrograma::Texto() +
                   QStringLiteral("<BR>Dados ") + campoZero(pesquisa);
-  if (rotulos) bloco += QStringLiteral(" (v") + rotulos->versao + QStringLiteral("/c") + rotulos->codigo + u')';
+  if (rotulos) {
+    bloco += QStringLiteral(" (v") + CodificaHTML(rotulos->versao) + QStringLiteral("/c") + CodificaHTML(rotulos->codigo) +
+             u')';
+  }
   return bloco + QStringLiteral("<BR></font>");
 }
 

@@ -11,7 +11,7 @@ namespace modMain {
 // "versoes"): the program's version, then field 0 of the component's
 // information string with the data version and code from the header of
 // dic030.dat in the data folder (the machine's "DirInstalado", by default
-// the program folder):
+// the program folder), the header texts HTML-escaped:
 //   <font face='Arial' size=1>Interface 1.0.5<BR>Dados X (v2.0/c7)<BR></font>
 // A header that cannot be read whole (no folder, no file, a short file)
 // leaves out the part in parentheses; a component call that fails leaves

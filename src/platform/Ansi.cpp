@@ -32,9 +32,9 @@ int asc(QChar c) {
 }
 
 QString toUnicode(const QByteArray& bytes) {
-  QString text;
-  text.reserve(bytes.size());
-  for (const char b : bytes) text.append(chr(static_cast<unsigned char>(b)));
+  QString text(bytes.size(), Qt::Uninitialized);
+  QChar* out = text.data();
+  for (const char b : bytes) *out++ = chr(static_cast<unsigned char>(b));
   return text;
 }
 

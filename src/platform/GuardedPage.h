@@ -1,7 +1,12 @@
 #pragma once
 
+#include "PageChanges.h"
+
 #include <QString>
 #include <QWebEnginePage>
+
+#include <functional>
+#include <vector>
 
 class QWebEngineProfile;
 
@@ -10,7 +15,9 @@ class QWebEngineProfile;
 // the view starts (LoadShown). A script of ours, injected into every page
 // in a world of its own, catches link clicks, stops them and reports the
 // link's href exactly as written (a QUrl would mangle "goID://123" and
-// "goto://ação"); the page hands it on as LinkClicked.
+// "goto://ação"); the page hands it on as LinkClicked. The same script
+// brings the page shown up to date (ApplyChanges) and reports when a frame
+// is drawn (Painted).
 class GuardedPage final : public QWebEnginePage {
   Q_OBJECT
 
@@ -21,8 +28,28 @@ class GuardedPage final : public QWebEnginePage {
   // Shows `html` with `baseUrl` for its relative references.
   void LoadShown(const QString& html, const QUrl& baseUrl);
 
+  // Tells the page loaded last that it is the one of load number `load`
+  // (after its loadFinished), so changes meant for it can be told from
+  // changes meant for another.
+  void Loaded(quint64 load);
+  // Makes `changes`, meant for the page of load number `load`, in the page
+  // shown, in order; a content that parses to what the element holds
+  // already is left alone, and a page scrolled down goes back to its top
+  // when a content changed. Then the page reports Painted(step) once the
+  // frame holding the changes is drawn. `done` is told, later, whether
+  // every change was made (false: the page shown is another, an element
+  // was missing, or a change could not be made, and the rest was not
+  // tried). Scripts run in the page in the order they are sent.
+  void ApplyChanges(quint64 load, const std::vector<PageChange>& changes, quint64 step,
+                    const std::function<void(bool applied)>& done);
+  // The page reports Painted(step) once its next frame is drawn.
+  void ReportPainted(quint64 step);
+
  signals:
   void LinkClicked(const QString& href);
+  // A frame asked for by ApplyChanges or ReportPainted has been drawn: laid
+  // out, painted and handed to the compositor.
+  void Painted(quint64 step);
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -1,65 +1,77 @@
 #include "HiveFile.h"
 
+#include "Regedit4Parser.h"
+#include "ResourceStrings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace reg {
 
-HiveFile::HiveFile(QString path, QByteArray rootName, Reporter report)
-    : path_(std::move(path)), rootName_(std::move(rootName)), report_(std::move(report)) {}
+HiveFile::HiveFile(QString path, QByteArray rootName, Reporter report, files::IFileWriter& writer)
+    : path_(std::move(path)), rootName_(std::move(rootName)), report_(std::move(report)), writer_(&writer) {}
 
-RegistryHive HiveFile::load() {
-  QFile file(path_);
-  if (!file.exists()) return RegistryHive(rootName_);
-  if (!file.open(QIODevice::ReadOnly)) {
-    readOnly_ = true;
-    if (report_) report_(QStringLiteral("Não foi possível ler o registro %1: %2").arg(path_, file.errorString()));
-    return RegistryHive(rootName_);
+namespace {
+
+// Why the file is damaged, as the message says it.
+QString describe(const regedit4::ParseError& error) {
+  using Kind = regedit4::ParseError::Kind;
+  QString text;
+  switch (error.kind) {
+    case Kind::NoHeader: text = LoadResString(865); break;
+    case Kind::UnclosedKey: text = LoadResString(866); break;
+    case Kind::ForeignKey: text = LoadResString(867); break;
+    case Kind::ValueBeforeKey: text = LoadResString(868); break;
+    case Kind::BadValueName: text = LoadResString(869); break;
+    case Kind::NoEquals: text = LoadResString(870); break;
+    case Kind::ContinuedAtEnd: text = LoadResString(871); break;
+    case Kind::BadData: text = LoadResString(872); break;
   }
-  const QByteArray text = file.readAll();
-  file.close();
-  if (text.trimmed().isEmpty()) return RegistryHive(rootName_);
-
-  QString error;
-  std::optional<RegistryHive> hive = RegistryHive::parse(rootName_, text, &error);
-  if (hive) return std::move(*hive);
-  setAside(error);
-  return RegistryHive(rootName_);
+  return text.arg(error.line);
 }
 
-void HiveFile::setAside(const QString& why) {
+}  // namespace
+
+RegistryHive HiveFile::load() {
+  const QFileInfo info(path_);
+  files::removeStaleTemporaries(info.absolutePath());
+  if (!info.exists()) return RegistryHive(rootName_);  // never written: no settings yet
+  QFile file(path_);
+  // Only a regular file is read (a pipe would block the start).
+  QByteArray text;
+  if (info.isFile() && file.open(QIODevice::ReadOnly)) text = file.readAll();
+  if (!info.isFile() || !file.isOpen() || file.error() != QFileDevice::NoError) {
+    readOnly_ = true;
+    if (report_) report_(LoadResString(862).arg(path_));
+    return RegistryHive(rootName_);
+  }
+  file.close();
+
+  // The program always writes a whole file ending in a line break: an empty
+  // one, or one that stops inside a line, was cut short.
+  if (text.trimmed().isEmpty()) return setAside(LoadResString(863));
+  if (!text.endsWith('\n')) return setAside(LoadResString(864));
+  regedit4::ParseError error;
+  std::optional<RegistryHive> hive = RegistryHive::parse(rootName_, text, &error);
+  if (hive) return std::move(*hive);
+  return setAside(describe(error));
+}
+
+RegistryHive HiveFile::setAside(const QString& why) {
   QString aside = path_ + QStringLiteral(".ilegivel");
   for (int n = 2; QFileInfo::exists(aside); ++n) aside = path_ + QStringLiteral(".ilegivel%1").arg(n);
   const bool moved = QFile::rename(path_, aside);
   readOnly_ = !moved;
-  if (!report_) return;
-  if (moved) {
-    report_(QStringLiteral("O registro %1 está danificado (%2) e foi guardado como %3; "
-                           "as configurações voltam aos valores padrão.")
-                .arg(path_, why, aside));
-  } else {
-    report_(QStringLiteral("O registro %1 está danificado (%2) e não pôde ser guardado à parte; "
-                           "ele não será alterado nesta execução.")
-                .arg(path_, why));
-  }
+  if (report_) report_(moved ? LoadResString(860).arg(path_, why, aside) : LoadResString(861).arg(path_, why));
+  return RegistryHive(rootName_);
 }
 
 bool HiveFile::save(const RegistryHive& hive) {
   if (readOnly_) return false;
   const QFileInfo info(path_);
   if (!QDir().mkpath(info.absolutePath())) return false;
-  // QSaveFile writes to a temporary file beside the target, flushes it to
-  // disk (fsync) and renames it into place on commit.
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray text = hive.toRegedit4();
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return writer_->write(path_, hive.toRegedit4());
 }
 
 }  // namespace reg

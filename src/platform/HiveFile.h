@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileWriter.h"
 #include "RegistryHive.h"
 
 #include <QString>
@@ -9,23 +10,25 @@
 namespace reg {
 
 // The file that holds one hive. It is read whole when the hive is loaded and
-// written whole on every change, through a temporary file that is flushed to
-// disk and renamed over the old one, so an interrupted write leaves the last
-// good file in place.
+// written whole on every change through `writer`, so a failed or interrupted
+// write leaves the last good file in place.
 class HiveFile final {
  public:
   using Reporter = std::function<void(const QString& message)>;
 
   // `report` hears, once, of a file that could not be read.
-  HiveFile(QString path, QByteArray rootName, Reporter report);
+  HiveFile(QString path, QByteArray rootName, Reporter report, files::IFileWriter& writer = files::disk());
 
   const QString& path() const { return path_; }
 
   // The hive in the file; an empty hive when there is no file. A file that
-  // cannot be parsed is reported, renamed aside (to "<file>.ilegivel", or
-  // with a number added when that name is taken) and an empty hive is
-  // returned. When it cannot be moved aside the hive is read-only, so the
-  // unreadable file is never overwritten.
+  // is damaged (empty, cut inside a line, or not parsed) is reported,
+  // renamed aside (to "<file>.ilegivel", or with a number added when that
+  // name is taken) and an empty hive is returned. One that cannot be read,
+  // or damaged and not moved aside, is reported and makes the hive
+  // read-only, so it is never overwritten. The reports are the string
+  // table's, naming the file. Stale temporaries of earlier writes beside the
+  // file are removed first.
   RegistryHive load();
 
   // Writes the hive; false (and the file unchanged) when it cannot.
@@ -34,11 +37,13 @@ class HiveFile final {
   bool readOnly() const { return readOnly_; }
 
  private:
-  void setAside(const QString& why);
+  // Reports the damage `why`, moves the file aside; an empty hive.
+  RegistryHive setAside(const QString& why);
 
   QString path_;
   QByteArray rootName_;
   Reporter report_;
+  files::IFileWriter* writer_;
   bool readOnly_ = false;
 };
 

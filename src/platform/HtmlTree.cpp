@@ -132,6 +132,17 @@ void setAttribute(xmlNode* element, const char* name, const QString& value) {
   xmlSetProp(element, xml(name), reinterpret_cast<const xmlChar*>(value.toUtf8().constData()));
 }
 
+QList<std::pair<QString, QString>> attributes(const xmlNode* element) {
+  QList<std::pair<QString, QString>> list;
+  for (const xmlAttr* attr = element->properties; attr != nullptr; attr = attr->next) {
+    xmlChar* value = xmlNodeListGetString(element->doc, attr->children, 1);
+    list.emplace_back(QString::fromUtf8(reinterpret_cast<const char*>(attr->name)),
+                      QString::fromUtf8(reinterpret_cast<const char*>(value)));
+    xmlFree(value);
+  }
+  return list;
+}
+
 QString content(const xmlNode* node) { return QString::fromUtf8(reinterpret_cast<const char*>(node->content)); }
 
 void setContent(xmlNode* node, const QString& text) {

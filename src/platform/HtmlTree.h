@@ -7,10 +7,12 @@
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
 #include <memory>
+#include <utility>
 
 namespace htmltree {
 
@@ -44,6 +46,8 @@ void replaceChildren(xmlDoc* doc, xmlNode* element, const QString& fragment);
 // Attribute text, empty when absent; setting an empty value keeps it, empty.
 QString attribute(const xmlNode* element, const char* name);
 void setAttribute(xmlNode* element, const char* name, const QString& value);
+// Every attribute of `element`, in order: name and value (empty for a bare one).
+QList<std::pair<QString, QString>> attributes(const xmlNode* element);
 
 // Node content as text, and the reverse (text nodes).
 QString content(const xmlNode* node);

@@ -14,10 +14,16 @@ bool nameIs(const xmlNode* node, const auto& names) {
   return false;
 }
 
+// An element written without an end tag: one HTML writes so, when the tree
+// gives it no children. libxml2's parser knows some of these as containers
+// (embed) or not at all (wbr, source, track, keygen) and puts what follows
+// them inside; they are then written with their children and an end tag,
+// which a browser ignores, so nothing after them is lost.
 bool isVoid(const xmlNode* element) {
-  static constexpr std::array kVoid{"area", "base",  "basefont", "br",   "col",   "embed", "frame", "hr",
-                                    "img",  "input", "isindex",  "link", "meta",  "param", "source", "wbr"};
-  return nameIs(element, kVoid);
+  static constexpr std::array kVoid{"area",  "base",  "basefont", "bgsound", "br",   "col",   "embed",
+                                    "frame", "hr",    "img",      "input",   "isindex", "keygen", "link",
+                                    "meta",  "param", "source",   "track",   "wbr"};
+  return element->children == nullptr && nameIs(element, kVoid);
 }
 
 // Elements whose text is written as it is (no character references).

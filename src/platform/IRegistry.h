@@ -5,8 +5,10 @@
 #include <cstdint>
 
 // The registry operations the program uses, with the Windows names, codes and
-// calling conventions. Names and data are ANSI bytes. Keys and value names
-// match without regard to case; a trailing "\" on a key path is ignored.
+// calling conventions. Names are ANSI bytes; data are bytes as the caller
+// gives them (the settings store text as UTF-8, see storedtext). Keys and
+// value names match without regard to case; a trailing "\" on a key path is
+// ignored.
 namespace reg {
 
 using LONG = std::int32_t;

@@ -38,6 +38,14 @@ std::optional<double> strict(const QString& text) {
   return trimmed.toDouble();
 }
 
+std::optional<std::int32_t> strictWhole(const QString& text, std::int32_t lowest, std::int32_t highest) {
+  const std::optional<double> value = strict(text);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
+  const double whole = std::nearbyint(*value);  // default rounding mode: halves to even
+  if (whole < lowest || whole > highest) return std::nullopt;
+  return static_cast<std::int32_t>(whole);
+}
+
 std::int32_t roundEven(double value) {
   if (std::isnan(value)) return 0;
   const double rounded = std::nearbyint(value);  // default rounding mode: halves to even

@@ -16,6 +16,11 @@ double val(const QString& text);
 // number; nothing otherwise.
 std::optional<double> strict(const QString& text);
 
+// Strict reading of a whole number from `lowest` to `highest`: a strict
+// number taken to the nearest integer, halves to the even one; nothing when
+// the text is no number or the integer lies outside the range.
+std::optional<std::int32_t> strictWhole(const QString& text, std::int32_t lowest, std::int32_t highest);
+
 // To the nearest integer, halves to the even one, clamped to 32 bits.
 std::int32_t roundEven(double value);
 

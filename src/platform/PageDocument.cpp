@@ -1,5 +1,6 @@
 #include "PageDocument.h"
 
+#include "ChangeMarks.h"
 #include "HtmlTree.h"
 #include "PageText.h"
 #include "TextRange.h"
@@ -17,6 +18,8 @@ struct PageDocument::Tree {
   mutable std::optional<PageText> pageText;
   // Spans made by painting, so a second colour joins the first.
   std::unordered_set<xmlNode*> painted;
+  // The page was replaced since the view last took the changes.
+  bool replaced = true;
 
   PageText& textMap() const {
     if (!pageText) pageText.emplace(doc.get());
@@ -58,6 +61,7 @@ void PageDocument::touched() {
 void PageDocument::load(const QString& html) {
   tree_->painted.clear();
   tree_->doc = htmltree::parseDocument(html);
+  tree_->replaced = true;
   touched();
 }
 
@@ -77,6 +81,7 @@ bool PageDocument::setInnerHTML(const QString& id, const QString& html) {
   // Freed nodes may include painted spans; their addresses can come back.
   tree_->painted.clear();
   htmltree::replaceChildren(tree_->doc.get(), element, html);
+  changemarks::mark(element, changemarks::Mark::Content);
   touched();
   return true;
 }
@@ -87,7 +92,9 @@ QString PageDocument::bodyInnerHTML() const {
 
 void PageDocument::setBodyInnerHTML(const QString& html) {
   tree_->painted.clear();
-  htmltree::replaceChildren(tree_->doc.get(), htmltree::body(tree_->doc.get()), html);
+  xmlNode* body = htmltree::body(tree_->doc.get());
+  htmltree::replaceChildren(tree_->doc.get(), body, html);
+  changemarks::mark(body, changemarks::Mark::Content);
   touched();
 }
 
@@ -112,6 +119,7 @@ bool PageDocument::setStyleProperty(const QString& id, const QString& name, cons
   }
   if (!replaced) declarations.emplace_back(name, value);
   htmltree::setAttribute(element, "style", joinStyle(declarations));
+  changemarks::mark(element, changemarks::Mark::Attributes);
   emit changed();
   return true;
 }
@@ -128,3 +136,12 @@ void PageDocument::paintText(qsizetype start, qsizetype end, const QString& prop
 }
 
 TextRange PageDocument::createRange() { return TextRange(*this, 0, 0); }
+
+bool PageDocument::pageReplaced() const { return tree_->replaced; }
+
+PageChanges PageDocument::takeChanges() {
+  if (!tree_->replaced) return changemarks::collect(tree_->doc.get());
+  changemarks::clear(tree_->doc.get());
+  tree_->replaced = false;
+  return PageChanges{true, {}};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageChanges.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,7 +14,8 @@ class TextRange;
 // with no view. This is the document model the program's pages are written
 // through; a view (WebView) only shows what it holds. Element access is by
 // id: the first element, in document order, with that id. Emits `changed`
-// after every change, so a view can show the page anew.
+// after every change, and keeps track of what changed (takeChanges), so a
+// view can bring the page it shows up to date.
 class PageDocument final : public QObject {
   Q_OBJECT
 
@@ -63,6 +66,13 @@ class PageDocument final : public QObject {
   // A range over the whole text, collapsed at its start (a page without a
   // selection). It must not outlive the document.
   TextRange createRange();
+
+  // Whether the page was replaced (load) since the last takeChanges.
+  bool pageReplaced() const;
+  // What changed since the last call (for the one view that shows the
+  // page), and forgets it: the page replaced, or the elements whose content
+  // or attributes to bring up to date, as the page holds them now.
+  PageChanges takeChanges();
 
  signals:
   void changed();

@@ -15,10 +15,12 @@ QString decode(const QByteArray& bytes) {
   return ansi::toUnicode(bytes);
 }
 
-std::optional<QString> read(const QString& path) {
+std::optional<QString> read(const QString& path, qint64 largest) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return decode(file.readAll());
+  const QByteArray bytes = file.read(largest + 1);
+  if (file.error() != QFileDevice::NoError || bytes.size() > largest) return std::nullopt;
+  return decode(bytes);
 }
 
 }  // namespace pagefile

@@ -1,5 +1,6 @@
 #include "PagePrinter.h"
 
+#include "FileWriter.h"
 #include "GuardedPage.h"
 #include "PrintQueue.h"
 #include "QtDialogs.h"
@@ -7,7 +8,6 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QtDebug>
 
@@ -15,11 +15,6 @@ namespace {
 
 constexpr int kMensagemSemImpressao = 390;
 constexpr int kTitulo = 100;
-
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
-}
 
 bool toFile(const QPrinter& printer) { return printer.outputFormat() == QPrinter::PdfFormat; }
 
@@ -73,7 +68,7 @@ void PagePrinter::deliver(const QByteArray& pdf) {
 bool PagePrinter::send(const QByteArray& pdf) {
   if (toFile(*printer_)) {
     const QString path = printer_->outputFileName();
-    if (!path.isEmpty() && writeWhole(path, pdf)) return true;
+    if (!path.isEmpty() && files::disk().write(path, pdf)) return true;
     qWarning("printing: cannot write %s", qPrintable(path));
     return false;
   }

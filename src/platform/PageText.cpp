@@ -1,5 +1,6 @@
 #include "PageText.h"
 
+#include "ChangeMarks.h"
 #include "HtmlTree.h"
 #include "TextFold.h"
 
@@ -81,8 +82,10 @@ void PageText::paintPiece(size_t index, qsizetype a, qsizetype b, const QString&
   const bool wholeNode = a == 0 && b == whole.size();
   if (wholeNode && painted.count(parent) != 0 && parent->children == node && node->next == nullptr) {
     htmltree::setAttribute(parent, "style", htmltree::attribute(parent, "style") + style);
+    changemarks::mark(parent, changemarks::Mark::Attributes);
     return;
   }
+  changemarks::mark(parent, changemarks::Mark::Content);
   xmlNode* span = xmlNewDocNode(doc_, nullptr, reinterpret_cast<const xmlChar*>("span"), nullptr);
   htmltree::setAttribute(span, "style", style);
   painted.insert(span);

@@ -20,7 +20,7 @@ QString installedProgramFolder() {
                              : QDir::currentPath();
   const QString buildTree = exeDir + QStringLiteral("/../program");
   if (QFileInfo(buildTree).isDir()) return buildTree;
-  return exeDir + QStringLiteral("/../share/minivocabra/program");
+  return exeDir + QStringLiteral("/../") + QLatin1String(kInstalledProgramFolder);
 }
 
 // The entry of `folder` named `name` in any case, or `name` when none is.
@@ -39,6 +39,11 @@ QString matchEntry(const QString& folder, const QString& name) {
 QString appPath() {
   const QString fromEnv = qEnvironmentVariable(kProgramDirVariable);
   return cleanFolder(fromEnv.isEmpty() ? installedProgramFolder() : fromEnv);
+}
+
+bool isInstalledProgramFolder() {
+  const QString folder = QDir::cleanPath(QFileInfo(appPath()).absoluteFilePath());
+  return folder.endsWith(u'/' + QLatin1String(kInstalledProgramFolder));
 }
 
 QString userDataDir() {

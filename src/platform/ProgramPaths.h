@@ -10,12 +10,21 @@ namespace paths {
 // installation's (tests give each case its own copy).
 inline constexpr char kProgramDirVariable[] = "MINIVOCABRA_PROGRAM_DIR";
 
+// Where an installation puts the program folder, under its prefix (the
+// install rules use the same folder).
+inline constexpr char kInstalledProgramFolder[] = "share/minivocabra/program";
+
 // `App.Path`: the program folder, without a trailing separator. Taken from
 // MINIVOCABRA_PROGRAM_DIR when set, else the "program" folder beside the
 // executable's folder (the build tree), else the installed
 // "../share/minivocabra/program". Read anew on each call, so a test may set
 // the variable at any time.
 QString appPath();
+
+// Whether the program folder is an installed one (it ends in
+// kInstalledProgramFolder). An installed program folder is shared by every
+// user of the machine, so nothing one user writes goes into it.
+bool isInstalledProgramFolder();
 
 // The user's own folder for what a read-only (installed) program folder
 // cannot hold, such as notes and generated style sheets:

@@ -126,10 +126,11 @@ QByteArray formatValue(const RegistryValue& v) {
   return line + hexList(v.data);
 }
 
-bool parse(const QByteArray& text, const QByteArray& rootName, const Sink& sink, QString* error) {
+bool parse(const QByteArray& text, const QByteArray& rootName, const Sink& sink, ParseError* error) {
+  using Kind = ParseError::Kind;
   LineReader reader(text);
-  auto fail = [&](const char* why) {
-    if (error != nullptr) *error = QStringLiteral("line %1: %2").arg(reader.number()).arg(QLatin1String(why));
+  auto fail = [&](Kind why) {
+    if (error != nullptr) *error = ParseError{why, reader.number()};
     return false;
   };
   QByteArray line;
@@ -140,40 +141,40 @@ bool parse(const QByteArray& text, const QByteArray& rootName, const Sink& sink,
     const QByteArray trimmed = line.trimmed();
     if (trimmed.isEmpty() || trimmed.startsWith(';')) continue;
     if (!header) {
-      if (trimmed != "REGEDIT4") return fail("the file does not start with REGEDIT4");
+      if (trimmed != "REGEDIT4") return fail(Kind::NoHeader);
       header = true;
       continue;
     }
     if (trimmed.startsWith('[')) {
-      if (!trimmed.endsWith(']')) return fail("a key line without its closing bracket");
+      if (!trimmed.endsWith(']')) return fail(Kind::UnclosedKey);
       const QByteArray full = trimmed.mid(1, trimmed.size() - 2);
       const bool rootOnly = full.compare(rootName, Qt::CaseInsensitive) == 0;
       if (!rootOnly && !full.toUpper().startsWith(rootName.toUpper() + '\\'))
-        return fail("a key outside this hive");
+        return fail(Kind::ForeignKey);
       path = rootOnly ? QByteArray() : full.mid(rootName.size() + 1);
       sink.key(path);
       inKey = true;
       continue;
     }
-    if (!inKey) return fail("a value before any key");
+    if (!inKey) return fail(Kind::ValueBeforeKey);
     RegistryValue v;
     qsizetype pos = 0;
     if (trimmed.startsWith('@')) {
       pos = 1;
     } else if (!readQuoted(trimmed, pos, v.name)) {
-      return fail("a malformed value name");
+      return fail(Kind::BadValueName);
     }
-    if (pos >= trimmed.size() || trimmed[pos] != '=') return fail("a value name without \"=\"");
+    if (pos >= trimmed.size() || trimmed[pos] != '=') return fail(Kind::NoEquals);
     QByteArray data = trimmed.mid(pos + 1).trimmed();
     while (data.endsWith('\\') && !data.startsWith('"')) {
       data.chop(1);
-      if (!reader.next(line)) return fail("a continued line at the end of the file");
+      if (!reader.next(line)) return fail(Kind::ContinuedAtEnd);
       data += line.trimmed();
     }
-    if (!readData(data, v)) return fail("malformed value data");
+    if (!readData(data, v)) return fail(Kind::BadData);
     sink.value(path, std::move(v));
   }
-  if (!header) return fail("the file does not start with REGEDIT4");
+  if (!header) return fail(Kind::NoHeader);
   return true;
 }
 

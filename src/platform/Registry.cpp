@@ -16,9 +16,10 @@ QString defaultUserHivePath() {
 
 QString defaultMachineHivePath() { return paths::appPath() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"); }
 
-Registry::Registry(const QString& userHivePath, const QString& machineHivePath, HiveFile::Reporter report)
-    : user_{HiveFile(userHivePath, "HKEY_CURRENT_USER", report), RegistryHive("HKEY_CURRENT_USER")},
-      machine_{HiveFile(machineHivePath, "HKEY_LOCAL_MACHINE", report), RegistryHive("HKEY_LOCAL_MACHINE")} {
+Registry::Registry(const QString& userHivePath, const QString& machineHivePath, HiveFile::Reporter report,
+                   files::IFileWriter& writer)
+    : user_{HiveFile(userHivePath, "HKEY_CURRENT_USER", report, writer), RegistryHive("HKEY_CURRENT_USER")},
+      machine_{HiveFile(machineHivePath, "HKEY_LOCAL_MACHINE", report, writer), RegistryHive("HKEY_LOCAL_MACHINE")} {
   user_.data = user_.file.load();
   machine_.data = machine_.file.load();
 }

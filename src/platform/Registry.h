@@ -24,7 +24,9 @@ QString defaultMachineHivePath();
 // before the call returns.
 class Registry final : public IRegistry {
  public:
-  Registry(const QString& userHivePath, const QString& machineHivePath, HiveFile::Reporter report);
+  // `writer` writes the hive files.
+  Registry(const QString& userHivePath, const QString& machineHivePath, HiveFile::Reporter report,
+           files::IFileWriter& writer = files::disk());
   Q_DISABLE_COPY_MOVE(Registry)
 
   // The hives at their usual places, or where the environment moves them.

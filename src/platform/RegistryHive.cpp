@@ -53,25 +53,26 @@ bool RegistryHive::removeKey(const QByteArray& path) {
 const RegistryValue* RegistryHive::value(const QByteArray& path, const QByteArray& name) const {
   const auto key = keys_.find(fold(trimPath(path)));
   if (key == keys_.end()) return nullptr;
-  const QString folded = fold(name);
-  for (const RegistryValue& v : key->second.values) {
-    if (fold(v.name) == folded) return &v;
-  }
-  return nullptr;
+  const auto found = key->second.byName.constFind(fold(name));
+  return found == key->second.byName.cend() ? nullptr : &key->second.values[*found];
 }
 
 void RegistryHive::setValue(const QByteArray& path, const QByteArray& name, DWORD type,
                             const QByteArray& data) {
-  Key& key = keys_.at(fold(trimPath(path)));
-  const QString folded = fold(name);
-  for (RegistryValue& v : key.values) {
-    if (fold(v.name) == folded) {
-      v.type = type;
-      v.data = data;
-      return;
-    }
+  keys_.at(fold(trimPath(path))).set(RegistryValue{name, type, data});
+}
+
+void RegistryHive::Key::set(RegistryValue value) {
+  const QString folded = fold(value.name);
+  const auto found = byName.constFind(folded);
+  if (found != byName.cend()) {
+    RegistryValue& v = values[*found];
+    v.type = value.type;
+    v.data = std::move(value.data);
+    return;
   }
-  key.values.push_back(RegistryValue{name, type, data});
+  byName.insert(folded, values.size());
+  values.push_back(std::move(value));
 }
 
 QByteArray RegistryHive::toRegedit4() const {
@@ -86,13 +87,15 @@ QByteArray RegistryHive::toRegedit4() const {
 }
 
 std::optional<RegistryHive> RegistryHive::parse(const QByteArray& rootName, const QByteArray& text,
-                                                QString* error) {
+                                                regedit4::ParseError* error) {
   RegistryHive hive(rootName);
+  Key* current = nullptr;  // the key of the last key line: its values follow it
   const bool ok = regedit4::parse(text, rootName,
-                                  {[&](const QByteArray& path) { hive.createKey(path); },
-                                   [&](const QByteArray& path, RegistryValue v) {
-                                     hive.setValue(path, v.name, v.type, v.data);
-                                   }},
+                                  {[&](const QByteArray& path) {
+                                     hive.createKey(path);
+                                     current = &hive.keys_.at(fold(trimPath(path)));
+                                   },
+                                   [&](const QByteArray&, RegistryValue v) { current->set(std::move(v)); }},
                                   error);
   if (!ok) return std::nullopt;
   return hive;

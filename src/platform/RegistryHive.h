@@ -3,6 +3,7 @@
 #include "IRegistry.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <map>
@@ -10,6 +11,10 @@
 #include <vector>
 
 namespace reg {
+
+namespace regedit4 {
+struct ParseError;
+}
 
 struct RegistryValue {
   QByteArray name;  // as first written; matched without regard to case
@@ -41,15 +46,19 @@ class RegistryHive final {
   // The REGEDIT4 text of the hive, keys in path order.
   QByteArray toRegedit4() const;
 
-  // Parses REGEDIT4 text written for this hive's root. On failure returns
-  // nothing and, when `error` is given, says which line failed and why.
+  // Parses REGEDIT4 text written for this hive's root, in time linear in
+  // its size. On failure returns nothing and, when `error` is given, says
+  // which line failed and why.
   static std::optional<RegistryHive> parse(const QByteArray& rootName, const QByteArray& text,
-                                           QString* error);
+                                           regedit4::ParseError* error);
 
  private:
   struct Key {
     QByteArray path;
-    std::vector<RegistryValue> values;
+    std::vector<RegistryValue> values;  // in the order first written
+    QHash<QString, std::size_t> byName;  // folded name -> index in values
+
+    void set(RegistryValue value);
   };
   static QString fold(const QByteArray& bytes);
   static QByteArray trimPath(const QByteArray& path);

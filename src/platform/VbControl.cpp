@@ -50,3 +50,8 @@ void VbControl::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   emit LostFocus();
 }
+
+void VbControl::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  emit MouseLeave();
+}

@@ -34,6 +34,8 @@ class VbControl : public QWidget {
   void Click();
   void DblClick();
   void LostFocus();
+  // The pointer left the control.
+  void MouseLeave();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -41,6 +43,7 @@ class VbControl : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   Scale scale_ = Scale::Pixels;

@@ -1,5 +1,7 @@
 #include "VirtualKeys.h"
 
+#include "X11Keyboard.h"
+
 #include <QKeyEvent>
 
 #include <unordered_map>
@@ -29,10 +31,22 @@ const std::unordered_map<int, int>& fixedCodes() {
   return codes;
 }
 
+// The key as the keyboard has it, not the character Shift makes of it
+// (Shift+1 is the 1 key): on X11 the key's unshifted symbol says which key it
+// is, and a Latin-1 symbol is the Qt key of the same code, letters upper-cased.
+// Elsewhere the key Qt reports.
+int baseKey(const QKeyEvent& event) {
+  const auto symbol = x11::unshiftedKeysym(event.nativeScanCode());
+  if (symbol && *symbol >= 0x20 && *symbol <= 0xFF && *symbol != 0x7F) {
+    return QChar(static_cast<char16_t>(*symbol)).toUpper().unicode();
+  }
+  return event.key();
+}
+
 }  // namespace
 
 int keyCode(const QKeyEvent& event) {
-  const int key = event.key();
+  const int key = baseKey(event);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // 65-90 as in ASCII
   if (key >= Qt::Key_0 && key <= Qt::Key_9) {
     return (event.modifiers() & Qt::KeypadModifier) ? 96 + (key - Qt::Key_0) : key;

@@ -17,9 +17,10 @@ inline constexpr int Right = 39;
 inline constexpr int Down = 40;
 inline constexpr int F5 = 116;
 
-// The code of the key pressed or released; a key without one of its own
-// (an accented letter on its own key, say) gets a code above 90, as the
-// national keys of a keyboard have.
+// The code of the key pressed or released, by the key and not by the
+// character it types with Shift held (Shift+1 is 49, with shift state 1). A
+// key without a code of its own (an accented letter on its own key, say)
+// gets a code above 90, as the national keys of a keyboard have.
 int keyCode(const QKeyEvent& event);
 
 // 1 Shift, 2 Ctrl, 4 Alt, added.

@@ -1,7 +1,9 @@
 #include "WebBrowser.h"
 
+#include "PageAccess.h"
 #include "PageFile.h"
 #include "ProgramPaths.h"
+#include "ResourceStrings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,9 +36,16 @@ QString fileOf(const QString& address) {
   return paths::toFileSystem(cut < 0 ? address : address.left(cut));
 }
 
-QString missingPage(const QString& address) {
-  return QStringLiteral("<html><body><p>N\u00e3o foi poss\u00edvel abrir a p\u00e1gina <b>%1</b>.</p></body></html>")
-      .arg(address.toHtmlEscaped());
+// The page shown in place of the page at `address`, which is not shown.
+QString messagePage(pageaccess::Verdict verdict, const QString& address) {
+  QString page;
+  switch (verdict) {
+    case pageaccess::Verdict::Outside: page = LoadResString(876); break;
+    case pageaccess::Verdict::NotAPage: page = LoadResString(877); break;
+    case pageaccess::Verdict::Allowed:  // but it could not be read
+    case pageaccess::Verdict::Missing: page = LoadResString(875); break;
+  }
+  return page.arg(address.toHtmlEscaped());
 }
 
 QUrl outsideUrl(const QString& address) {
@@ -63,15 +72,28 @@ void WebBrowser::Navigate(const QString& address, const QString& targetFrameName
     case Kind::Blank:
       load(address, QString(), QString());
       return;
-    case Kind::LocalFile: {
-      const QString path = fileOf(address);
-      load(address, path, pagefile::read(path).value_or(missingPage(address)));
+    case Kind::LocalFile:
+      loadFile(address);
       return;
-    }
     case Kind::Outside:
     case Kind::Unsupported:
       qInfo("web browser: no page at %s", qPrintable(address));
       return;
+  }
+}
+
+void WebBrowser::loadFile(const QString& address) {
+  const QString path = fileOf(address);
+  // Only a file the guard allows is opened at all.
+  const pageaccess::Verdict verdict = pageaccess::check(path);
+  std::optional<QString> page;
+  if (verdict == pageaccess::Verdict::Allowed) page = pagefile::read(path, pageaccess::kLargestPage);
+  if (page) {
+    load(address, path, *page);
+  } else {
+    // A refused file is not the page's folder for what follows.
+    const bool refused = verdict == pageaccess::Verdict::Outside || verdict == pageaccess::Verdict::NotAPage;
+    load(address, refused ? QString() : path, messagePage(verdict, address));
   }
 }
 

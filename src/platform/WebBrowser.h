@@ -10,8 +10,9 @@
 #include <functional>
 
 // The program's web browser without its view: it navigates to pages (files
-// of the program folder, or any local file), holds the page shown as a
-// PageDocument, and reports navigation through its events. A view (WebView)
+// of the program folder and of the user's style folder, as pageaccess
+// allows), holds the page shown as a PageDocument, and reports navigation
+// through its events. A view (WebView)
 // shows the document and hands link clicks back through FollowLink.
 //
 // A navigation raises BeforeNavigate2 (whose handler may cancel it), then
@@ -34,8 +35,9 @@ class WebBrowser final : public QObject {
 
   // Goes to `address`: a program path ("\" or "/" separated; a "?" or "#"
   // part is not part of the file), a file: URL, "about:blank", or an address
-  // outside the program. A page that cannot be read is shown as a short
-  // message page, and still completes. `targetFrameName` not empty: the
+  // outside the program. A page that is missing, cannot be read or may not
+  // be shown (pageaccess) is replaced by a short message page (string table
+  // 875 to 877), which still completes. `targetFrameName` not empty: the
   // address opens outside the program, as in a new window.
   void Navigate(const QString& address, const QString& targetFrameName = QString());
 
@@ -64,6 +66,7 @@ class WebBrowser final : public QObject {
   void PrintRequested();
 
  private:
+  void loadFile(const QString& address);
   void load(const QString& address, const QString& filePath, const QString& html);
 
   ExternalOpener openExternal_;

@@ -4,14 +4,10 @@
 
 #include <cstdint>
 
-// The screen's work area, the part a docked taskbar leaves free, in twips.
-// Each function falls back to the whole screen when the taskbar is not taken
-// into account or its position cannot be had.
+// The screen's work area in twips: the part the desktop leaves to windows,
+// less its panels and docks on every edge, as the desktop reports it.
 namespace modMain {
 
-// Whether the taskbar is taken into account: its state is auto-hide alone
-// or always-on-top alone.
-bool VerificaBarraTarefas(const scr::IScreen& tela);
 std::int32_t ObtemLarguraBarraEsquerda(const scr::IScreen& tela);
 std::int32_t ObtemAlturaBarraTopo(const scr::IScreen& tela);
 std::int32_t ObtemLarguraAreaTrabalho(const scr::IScreen& tela);

@@ -4,7 +4,6 @@
 #include "ProgramPaths.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace modCSS {
 
@@ -17,12 +16,10 @@ QString LeArquivoTexto(const QString& caminho) {
   return ansi::toUnicode(arquivo.readAll());
 }
 
-void GravaArquivoTexto(const QString& caminho, const QString& texto) {
-  QSaveFile arquivo(paths::toFileSystem(caminho));
-  const QByteArray bytes = ansi::fromUnicode(texto);
-  if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
-    throw ErroArquivo("cannot write " + arquivo.fileName().toStdString() + ": " + arquivo.errorString().toStdString(),
-                      arquivo.fileName());
+void GravaArquivoTexto(const QString& caminho, const QString& texto, files::IFileWriter& gravador) {
+  const QString arquivo = paths::toFileSystem(caminho);
+  if (!gravador.write(arquivo, ansi::fromUnicode(texto))) {
+    throw ErroArquivo("cannot write " + arquivo.toStdString(), arquivo);
   }
 }
 

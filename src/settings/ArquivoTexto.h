@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileWriter.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -27,8 +29,8 @@ class ErroArquivo final : public std::runtime_error {
 // cannot be read; never creates it.
 QString LeArquivoTexto(const QString& caminho);
 
-// Replaces the file by `texto`, through a temporary file and a rename, so the
-// old content stays whole when the writing fails. Throws ErroArquivo then.
-void GravaArquivoTexto(const QString& caminho, const QString& texto);
+// Replaces the file by `texto` through `gravador`, so the old content stays
+// whole when the writing fails. Throws ErroArquivo then.
+void GravaArquivoTexto(const QString& caminho, const QString& texto, files::IFileWriter& gravador = files::disk());
 
 }  // namespace modCSS

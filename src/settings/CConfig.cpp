@@ -1,6 +1,7 @@
 #include "CConfig.h"
 
 #include "Ansi.h"
+#include "StoredText.h"
 #include "TabelaConfiguracoes.h"
 
 #include <exception>
@@ -34,7 +35,7 @@ std::optional<QString> CConfig::consulta(reg::HKEY raiz, const QString& chave, A
   // The data less its terminating NUL; a value stored without one is taken whole.
   buffer.truncate(static_cast<qsizetype>(tamanho));
   if (buffer.endsWith('\0')) buffer.chop(1);
-  return ansi::toUnicode(buffer);
+  return storedtext::decode(buffer);
 }
 
 QString CConfig::LeReg(const QString& chave, const QString& padrao) {
@@ -54,7 +55,7 @@ QString CConfig::LeRegLM(const QString& chave, const QString& padrao) {
 
 bool CConfig::grava(reg::HKEY chaveAberta, const QString& chave, const QString& valor) {
   // The text and its terminating NUL; an empty text is the NUL alone.
-  QByteArray dados = ansi::fromUnicode(valor);
+  QByteArray dados = storedtext::encode(valor);
   dados.append('\0');
   return m_registro.RegSetValueExA(chaveAberta, ansi::fromUnicode(chave), 0, reg::REG_SZ, dados.constData(),
                                    static_cast<reg::DWORD>(dados.size())) == reg::ERROR_SUCCESS;

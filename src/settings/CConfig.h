@@ -13,7 +13,10 @@
 
 // The settings object: every persistent setting is a string value under the
 // settings key, read with LeReg, LeRegCU or LeRegLM and written with GravaReg.
-// Nothing is cached and no key is kept open between calls.
+// Nothing is cached and no key is kept open between calls. Values are written
+// as UTF-8 and read as UTF-8 or, when not valid UTF-8, Windows-1252
+// (storedtext), so a path in any script round-trips and older settings still
+// read; value names stay Windows-1252.
 //
 // It holds the entry-appearance and list-font settings, which the style-sheet
 // generator, the appearance dialogs and the main window read and change

@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
 #include <limits>
 
 namespace cfg = TabelaConfiguracoes;
@@ -21,13 +20,6 @@ constexpr std::int32_t kMarcaCorTextoPadrao = 0;
 bool corValida(const QString& cor) {
   static const QRegularExpression seisDigitos(QStringLiteral("^[0-9A-Fa-f]{6}$"));
   return seisDigitos.match(cor).hasMatch();
-}
-
-// The whole text as a whole number (halves to even), or nothing.
-std::optional<double> inteiroEstrito(const QString& texto) {
-  const std::optional<double> valor = num::strict(texto);
-  if (!valor || !std::isfinite(*valor)) return std::nullopt;
-  return std::nearbyint(*valor);
 }
 
 }  // namespace
@@ -47,16 +39,13 @@ void CConfig::CarregaPadroes() {
 }
 
 std::int16_t CConfig::leCodigo(const QString& nome, std::int16_t atual, std::int16_t maior) {
-  const std::optional<double> valor = inteiroEstrito(LeReg(nome, QString::number(atual)));
-  if (!valor || *valor < 0 || *valor > maior) return atual;
-  return static_cast<std::int16_t>(*valor);
+  return static_cast<std::int16_t>(num::strictWhole(LeReg(nome, QString::number(atual)), 0, maior).value_or(atual));
 }
 
 std::int32_t CConfig::leCor(const QString& nome, std::int32_t atual) {
-  const std::optional<double> valor = inteiroEstrito(LeReg(nome, QString::number(atual)));
-  if (!valor || *valor < std::numeric_limits<std::int32_t>::min() || *valor > std::numeric_limits<std::int32_t>::max())
-    return atual;
-  return static_cast<std::int32_t>(*valor);
+  return num::strictWhole(LeReg(nome, QString::number(atual)), std::numeric_limits<std::int32_t>::min(),
+                          std::numeric_limits<std::int32_t>::max())
+      .value_or(atual);
 }
 
 void CConfig::LerConfiguracoesVerbete() {

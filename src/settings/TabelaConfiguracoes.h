@@ -38,9 +38,10 @@ inline constexpr Valor JanelaY{u"JanelaY", u"", Leitura::Leniente, true};
 inline constexpr Valor JanelaW{u"JanelaW", u"", Leitura::Leniente, true};
 inline constexpr Valor JanelaH{u"JanelaH", u"", Leitura::Leniente, true};
 inline constexpr Valor JanelaMax{u"JanelaMax", u"1", Leitura::Texto};
-// The notes folder; the default is the program folder and "\notas" (the
-// command "DirNotas" reads it with "\Notas").
-inline constexpr Valor DirNotas{u"DirNotas", u"\\notas", Leitura::Texto};
+// The notes folder; its default, paths::defaultNotesFolder(), depends on
+// what the program folder lets its user write. A value stored with "\"
+// separators still names its folder.
+inline constexpr Valor DirNotas{u"DirNotas", u"", Leitura::Texto};
 // Installation stamp, read from both hives: defaults differ on purpose so a
 // missing value on either side counts as a change of installation.
 inline constexpr Valor InstalacaoLM{u"Instalacao", u"1", Leitura::Texto};

@@ -6,7 +6,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStorageInfo>
 
 namespace {
@@ -23,7 +22,7 @@ constexpr QFileDevice::Permissions kEscrita = QFileDevice::WriteOwner | QFileDev
 
 }  // namespace
 
-clsDir::clsDir(dlg::IDialogs& dialogos) : m_dialogos(dialogos) {}
+clsDir::clsDir(dlg::IDialogs& dialogos, files::IFileWriter& gravador) : m_dialogos(dialogos), m_gravador(gravador) {}
 
 void clsDir::avisa(const QString& antes, const QString& nome, const QString& depois, const QString& titulo) {
   // A title of one blank: the box shows no title rather than the product's.
@@ -33,14 +32,7 @@ void clsDir::avisa(const QString& antes, const QString& nome, const QString& dep
 bool clsDir::copiaUmArquivo(const QString& origem, const QString& destino) {
   QFile entrada(origem);
   if (!QFileInfo(origem).isFile() || !entrada.open(QIODevice::ReadOnly)) return false;
-  QSaveFile saida(destino);
-  if (!saida.open(QIODevice::WriteOnly)) return false;
-  while (!entrada.atEnd()) {
-    const QByteArray bloco = entrada.read(1 << 16);
-    if (bloco.isEmpty() && entrada.error() != QFileDevice::NoError) return false;
-    if (saida.write(bloco) != bloco.size()) return false;
-  }
-  if (!saida.commit()) return false;
+  if (!m_gravador.write(destino, entrada)) return false;
   QFile::setPermissions(destino, entrada.permissions());
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "FileWriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,15 +9,15 @@
 // File and folder utilities over program paths ("\" or "/" separated, every
 // one mapped through paths::toFileSystem). Members that name a message
 // report a failure in an exclamation box, built from a text, the name given
-// and a closing text, and return false; the others report nothing. Files are
-// replaced through a temporary file and a rename, so a failed copy never
-// leaves a destination half written.
+// and a closing text, and return false; the others report nothing. Copies
+// are written through a files::IFileWriter, so a failed copy never leaves a
+// destination half written.
 //
 // This system has no drive letters: a path's drive is empty, and the drives
 // are the mounted volumes.
 class clsDir final {
  public:
-  explicit clsDir(dlg::IDialogs& dialogos);
+  explicit clsDir(dlg::IDialogs& dialogos, files::IFileWriter& gravador = files::disk());
   Q_DISABLE_COPY_MOVE(clsDir)
 
   // Copies the file, replacing `destino` when it exists.
@@ -89,4 +90,5 @@ class clsDir final {
   bool copiaUmArquivo(const QString& origem, const QString& destino);
 
   dlg::IDialogs& m_dialogos;
+  files::IFileWriter& m_gravador;
 };

@@ -6,6 +6,8 @@
 #include "Register.h"
 #include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
+#include "Trim.h"
+#include "WritableFolders.h"
 #include "clsDir.h"
 
 #include <QCheckBox>
@@ -96,11 +98,11 @@ void frmConfig::carrega() {
   checkFiltro[1]->setChecked(Register::VerificaAddinInstalado(m_dep.registro));
   const int somar = leOpcao(m_dep.config, cfg::SomarFiltros, 2);
   checkFiltro[0]->setCheckState(somar == 2 ? Qt::PartiallyChecked : somar == 1 ? Qt::Checked : Qt::Unchecked);
-  txtDirNotas->setText(m_dep.config.LeReg(cfg::nome(cfg::DirNotas), dirNotasPadrao()));
+  // Shown as the file system names it, also when stored with "\".
+  const QString pasta = m_dep.config.LeReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
+  txtDirNotas->setText(paths::toFileSystem(pasta));
   ComboApresentacao->setCurrentIndex(leOpcao(m_dep.config, cfg::FormaApresentacao, 2));
 }
-
-QString frmConfig::dirNotasPadrao() { return paths::appPath() + QStringLiteral("\\notas"); }
 
 int frmConfig::valorFiltro() const {
   switch (checkFiltro[0]->checkState()) {
@@ -118,7 +120,7 @@ void frmConfig::cmdAlteraDiretorio_Click() {
 
 void frmConfig::cmdOK_Click() {
   Cancela = false;
-  if (txtDirNotas->text().trimmed().isEmpty() &&
+  if (trim::blanks(txtDirNotas->text()).isEmpty() &&
       m_dep.dialogos.MsgBox(LoadResString(kMensagemDirNotas), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes)
     return;
   grava();
@@ -144,7 +146,7 @@ void frmConfig::cmdRestaurar_Click() {
   if (m_dep.dialogos.MsgBox(LoadResString(kMensagemRestaurar), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes) return;
   checkFiltro[0]->setTristate(false);
   checkFiltro[0]->setCheckState(Qt::Unchecked);
-  txtDirNotas->setText(dirNotasPadrao());
+  txtDirNotas->setText(paths::defaultNotesFolder());
   ComboApresentacao->setCurrentIndex(0);
 }
 

@@ -63,7 +63,6 @@ class frmConfig final : public QDialog {
   void grava();
   // The value of the filter box: 0 clear, 1 ticked, 2 greyed.
   int valorFiltro() const;
-  static QString dirNotasPadrao();
 
   Dependencias m_dep;
   bool m_carregado = false;

@@ -4,8 +4,11 @@
 #include "Numbers.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
+#include "WritableFolders.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <array>
 #include <exception>
@@ -15,11 +18,6 @@ namespace modCSS {
 namespace {
 
 constexpr int kMensagemSemGravacao = 371;
-
-const QString& pastaCSS() {
-  static const QString pasta = QStringLiteral("\\css");
-  return pasta;
-}
 
 // The entry font sizes in pixels, by size index; the fourth is empty.
 const std::array<QString, 4>& tamanhosFonte() {
@@ -88,14 +86,21 @@ void mostraSemGravacao(dlg::IDialogs& dialogos, const QString& pasta) {
                   LoadResString(100));
 }
 
-// The css folder as the user knows it, for the messages.
-QString pastaNoDisco(bool barraFinal) {
-  return paths::toFileSystem(paths::appPath() + pastaCSS()) + (barraFinal ? QStringLiteral("/") : QString());
+// The folder the sheets are written to, made when it is missing (the
+// user's own is made on first use); empty when it cannot be made.
+QString pastaGravacao() {
+  const QString pasta = paths::styleSheetFolder();
+  return QDir().mkpath(pasta) ? pasta : QString();
+}
+
+QString folha(const QString& pasta, std::size_t indice) {
+  return pasta + QStringLiteral("/estilo%1.css").arg(indice + 1);
 }
 
 }  // namespace
 
-GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos) : m_config(config), m_dialogos(dialogos) {}
+GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador)
+    : m_config(config), m_dialogos(dialogos), m_gravador(gravador) {}
 
 void GeradorCSS::InicializaCSS() {
   m_ModeloCSS = LeArquivoTexto(paths::appPath() + QStringLiteral("\\mod.dat"));
@@ -122,21 +127,30 @@ bool GeradorCSS::GeraArquivosCSS() {
     // All three are made before any is written, so a sheet that cannot be
     // made leaves every file as it was.
     const std::array<QString, 3> folhas{MontaCSS(0), MontaCSS(1), MontaCSS(2)};
-    for (std::size_t i = 0; i < folhas.size(); ++i) {
-      GravaArquivoTexto(paths::appPath() + pastaCSS() + QStringLiteral("\\estilo%1.css").arg(i + 1), folhas[i]);
+    const QString pasta = pastaGravacao();
+    if (pasta.isEmpty()) {
+      throw ErroArquivo("cannot make " + paths::styleSheetFolder().toStdString(), paths::styleSheetFolder());
     }
+    for (std::size_t i = 0; i < folhas.size(); ++i) GravaArquivoTexto(folha(pasta, i), folhas[i], m_gravador);
     return true;
   } catch (const std::exception& erro) {
     qWarning("style sheets: %s", erro.what());
-    mostraSemGravacao(m_dialogos, pastaNoDisco(false));
+    mostraSemGravacao(m_dialogos, paths::styleSheetFolder());
     return false;
   }
 }
 
+// Checks the folder GeraArquivosCSS writes to. An existing sheet is opened
+// for appending; a missing one is not created, as an empty sheet in the
+// user's folder would go ahead of the installed one: the folder itself must
+// then let this user write.
 bool VerificaGravacaoCSS(dlg::IDialogs& dialogos, bool mostraMensagem) {
-  QFile folha(paths::toFileSystem(paths::appPath() + pastaCSS() + QStringLiteral("\\estilo1.css")));
-  if (folha.open(QIODevice::Append)) return true;
-  if (mostraMensagem) mostraSemGravacao(dialogos, pastaNoDisco(true));
+  const QString pasta = pastaGravacao();
+  if (!pasta.isEmpty()) {
+    QFile primeira(folha(pasta, 0));
+    if (primeira.exists() ? primeira.open(QIODevice::Append) : QFileInfo(pasta).isWritable()) return true;
+  }
+  if (mostraMensagem) mostraSemGravacao(dialogos, paths::styleSheetFolder() + u'/');
   return false;
 }
 

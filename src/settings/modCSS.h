@@ -2,6 +2,7 @@
 
 #include "CConfig.h"
 #include "Dialogs.h"
+#include "FileWriter.h"
 
 #include <QString>
 
@@ -11,14 +12,18 @@
 // per display model, linked by the page templates f1.htm to f3.htm) are made
 // from one template, mod.dat, with the entry font size and each element's
 // colour and style put in for its placeholders. Also the preview page of the
-// entry-appearance dialog.
+// entry-appearance dialog. The sheets are written to
+// paths::styleSheetFolder(): the program folder's css, or the user's own
+// when the program folder is installed or its css cannot be written (pages
+// then read the user's sheets first).
 namespace modCSS {
 
 class GeradorCSS final {
  public:
-  // Reads the appearance from `config` whenever a sheet is made; reports a
-  // folder it cannot write through `dialogos`.
-  GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos);
+  // Reads the appearance from `config` whenever a sheet is made; writes the
+  // sheets through `gravador` and reports a folder it cannot write through
+  // `dialogos`.
+  GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador = files::disk());
   Q_DISABLE_COPY_MOVE(GeradorCSS)
 
   // Loads the template App.Path\mod.dat and the preview page
@@ -36,21 +41,24 @@ class GeradorCSS final {
   // The preview page with the sheet of model 0.
   QString MontaExemploVerbete() const;
 
-  // Writes the three sheets. False, after message 371 naming the css folder,
-  // when any cannot be made or written; a sheet already written stays so,
-  // and one not written keeps its earlier content.
+  // Writes the three sheets, making their folder when missing. False, after
+  // message 371 naming that folder, when any cannot be made or written; a
+  // sheet already written stays so, and one not written keeps its earlier
+  // content.
   bool GeraArquivosCSS();
 
  private:
   const CConfig& m_config;
   dlg::IDialogs& m_dialogos;
+  files::IFileWriter& m_gravador;
   QString m_ModeloCSS;
   QString m_ModeloExemplo;
 };
 
-// Whether App.Path\css\estilo1.css can be opened for appending (it is created
-// when missing). When it cannot and `mostraMensagem` is true, shows message
-// 371 naming the css folder first.
+// Whether GeraArquivosCSS can write its folder (made when missing): its
+// estilo1.css can be opened for appending, or, when there is none yet, the
+// folder can be written (no empty sheet is left). When it cannot and
+// `mostraMensagem` is true, shows message 371 naming the folder first.
 bool VerificaGravacaoCSS(dlg::IDialogs& dialogos, bool mostraMensagem);
 
 }  // namespace modCSS

@@ -3,6 +3,7 @@
 #include "Ansi.h"
 #include "ArquivoTexto.h"
 #include "ProgramPaths.h"
+#include "WritableFolders.h"
 
 namespace modClipBoard {
 namespace {
@@ -23,10 +24,12 @@ const QString& cabecalho() {
 
 QString dezDigitos(qsizetype valor) { return QStringLiteral("%1").arg(valor, 10, 10, QLatin1Char('0')); }
 
-// The sheet's text, or nothing when it cannot be read.
+// The text of the sheet the entry page shows (the user's when there is one),
+// or nothing when it cannot be read.
 std::optional<QString> folhaEstilo() {
   try {
-    return modCSS::LeArquivoTexto(paths::appPath() + QStringLiteral("\\css\\estilo1.css"));
+    const QString instalada = paths::toFileSystem(paths::appPath() + QStringLiteral("\\css\\estilo1.css"));
+    return modCSS::LeArquivoTexto(paths::styleSheetInUse(instalada));
   } catch (const modCSS::ErroArquivo& erro) {
     qWarning("clipboard: copying without a style sheet: %s", erro.what());
     return std::nullopt;

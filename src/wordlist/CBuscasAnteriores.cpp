@@ -26,12 +26,7 @@ qsizetype posicaoMarca(const QString& titulo) {
 
 // A saved id: the whole text a number within 32 bits, rounded.
 std::optional<std::int32_t> idGravado(const QString& texto) {
-  const std::optional<double> numero = num::strict(texto);
-  if (!numero || std::isnan(*numero) || *numero < std::numeric_limits<std::int32_t>::min() - 0.5 ||
-      *numero >= std::numeric_limits<std::int32_t>::max() + 0.5) {
-    return std::nullopt;
-  }
-  return num::roundEven(*numero);
+  return num::strictWhole(texto, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace

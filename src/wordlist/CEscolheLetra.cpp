@@ -39,6 +39,9 @@ void CEscolheLetra::Inicializa(PictureBox& img, PictureBox& backBuffer) {
   connect(&img, &VbControl::MouseMove, this, &CEscolheLetra::m_PictureBox_MouseMove);
   connect(&img, &VbControl::MouseUp, this, &CEscolheLetra::m_PictureBox_MouseUp);
   connect(&img, &VbControl::LostFocus, this, &CEscolheLetra::m_PictureBox_LostFocus);
+  // The box never takes the focus: the hover mark also goes when the
+  // pointer leaves it, wherever it goes.
+  connect(&img, &VbControl::MouseLeave, this, &CEscolheLetra::LimparDestaque);
 }
 
 QChar CEscolheLetra::LetraEm(double x, double y) {

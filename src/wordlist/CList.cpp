@@ -20,8 +20,8 @@ void CList::Inicializa(PictureBox& fundo, std::shared_ptr<IMiniVocabraDB> Pesqui
   linhasPagina_ = lista::kLinhasIniciais;
   ultimo_ = -1;
   fundo.setScale(VbControl::Scale::Pixels);
-  mao_ = res::LoadResCursor(101);
-  fundo.setMouseIcon(&mao_);
+  mao_ = res::LoadResCursor(101);  // shown only over an empty list's hint
+  fundo.setMouseIcon(nullptr);
   bmpBarra_ = res::LoadResPicture(101);
   bmpSetaCima_ = res::LoadResPicture(102);
   bmpSetaBaixo_ = res::LoadResPicture(103);

@@ -162,7 +162,7 @@ class CList final : public QObject {
   std::int32_t Topo() const { return m_CScroll.Valor(); }
   std::int32_t Limita(std::int32_t indice) const;
   void MontaListaLetra(const QString& letra, std::int32_t posInicial);
-  int ArmazenaPares(const QString& pagina, std::int32_t vaga);
+  std::int32_t ArmazenaPares(const QString& pagina, std::int32_t vaga);
   std::int32_t Base() const { return ids_.empty() ? 0 : ids_[0]; }
   void CriaImagens();
   void CriaBufer();
@@ -179,7 +179,6 @@ class CList final : public QObject {
   void AplicaFiltros(const QString& filtro);
   void MontaRetornoBusca(const QString& palavra, const QString& pagina, std::int32_t ultimo, TipoPesquisa tipo);
   QString MontaResumoVerbete(std::int32_t id);
-  std::int32_t ArmazenaPagina(const QString& pagina, std::int32_t vaga);
   void EscondePesquisando();
 
   void m_FundoLista_MouseDown(int button, int shift, double x, double y);

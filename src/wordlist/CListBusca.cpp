@@ -110,7 +110,7 @@ void CList::CarregaResultados(QString& pagina) {
     Repaint();
     QCoreApplication::processEvents();
     if (!carregando_) return;
-    vaga += ArmazenaPagina(pagina, vaga);
+    vaga += ArmazenaPares(pagina, vaga);
     EscondePesquisando();
     if (proxima == -1) {
       carregando_ = false;
@@ -119,24 +119,6 @@ void CList::CarregaResultados(QString& pagina) {
     }
     proxima = pesquisa_->ObtemPagina(kResultadoAtual, proxima, pagina);
   }
-}
-
-// Stores the word/id pairs of a result page from slot `vaga` on and returns
-// how far the fill index moves: half the page's item bound, rounded half to
-// even. A page that does not end in "|" thus loses its last pair; rows
-// beyond the result and items the page lacks are skipped.
-std::int32_t CList::ArmazenaPagina(const QString& pagina, std::int32_t vaga) {
-  const QStringList itens = pagina.split(u'|');
-  const double limite = static_cast<double>(itens.size() - 1);
-  const std::int32_t pares = num::roundEven(limite / 2 - 1) + 1;
-  for (std::int32_t j = 0; j < pares; ++j) {
-    const qsizetype item = 2 * qsizetype{j};
-    const std::int64_t destino = std::int64_t{vaga} + j;
-    if (item + 1 >= itens.size() || destino < 0 || destino > ultimo_) continue;
-    palavras_[static_cast<std::size_t>(destino)] = itens[item];
-    ids_[static_cast<std::size_t>(destino)] = num::roundEven(num::val(itens[item + 1]));
-  }
-  return num::roundEven(limite / 2);
 }
 
 void CList::AplicaFiltros(const QString& filtro) {

@@ -68,7 +68,19 @@ void CScroll::PosicionaBarra() {
   if (!m_barraScroll) return;
   double topo = BordaSetaCima();
   if (valorMax_ != 0) topo += Curso() * valor_ / valorMax_;
+  MoveBarra(topo);
+}
+
+// The thumb is drawn at a whole pixel, but its top is kept as a real number
+// for the arithmetic, as the image's own Top would be.
+void CScroll::MoveBarra(double topo) {
+  topoBarra_ = topo;
   m_barraScroll->move(m_barraScroll->x(), num::roundEven(topo));
+}
+
+double CScroll::TopoBarra() const {
+  // Moved by someone else since: the drawn top is all there is.
+  return num::roundEven(topoBarra_) == m_barraScroll->y() ? topoBarra_ : m_barraScroll->y();
 }
 
 void CScroll::barraScroll_MouseDown(int, int, double, double y) {
@@ -79,15 +91,14 @@ void CScroll::barraScroll_MouseDown(int, int, double, double y) {
 
 void CScroll::barraScroll_MouseMove(int, int, double, double y) {
   if (!arrastando_ || !m_barraScroll || !m_imgSetaBaixo) return;
-  double topo = m_barraScroll->y() + (y - inicioArraste_) / twips::perPixelY();
+  double topo = TopoBarra() + (y - inicioArraste_) / twips::perPixelY();
   const double limiteBaixo = m_imgSetaBaixo->y() - m_barraScroll->height();
   if (topo < BordaSetaCima()) topo = BordaSetaCima();
   if (topo > limiteBaixo) topo = limiteBaixo;
-  m_barraScroll->move(m_barraScroll->x(), num::roundEven(topo));
+  MoveBarra(topo);
   // A bar with no travel (a surface too short for it) stays at the top.
   const double curso = Curso();
-  const std::int32_t novo =
-      curso > 0 ? num::roundEven(valorMax_ / curso * (m_barraScroll->y() - BordaSetaCima())) : 0;
+  const std::int32_t novo = curso > 0 ? num::roundEven(valorMax_ / curso * (topo - BordaSetaCima())) : 0;
   if (novo == valor_) return;
   valor_ = novo;
   emit Scroll(valor_);
@@ -101,9 +112,10 @@ void CScroll::barraScroll_MouseUp(int, int, double, double) {
 void CScroll::fundoScroll_MouseDown(int, int, double, double y) {
   if (!m_barraScroll || !m_fundoScroll) return;
   const double py = m_fundoScroll->y() + y / twips::perPixelY();
-  if (py < m_barraScroll->y()) {
+  const double topo = TopoBarra();
+  if (py < topo) {
     valor_ = std::max(valor_ - tamPagina_, 0);
-  } else if (py > m_barraScroll->y() + m_barraScroll->height()) {
+  } else if (py > topo + m_barraScroll->height()) {
     valor_ = std::min(valor_ + tamPagina_, valorMax_);
   } else {
     return;

@@ -53,6 +53,8 @@ class CScroll final : public QObject {
 
  private:
   void PosicionaBarra();
+  void MoveBarra(double topo);
+  double TopoBarra() const;
   double BordaSetaCima() const;
   void Passo(int sentido);
   void AguardaRepete(int sentido);
@@ -71,6 +73,7 @@ class CScroll final : public QObject {
   int passo_ = 0;
   bool arrastando_ = false;
   std::int16_t inicioArraste_ = 0;
+  double topoBarra_ = 0;  // the thumb's top in real pixels
 
   QPointer<ImageControl> m_barraScroll;
   QPointer<ImageControl> m_imgSetaCima;

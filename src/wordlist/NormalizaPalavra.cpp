@@ -1,6 +1,7 @@
 #include "NormalizaPalavra.h"
 
 #include "Ansi.h"
+#include "Trim.h"
 
 namespace modMain {
 namespace {
@@ -34,7 +35,9 @@ QString NormalizaPalavra(const QString& palavra) {
       ++p;
     }
   }
-  return chave.trimmed().toLower();
+  // Lower case can lengthen a character ("İ" becomes "i" and a dot above),
+  // so the key is cut after it.
+  return trim::blanks(chave).toLower().left(kTamanhoChave);
 }
 
 QString CortaEmNbsp(const QString& texto) {

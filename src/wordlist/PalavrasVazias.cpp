@@ -1,5 +1,7 @@
 #include "PalavrasVazias.h"
 
+#include "Trim.h"
+
 namespace modMain {
 
 const QStringList& CarregaPalavrasVazias() {
@@ -39,7 +41,7 @@ QString FiltraPalavrasVazias(const QString& consulta, const MostraMensagemConsul
     mostra(501, QString());
     return QString();
   }
-  if (EhPalavraVazia(consulta.trimmed())) {
+  if (EhPalavraVazia(trim::blanks(consulta))) {
     mostra(502, consulta);
     return QString();
   }
@@ -52,7 +54,7 @@ QString FiltraPalavrasVazias(const QString& consulta, const MostraMensagemConsul
       resultado = pedaco;
     }
   }
-  if (resultado.trimmed().isEmpty()) {
+  if (trim::blanks(resultado).isEmpty()) {
     mostra(502, consulta);
     return QString();
   }

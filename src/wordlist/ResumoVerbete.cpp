@@ -1,5 +1,7 @@
 #include "ResumoVerbete.h"
 
+#include "Ansi.h"
+
 #include <QRegularExpression>
 
 namespace ResumoVerbete {
@@ -68,7 +70,7 @@ QString MontaResumo(const QString& html) {
 }
 
 QString PalavraExibida(const QString& palavra) {
-  const QChar marca = palavra.contains(QChar(0xA0)) ? QChar(0xA0) : QChar(0x9F);
+  const QChar marca = palavra.contains(ansi::chr(160)) ? ansi::chr(160) : ansi::chr(159);
   if (!palavra.contains(marca)) return palavra;
   QString exibida = palavra;
   exibida.replace(marca, QStringLiteral("<span id=\"D_SUP_RES\">"));

@@ -23,8 +23,10 @@ class JanelaTeste : public ::testing::Test {
  protected:
   using Fabrica = std::function<std::unique_ptr<IMiniVocabraDB>()>;
 
-  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString()) {
-    Servicos servicos{registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
+  // The window over `registro`, or over the world's hives when null.
+  std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString(),
+                                      reg::IRegistry* registro = nullptr) {
+    Servicos servicos{registro ? *registro : registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
                       [this] { splashEscondido = true; },
                       [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
     return std::make_unique<frmMain>(std::move(servicos));
@@ -32,6 +34,7 @@ class JanelaTeste : public ::testing::Test {
 
   // Loads the window, shows and activates it, runs the first activation and
   // lets the letter list load.
+ public:
   static ::testing::AssertionResult iniciaAtiva(frmMain& janela) {
     if (!janela.Form_Load()) return ::testing::AssertionFailure() << "Form_Load ended the program";
     janela.show();
@@ -43,6 +46,23 @@ class JanelaTeste : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
+  // Types `texto` into an emptied search box and waits for the entry page
+  // that holds `esperado` and for the letter list.
+  static ::testing::AssertionResult digita(frmMain& janela, const QString& texto, const QString& esperado) {
+    janela.txtEntrada->setFocus();
+    janela.txtEntrada->clear();
+    QTest::keyClicks(janela.txtEntrada, texto);
+    const PageDocument& pagina = janela.m_browser->navegador().document();
+    if (!QTest::qWaitFor(
+            [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(esperado); },
+            5000))
+      return ::testing::AssertionFailure() << "the entry of " << esperado.toStdString() << " never showed";
+    if (!QTest::qWaitFor([&] { return !janela.tmrListaCarga->Enabled(); }, 5000))
+      return ::testing::AssertionFailure() << "the letter list never finished loading";
+    return ::testing::AssertionSuccess();
+  }
+
+ protected:
   void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
     valores::gravaTexto(registry, raiz, valores::kChaveConfiguracoes, nome, valor);
   }

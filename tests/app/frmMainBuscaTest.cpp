@@ -1,7 +1,11 @@
 #include "FakeMiniVocabraDB.h"
 #include "JanelaTeste.h"
+#include "ResourceImages.h"
+#include "ResourceStrings.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -127,6 +131,29 @@ TEST_F(frmMainBusca, OneLetterInTheEntriesTextIsRefused) {
   EXPECT_TRUE(chamadas("Pesquisa").isEmpty());
 }
 
+// The stop-word pages leave no entry on screen: the note being edited is
+// saved and its box closed, as for every other page.
+TEST_F(frmMainBusca, TheStopWordPagesSaveTheOpenNoteAndCloseItsBox) {
+  abreAvancada(false);
+  marcaOpcoes({2});
+  const QString pasta = janela->config->LeReg(QStringLiteral("DirNotas"), QString());
+  const std::pair<const char*, const char*> casos[] = {{"de", "\"de\""}, {"a b", "apenas uma letra"}};
+  std::int32_t id = 2;
+  for (const auto& [consulta, pagina] : casos) {
+    janela->m_Notas->VerificaVerbete(id);
+    janela->m_Notas->setVisible(true);
+    janela->txtNota->setPlainText(QStringLiteral("nota de %1").arg(id));
+    busca(QString::fromUtf8(consulta));
+    EXPECT_TRUE(ultimaPagina().contains(QString::fromUtf8(pagina))) << consulta;
+    EXPECT_FALSE(janela->m_Notas->EhVisivel()) << consulta;
+    QFile nota(pasta + QStringLiteral("/id%1.txt").arg(id, 6, 10, QLatin1Char('0')));
+    ASSERT_TRUE(nota.open(QIODevice::ReadOnly)) << consulta;
+    EXPECT_EQ(nota.readAll(), QStringLiteral("nota de %1\r\n").arg(id).toLatin1());
+    ++id;
+  }
+  EXPECT_TRUE(chamadas("Pesquisa").isEmpty());
+}
+
 TEST_F(frmMainBusca, StartsWithInTheEntriesTextDropsTheStarsAndAppendsOne) {
   abreAvancada(false);
   marcaOpcoes({0, 2});
@@ -226,6 +253,51 @@ TEST_F(frmMainLayout, ABandCoversTheToolbarWhileNoEntryIsShown) {
   EXPECT_NE(tela.pixelColor(380, 20), QColor(140, 162, 199));  // the title area stays
 }
 
+// A maximised window is larger than the design: the title band, the frame
+// under it and the left panel go on to its edges.
+TEST_F(frmMainLayout, TheBackgroundGoesOnBeyondTheDesignSize) {
+  janela->resize(1200, 900);
+  const QImage tela = janela->grab().toImage();
+  const QImage fundo = res::LoadResPicture(QStringLiteral("FUNDO_MINI"));
+  EXPECT_EQ(tela.pixelColor(1100, 46), fundo.pixelColor(845, 46));  // the frame band under the title
+  EXPECT_EQ(tela.pixelColor(1100, 42), fundo.pixelColor(845, 42));   // the title band's foot
+  EXPECT_EQ(tela.pixelColor(3, 800), fundo.pixelColor(3, 600));       // the left panel
+  EXPECT_EQ(tela.pixelColor(700, 700), QColor(Qt::white));            // the page area
+}
+
+// Every results caption, with a short query and a four-digit count, keeps
+// its last line inside the caption's box.
+TEST_F(frmMainLayout, EveryResultsCaptionFitsItsBox) {
+  const QFontMetrics medida(janela->lblDescricaoPesquisa->font());
+  const QRect caixa(QPoint(0, 0), janela->lblDescricaoPesquisa->size());
+  for (int id : {301, 302, 303, 304, 305, 306, 307, 308, 310, 351, 352, 353, 354, 355, 356, 357, 358}) {
+    const QString legenda = LoadResString(id)
+                                .replace(QStringLiteral("%numVerbetes"), QStringLiteral("1234 verbetes"))
+                                .replace(QStringLiteral("%1"), QStringLiteral("casa"))
+                                .replace(QStringLiteral("%2"), QStringLiteral("mento"));
+    EXPECT_LE(medida.boundingRect(caixa, Qt::TextWordWrap, legenda).height(), caixa.height()) << id;
+  }
+}
+
+using frmMainLink = frmMainBusca;
+
+// A link to an id that names no entry changes nothing on screen, records
+// nothing, and takes the wait picture away.
+TEST_F(frmMainLink, AnIdWithNoEntryShowsNothingAndClearsTheWaitPicture) {
+  const std::size_t mensagens = dialogs.calls().size();
+  const int passos = janela->m_Historico->Quantidade();
+  const std::int32_t selecionado = janela->lista->ObtemPoslista();
+  janela->m_browser->navegador().FollowLink(QStringLiteral("goID://99999999999"));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->tmrComandoBrowser->Enabled(); }, 2000));
+  QTest::qWait(20);
+  EXPECT_FALSE(janela->picAguarde->isVisible());
+  EXPECT_FALSE(janela->imgPrinter->isVisible());  // no entry toolbar
+  EXPECT_EQ(janela->m_Historico->Quantidade(), passos);
+  EXPECT_EQ(dialogs.calls().size(), mensagens);
+  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("a"));
+  EXPECT_EQ(janela->lista->ObtemPoslista(), selecionado);
+}
+
 using frmMainPalavraClicada = frmMainBusca;
 
 TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCloses) {
@@ -244,6 +316,25 @@ TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCl
   janela->tmrTip_Timer();
   EXPECT_FALSE(janela->picTipAbrev->isVisible());
   EXPECT_TRUE(chamadas("PesquisaFlexivel").isEmpty());
+}
+
+// "TempoTip" is read strictly: a text that is no number keeps the default.
+class frmMainTempoTip : public frmMainPalavraClicada {
+ protected:
+  void SetUp() override {
+    setHive(reg::HKEY_CURRENT_USER, "TempoTip", "abc");
+    frmMainPalavraClicada::SetUp();
+  }
+};
+
+TEST_F(frmMainTempoTip, ATipTimeThatIsNoNumberKeepsTheDefaultSixTicks) {
+  componente->abreviaturas[QStringLiteral("s.f.")] = QStringLiteral("substantivo feminino#");
+  QString palavra = QStringLiteral("s.f.");
+  janela->TrataPalavraClicada(palavra);
+  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
+  EXPECT_TRUE(janela->picTipAbrev->isVisible());
+  janela->tmrTip_Timer();
+  EXPECT_FALSE(janela->picTipAbrev->isVisible());
 }
 
 TEST_F(frmMainPalavraClicada, TheTipStaysOpenWhileThePointerMovesOverIt) {

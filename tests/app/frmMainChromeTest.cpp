@@ -371,11 +371,10 @@ TEST_F(frmMainChrome, ThePrintCommandPrintsThePageShown) {
 
 TEST_F(frmMainChrome, TheAppearanceItemTellsWhenTheStyleSheetsCannotBeWritten) {
   auto w = janela();
-  QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
-  world.write(QStringLiteral("program/css"), "not a folder");
+  world.blockStyleSheets();
   w->menus->mnu_configuraverbete->trigger();
   ASSERT_EQ(dialogs.calls().size(), 1u);
-  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css")));
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.dataHome() + QStringLiteral("/minivocabra/css/")));
   EXPECT_TRUE(modais.empty());
 }
 

@@ -1,7 +1,9 @@
+#include "FileWriter.h"
 #include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
-#include "ProgramPaths.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,7 +17,8 @@ namespace {
 
 class frmMainInicio : public JanelaTeste {
  protected:
-  std::unique_ptr<frmMain> janela(const QString& linhaComando = QString(), bool dadosLegiveis = true) {
+  std::unique_ptr<frmMain> janela(const QString& linhaComando = QString(), bool dadosLegiveis = true,
+                                  reg::IRegistry* outro = nullptr) {
     return criaJanela(
         [this, dadosLegiveis] {
           auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
@@ -24,7 +27,7 @@ class frmMainInicio : public JanelaTeste {
           ++componentesCriados;
           return db;
         },
-        linhaComando);
+        linhaComando, outro);
   }
   int componentesCriados = 0;
 };
@@ -65,11 +68,12 @@ TEST_F(frmMainInicio, SubclassedUnlessTheCommandLineIsExactlyMODODEBUG) {
 }
 
 TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
+  QDir(world.programDir()).mkpath(QStringLiteral("notas"));
   setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "7");
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", "/home/outra/notas");
   auto w = janela();
   ASSERT_TRUE(w->Form_Load());
-  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), paths::appPath() + QStringLiteral("\\notas"));
+  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), world.programDir() + QStringLiteral("/notas"));
   EXPECT_EQ(w->config->LeRegCU(QStringLiteral("Instalacao"), QString()), QStringLiteral("7"));
   EXPECT_EQ(w->lblNomeEmpresa->text(), QStringLiteral("Corvanta"));
 
@@ -78,6 +82,18 @@ TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
   auto proxima = janela();
   ASSERT_TRUE(proxima->Form_Load());
   EXPECT_EQ(proxima->config->LeReg(QStringLiteral("DirNotas"), QString()), QStringLiteral("/home/outra/notas"));
+}
+
+// A program folder whose notas cannot be written (an installed one, say)
+// leaves the notes to the user's data folder, made at the first start.
+TEST_F(frmMainInicio, WithoutAWritableNotesFolderTheNotesGoToTheUsersDataFolder) {
+  world.replaceWithFile(QStringLiteral("program/notas"));
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  const QString doUsuario = world.dataHome() + QStringLiteral("/minivocabra/notas");
+  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), doUsuario);
+  EXPECT_TRUE(QFile::exists(doUsuario + QStringLiteral("/notas.dat")));
+  EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(frmMainInicio, ShutdownSavesTheWindowAndTheSearchMode) {
@@ -109,6 +125,16 @@ TEST_F(frmMainInicio, LeftButtonReleaseRecordsThePositionOnlyWhenSubclassed) {
 
 namespace {
 
+// The first show gives the window its first activation's look before
+// anything can be painted (no event has been handled when show returns).
+TEST_F(frmMainInicio, TheFirstShowHidesTheEntryToolbarBeforeAnythingIsPainted) {
+  auto w = janela();
+  ASSERT_TRUE(w->Form_Load());
+  w->show();
+  EXPECT_TRUE(w->imgPrinter->isHidden());
+  EXPECT_TRUE(w->btVisual[0]->isHidden());
+}
+
 TEST_F(frmMainInicio, ClosingTheWindowRunsTheShutdownOnceAndEndsTheProgram) {
   auto w = janela();
   ASSERT_TRUE(w->Form_Load());
@@ -120,6 +146,32 @@ TEST_F(frmMainInicio, ClosingTheWindowRunsTheShutdownOnceAndEndsTheProgram) {
   EXPECT_TRUE(QFile::exists(world.userHive()));
   w->close();
   EXPECT_EQ(encerrado.count(), 1);
+}
+
+// A save ended by a kill leaves its temporary file; the next start removes
+// those beside the settings, the notes and the style sheets, and nothing else.
+TEST_F(frmMainInicio, StaleTemporariesOfEarlierSavesAreRemovedAtStart) {
+  const QStringList pastas = {QStringLiteral("config"), QStringLiteral("program/notas"), QStringLiteral("program/css")};
+  const QStringList alvos = {QStringLiteral("HKEY_CURRENT_USER.reg"), QStringLiteral("notas.dat"),
+                             QStringLiteral("estilo1.css")};
+  const QDateTime antes = QDateTime::currentDateTime().addSecs(-600);
+  for (qsizetype i = 0; i < pastas.size(); ++i) {
+    for (const QString& nome : {files::temporaryName(alvos[i]), alvos[i] + QStringLiteral(".Xy12Ab")}) {
+      world.write(pastas[i] + u'/' + nome, "meio");
+      QFile arquivo(world.root() + u'/' + pastas[i] + u'/' + nome);
+      ASSERT_TRUE(arquivo.open(QIODevice::ReadWrite));
+      arquivo.setFileTime(antes, QFileDevice::FileModificationTime);
+    }
+  }
+  reg::Registry registro(world.userHive(), world.machineHive(), nullptr);
+  auto w = janela(QString(), true, &registro);
+  ASSERT_TRUE(iniciaAtiva(*w));
+  for (qsizetype i = 0; i < pastas.size(); ++i) {
+    const QStringList restam =
+        QDir(world.root() + u'/' + pastas[i]).entryList({QStringLiteral("*Xy12Ab*"), QStringLiteral(".*")},
+                                                         QDir::Files | QDir::Hidden);
+    EXPECT_EQ(restam, QStringList{alvos[i] + QStringLiteral(".Xy12Ab")}) << qPrintable(pastas[i]);
+  }
 }
 
 }  // namespace

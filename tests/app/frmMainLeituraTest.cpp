@@ -135,6 +135,20 @@ TEST_F(frmMainLeitura, LettersTypedOnTheListGoToTheSearchField) {
   EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
 }
 
+// Keys with Ctrl or Alt are commands (copy, select all, the menus): the
+// focused control keeps them, and the search field its text.
+TEST_F(frmMainLeitura, KeysWithCtrlOrAltAreNotTypedIntoTheSearchField) {
+  inicia(kPalavras);
+  janela->txtEntrada->setText(QStringLiteral("casa"));
+  for (const auto& [key, mods] : {std::pair{Qt::Key_C, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier},
+                                  {Qt::Key_K, Qt::AltModifier}, {Qt::Key_F5, Qt::ControlModifier}}) {
+    janela->PicLista->setFocus();
+    tecla(key, mods);
+    EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("casa")) << key;
+    EXPECT_EQ(QApplication::focusWidget(), janela->PicLista) << key;
+  }
+}
+
 TEST_F(frmMainLeitura, UpAndDownInTheSearchFieldMoveTheList) {
   inicia(kPalavras);
   janela->lista->SelecionaItem(0);  // the list holds the two words of "a"

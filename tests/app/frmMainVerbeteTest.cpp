@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using ::testing::_;
 using ::testing::DoAll;
 using ::testing::NiceMock;
@@ -20,6 +22,14 @@ TEST(limpaVerbete, WordAndTitleOfARawHeadword) {
   EXPECT_EQ(frmMain::limpaVerbete(QStringLiteral("manga") + kNbsp + u'2'), QStringLiteral("manga"));
   EXPECT_EQ(frmMain::limpaVerbete1(QStringLiteral("manga") + kNbsp + u'2'), QStringLiteral("manga") + kNbsp + u'2');
   EXPECT_EQ(frmMain::limpaVerbete(QStringLiteral(" a.C.: ")), QStringLiteral("aC"));
+}
+
+// Only blanks are trimmed: a homograph mark at the 39-character cut stays.
+TEST(limpaVerbete, TrimsBlanksOnly) {
+  const QString corte = QString(38, u'a') + kNbsp;
+  EXPECT_EQ(frmMain::limpaVerbete1(corte + u'2'), corte);
+  EXPECT_EQ(frmMain::limpaVerbete1(QStringLiteral(" :") + kNbsp), QStringLiteral(":") + kNbsp);
+  EXPECT_EQ(frmMain::limpaVerbete1(QStringLiteral("\tcasa ")), QStringLiteral("\tcasa"));
 }
 
 class ComComponente : public JanelaTeste {
@@ -48,6 +58,14 @@ TEST_F(ComComponente, AlternativesLinkTheOtherEntriesWithRaisedHomographs) {
                            "<a href='goID://41'>manga<sup>2</sup></a><BR>"
                            "<a href='goID://42'>mangas</a><BR>"
                            "</span></td></tr></table>"));
+}
+
+// No page is coming after a failure, so the wait picture goes at once.
+TEST_F(ComComponente, AFailingComponentTakesTheWaitPictureAway) {
+  ON_CALL(*db, ObtemVerbete(_, _, _)).WillByDefault(::testing::Throw(std::runtime_error("component gone")));
+  QString palavra;
+  janela->MostraVerbeteID(5, palavra, true, true);
+  EXPECT_TRUE(janela->picAguarde->isHidden());
 }
 
 TEST_F(ComComponente, NoBoxForASingleEntryOrNone) {

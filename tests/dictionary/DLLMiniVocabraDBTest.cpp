@@ -89,6 +89,12 @@ TEST_F(DLLMiniVocabraDBTest, LetterListPagesTheLetterOnlyAndLeavesTheResultSetAl
   EXPECT_EQ(db_.PesquisaMascara(QStringLiteral("y*"), buffer, 1), 0);
   EXPECT_EQ(db_.ObtemPagina(1, 0, pagina), -1);
   EXPECT_EQ(pagina, QString());
+  // A letter that folds to nothing has no position and no entries.
+  EXPECT_EQ(db_.ObtemPosicaoPalavra(QStringLiteral("-")), -1);
+  EXPECT_EQ(db_.PesquisaMascara(QStringLiteral("-*"), buffer, 1), 0);
+  EXPECT_EQ(db_.ObtemPagina(1, 0, pagina), -1);
+  EXPECT_EQ(pagina, QString());
+  EXPECT_EQ(db_.ObtemTotalResultados(), 12);
 }
 
 TEST_F(DLLMiniVocabraDBTest, MaskMatchesSearchKeysAndMakesTheResultSet) {

@@ -6,6 +6,7 @@
 #include "DadosDeTeste.h"
 #include "NormalizaPalavra.h"
 #include "Regedit4Parser.h"
+#include "StoredText.h"
 #include "TabelaChaves.h"
 #include "ValidaConjugacao.h"
 
@@ -66,11 +67,11 @@ TEST_F(Exemplo, TheMachineHivePointsTheProgramAtIt) {
   sink.value = [&](const QByteArray& chave, reg::RegistryValue v) {
     valores.insert(chave + '\\' + v.name, v.data.left(v.data.size() - 1));
   };
-  QString erro;
-  ASSERT_TRUE(reg::regedit4::parse(arquivo.readAll(), "HKEY_LOCAL_MACHINE", sink, &erro)) << erro.toStdString();
+  reg::regedit4::ParseError erro;
+  ASSERT_TRUE(reg::regedit4::parse(arquivo.readAll(), "HKEY_LOCAL_MACHINE", sink, &erro)) << "line " << erro.line;
   const QByteArray chave = "SOFTWARE\\Corvanta\\MiniVocabra\\";
   EXPECT_EQ(valores.size(), 2);
-  EXPECT_EQ(valores.value(chave + "DirInstalado"), dadosteste::pastaExemplo().toUtf8());
+  EXPECT_EQ(storedtext::decode(valores.value(chave + "DirInstalado")), dadosteste::pastaExemplo());
   EXPECT_EQ(valores.value(chave + "Instalacao"), QByteArray("1"));
 }
 

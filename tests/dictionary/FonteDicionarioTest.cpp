@@ -72,6 +72,7 @@ TEST(FonteDicionario, AMalformedRecordStopsWithFileLineAndReason) {
       {QStringLiteral("verbete: casa\ndef: x\ncor: azul"), 3, "unknown field 'cor'"},
       {QStringLiteral("verbete: casa\nhomografo: zero\ndef: x"), 2, "homograph number"},
       {QStringLiteral("verbete: a|b\ndef: x"), 1, "may not hold '|'"},
+      {QStringLiteral("verbete: manga\u01782\ndef: x"), 1, "characters 159 and 160"},  // 159 of the ANSI page
       {QStringLiteral("verbete: --\ndef: x"), 1, "no letters"},
       {QStringLiteral("verbete: casa\nclasse: s.f."), 1, "no definition, phrase or addendum"},
       {QStringLiteral("verbete: casa\ndef: {Fig. sem fim"), 2, "not closed"},

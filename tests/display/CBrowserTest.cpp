@@ -175,8 +175,11 @@ TEST_F(CBrowserTest, LayoutClipsTheViewBorderAndCentresTheNotices) {
   browser.Tamanho(800, 600);
   EXPECT_EQ(recorte->geometry(), QRect(180, 60, 610, 517));
   EXPECT_EQ(browser.visao()->geometry(), QRect(-2, -2, 614, 521));
-  EXPECT_EQ(aguarde->pos(), QPoint((610 - 100) / 2, (517 - 40) / 2));
-  EXPECT_EQ(pesquisando->pos(), QPoint((610 - 60) / 2, (517 - 20) / 2));
+  EXPECT_EQ(aguarde->pos(), QPoint(255, 238));  // 238.5: halves go to the even integer
+  EXPECT_EQ(pesquisando->pos(), QPoint(275, 248));
+  browser.Tamanho(733, 600);  // a box 543 wide
+  EXPECT_EQ(aguarde->x(), 222);  // 221.5
+  EXPECT_EQ(pesquisando->x(), 242);  // 241.5
 
   browser.Tamanho(100, 50);  // smaller than the box's place: nothing negative
   EXPECT_EQ(recorte->size(), QSize(0, 0));

@@ -1,16 +1,17 @@
 #include "CNotas.h"
 
+#include "FailingFileWriter.h"
 #include "ScriptedDialogs.h"
+#include "SmallDisk.h"
 #include "TestFolders.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -49,7 +50,8 @@ class Notas : public ::testing::Test {
   QWidget janela;
   QPlainTextEdit caixa{&janela};
   QWidget indicador{&janela};
-  CNotas notas{dialogos};
+  FailingFileWriter gravador;
+  CNotas notas{dialogos, gravador};
   int posiciona = 0;
 };
 
@@ -112,6 +114,20 @@ TEST_F(Notas, ANoteErasedToBlanksIsDeletedAndUnmarked) {
   EXPECT_FALSE(marcado(3));
   EXPECT_TRUE(marcado(4));
   EXPECT_FALSE(notas.EhVisivel());
+}
+
+// Tabs and non-breaking spaces are text, not blanks.
+TEST_F(Notas, ANoteOfTabsOrNonBreakingSpacesIsKept) {
+  notas.LeArquivo();
+  const std::pair<int, QString> notasDigitadas[] = {{5, QStringLiteral("\t\t")}, {6, QString(2, QChar(160))}};
+  for (const auto& [id, texto] : notasDigitadas) {
+    notas.VerificaVerbete(id);
+    notas.setVisible(true);
+    digita(texto);
+    notas.VerificaVerbete(-1);
+    EXPECT_TRUE(existe(QStringLiteral("id00000%1.txt").arg(id))) << id;
+    EXPECT_TRUE(marcado(id)) << id;
+  }
 }
 
 TEST_F(Notas, AMarkWithoutANoteFileIsClearedAndTheBoxStaysHidden) {
@@ -242,6 +258,65 @@ TEST_F(Notas, AMissingFolderGivesMessage503AndIsKept) {
   EXPECT_FALSE(QDir(ausente).exists());
 }
 
+// notas.dat missing at the load: the first note saved writes it, in a folder
+// made later as well as in one that had no bitmap yet; a bitmap put in place
+// meanwhile is read first, so its marks are kept.
+TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
+  QDir(mundo.notesDir()).removeRecursively();
+  notas.LeArquivo();
+  ASSERT_EQ(mensagens().size(), 1u);  // 503: the folder is not there
+  QDir().mkpath(mundo.notesDir());
+  notas.VerificaVerbete(3);
+  notas.setVisible(true);
+  digita(QStringLiteral("primeira"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({3}));
+  EXPECT_EQ(le(QStringLiteral("id000003.txt")), QByteArray("primeira\r\n"));
+
+  QDir(mundo.notesDir()).removeRecursively();
+  notas.LeArquivo();
+  grava(QStringLiteral("notas.dat"), bitmap({1}));  // copied back while the program runs
+  grava(QStringLiteral("id000001.txt"), "antiga\r\n");
+  notas.VerificaVerbete(2);
+  notas.setVisible(true);
+  digita(QStringLiteral("segunda"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 2}));
+  EXPECT_EQ(mensagens().size(), 2u);  // only the two loads' 503
+}
+
+// A notas.dat that cannot be read (here a folder) is never written over.
+TEST_F(Notas, ABitmapThatCannotBeReadIsNeverWrittenOver) {
+  QDir(mundo.notesDir()).mkpath(QStringLiteral("notas.dat"));
+  mundo.write(QStringLiteral("notas/notas.dat/dentro"), "x");
+  notas.LeArquivo();
+  notas.VerificaVerbete(5);
+  notas.setVisible(true);
+  digita(QStringLiteral("recusada"));
+  notas.VerificaVerbete(-1);
+  EXPECT_TRUE(QFileInfo(mundo.notesDir() + QStringLiteral("/notas.dat")).isDir());
+  EXPECT_EQ(mundo.read(QStringLiteral("notas/notas.dat/dentro")), "x");
+  const std::vector<QString> textos = mensagens();
+  ASSERT_EQ(textos.size(), 2u);
+  EXPECT_TRUE(textos[0].startsWith(QStringLiteral("O diretório")));
+  EXPECT_TRUE(textos[1].startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+}
+
+// A folder stored with "\" by an older settings file is still read, and
+// messages name it as a Linux path.
+TEST_F(Notas, AFolderStoredWithBackslashesIsReadAndShownWithSlashes) {
+  grava(QStringLiteral("notas.dat"), bitmap({6}));
+  grava(QStringLiteral("id000006.txt"), "seis\r\n");
+  CNotas antiga{dialogos};
+  antiga.Inicializa(caixa, mundo.root() + QStringLiteral("\\notas"), indicador);
+  antiga.LeArquivo();
+  antiga.VerificaVerbete(6);
+  EXPECT_EQ(caixa.toPlainText(), QStringLiteral("seis\n"));
+  antiga.AlteraDir(mundo.root() + QStringLiteral("\\nao\\existe"));
+  ASSERT_EQ(mensagens().size(), 1u);
+  EXPECT_TRUE(mensagens()[0].contains(mundo.root() + QStringLiteral("/nao/existe ")));
+}
+
 TEST_F(Notas, ABitmapThatWasNeverReadIsNeverWrittenOverTheFile) {
   const QByteArray marcas = bitmap({1, 2, 3});
   grava(QStringLiteral("notas.dat"), marcas);
@@ -253,42 +328,20 @@ TEST_F(Notas, ABitmapThatWasNeverReadIsNeverWrittenOverTheFile) {
   EXPECT_EQ(dialogos.calls().size(), 1u);
 }
 
-// Lowers the size of the largest file this process may write, so writes fail
-// part-way as on a full disk; restored at the end of the scope.
-class LimiteDeArquivo final {
- public:
-  explicit LimiteDeArquivo(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &antes_);
-    sinal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite = antes_;
-    limite.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limite);
-  }
-  ~LimiteDeArquivo() {
-    setrlimit(RLIMIT_FSIZE, &antes_);
-    std::signal(SIGXFSZ, sinal_);
-  }
-  Q_DISABLE_COPY_MOVE(LimiteDeArquivo)
-
- private:
-  rlimit antes_{};
-  void (*sinal_)(int) = nullptr;
-};
-
 TEST_F(Notas, AnInterruptedWriteKeepsTheOldFilesWhole) {
   const QByteArray marcas = bitmap({1, 2});
   grava(QStringLiteral("notas.dat"), marcas);
   grava(QStringLiteral("id000001.txt"), "curta\r\n");
   notas.LeArquivo();
   {
-    const LimiteDeArquivo limite(2 * kTamanho);  // the bitmap fits, the note does not
+    const FileSizeLimit limite(2 * kTamanho);  // the bitmap fits, the note does not
     notas.VerificaVerbete(1);
     digita(QString(3 * kTamanho, u'n'));
     notas.VerificaVerbete(-1);
   }
   EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("curta\r\n"));
   {
-    const LimiteDeArquivo limite(kTamanho / 4);  // not even the bitmap fits
+    const FileSizeLimit limite(kTamanho / 4);  // not even the bitmap fits
     notas.VerificaVerbete(3);
     notas.setVisible(true);
     digita(QStringLiteral("nova"));
@@ -297,8 +350,74 @@ TEST_F(Notas, AnInterruptedWriteKeepsTheOldFilesWhole) {
   EXPECT_EQ(le(QStringLiteral("notas.dat")), marcas);
   EXPECT_FALSE(existe(QStringLiteral("id000003.txt")));  // no note left without its mark
   EXPECT_EQ(dialogos.calls().size(), 2u);
-  const QStringList arquivos = QDir(mundo.notesDir()).entryList(QDir::Files);
+  const QStringList arquivos = QDir(mundo.notesDir()).entryList(QDir::Files | QDir::Hidden);
   EXPECT_EQ(arquivos, QStringList({QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
+}
+
+// A note edited, then saved while the file system refuses one of the writes:
+// message 500, both files as they were, and the marks in memory as on disk.
+TEST_F(Notas, ARefusedWriteGivesMessage500AndKeepsTheFilesAndTheMarksAsOnDisk) {
+  const QByteArray marcas = bitmap({1});
+  grava(QStringLiteral("notas.dat"), marcas);
+  grava(QStringLiteral("id000001.txt"), "curta\r\n");
+  notas.LeArquivo();
+  gravador.failWritesTo(QStringLiteral(".txt"));
+  notas.VerificaVerbete(1);
+  digita(QStringLiteral("longa"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("curta\r\n"));
+
+  gravador.failWritesTo(QStringLiteral("notas.dat"));
+  notas.VerificaVerbete(3);
+  notas.setVisible(true);
+  digita(QStringLiteral("nova"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), marcas);
+  EXPECT_FALSE(existe(QStringLiteral("id000003.txt")));
+  ASSERT_EQ(dialogos.calls().size(), 2u);
+  EXPECT_TRUE(dialogos.calls()[1].prompt.startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+
+  gravador.stopFailing();
+  notas.VerificaVerbete(5);
+  notas.setVisible(true);
+  digita(QStringLiteral("outra"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 5}));  // 3 was never on disk
+}
+
+// The notes folder on a real disk that fills up: the bitmap that no longer
+// fits, then a note too long for what is left.
+TEST_F(Notas, OnAFullDiskASaveThatDoesNotFitGivesMessage500AndKeepsTheOldFiles) {
+  const SmallDisk disco(256);
+  if (!disco.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  const QString pasta = disco.path();
+  const QByteArray marcas = bitmap({1});
+  ASSERT_TRUE(files::disk().write(pasta + QStringLiteral("/notas.dat"), marcas));
+  ASSERT_TRUE(files::disk().write(pasta + QStringLiteral("/id000001.txt"), "curta\r\n"));
+  notas.AlteraDir(pasta);
+  auto arquivo = [&](const char* nome) {
+    QFile f(pasta + u'/' + QLatin1String(nome));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(nenhum)");
+  };
+
+  disco.fillLeaving(24 * 1024);  // the bitmap fits once more, the long note not
+  notas.VerificaVerbete(1);
+  digita(QString(40000, u'n'));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(arquivo("id000001.txt"), QByteArray("curta\r\n"));
+  EXPECT_EQ(arquivo("notas.dat"), marcas);
+
+  disco.fillLeaving(2048);  // not even the bitmap fits
+  notas.VerificaVerbete(2);
+  notas.setVisible(true);
+  digita(QStringLiteral("nova"));
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(arquivo("notas.dat"), marcas);
+  EXPECT_EQ(arquivo("id000002.txt"), QByteArray("(nenhum)"));
+  EXPECT_EQ(dialogos.calls().size(), 2u);
+  QStringList restam = QDir(pasta).entryList(QDir::Files | QDir::Hidden);
+  restam.sort();
+  EXPECT_EQ(restam, QStringList({QStringLiteral("filler"), QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
 }
 
 }  // namespace

@@ -80,6 +80,13 @@ TEST_F(TextoVersao, AHeaderThatCannotBeReadWholeLeavesOutTheDataVersion) {
   EXPECT_EQ(modMain::MontaTextoVersao(config, *db), semVersao);
 }
 
+// The header is text read from a file, and shows as written.
+TEST_F(TextoVersao, TheHeaderTextsAreEscaped) {
+  mundo.write(QStringLiteral("program/dic030.dat"), cabecalho("<b>2&3", "a\"b"));
+  EXPECT_EQ(modMain::MontaTextoVersao(config, *componente(QStringLiteral("X"))),
+            QStringLiteral("<font face='Arial' size=1>Interface 1.0.5<BR>Dados X (v&lt;b&gt;2&amp;3/ca&quot;b)<BR></font>"));
+}
+
 TEST_F(TextoVersao, AFailingComponentLeavesTheDataNameEmpty) {
   mundo.write(QStringLiteral("program/dic030.dat"), cabecalho("2.0", "7"));
   EXPECT_EQ(modMain::MontaTextoVersao(config, *componente(QString(), true)),

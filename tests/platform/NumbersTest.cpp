@@ -16,6 +16,10 @@ TEST(Numbers, StrictNeedsTheWholeText) {
   EXPECT_FALSE(num::strict(QStringLiteral("6a")).has_value());
   EXPECT_FALSE(num::strict(QString()).has_value());
   EXPECT_FALSE(num::strict(QStringLiteral("-")).has_value());
+  EXPECT_EQ(num::strictWhole(QStringLiteral("2.5"), 0, 9), 2);
+  EXPECT_EQ(num::strictWhole(QStringLiteral("9.4"), 0, 9), 9);
+  EXPECT_FALSE(num::strictWhole(QStringLiteral("9.5"), 0, 9).has_value());
+  EXPECT_FALSE(num::strictWhole(QStringLiteral("abc"), 0, 9).has_value());
 }
 
 TEST(Numbers, RoundsHalvesToEvenAndFormatsWithSign) {

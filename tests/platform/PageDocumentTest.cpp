@@ -57,6 +57,35 @@ TEST_F(PageDocumentTest, MisNestedAndHostileFragmentsStayInsideTheElement) {
   EXPECT_TRUE(doc.hasElement(QStringLiteral("s")));
 }
 
+// Elements that HTML writes without an end tag, which the parser may still
+// give children: nothing after them is lost, in the element or in the page
+// written out and read again.
+TEST_F(PageDocumentTest, NothingAfterAnElementWithoutEndTagIsLost) {
+  const char* cases[] = {
+      "guarda<wbr>chuva <b>depois</b>",
+      "<embed src=\"a.swf\">chuva <b>depois</b>",
+      "<video><source src=\"a.ogg\">chuva <b>depois</b></video>",
+      "<video><track src=\"a.vtt\">chuva <b>depois</b></video>",
+      "<object><param name=\"a\" value=\"1\">chuva <b>depois</b></object>",
+      "<keygen name=\"k\">chuva <b>depois</b>",
+      "<map name=\"m\"><area href=\"goID://1\">chuva <b>depois</b></map>",
+      "<table><col width=\"10\"><tr><td>chuva <b>depois</b></td></tr></table>",
+      "<img src=\"x.gif\">a<br>chuva <b>depois</b>",
+  };
+  for (const char* fragment : cases) {
+    ASSERT_TRUE(doc.setInnerHTML(QStringLiteral("Area"), QString::fromUtf8(fragment)));
+    const QString inner = doc.innerHTML(QStringLiteral("Area")).value_or(QString());
+    EXPECT_TRUE(inner.contains(QStringLiteral("chuva <b>depois</b>"))) << fragment << " -> " << inner.toStdString();
+    PageDocument again;
+    again.load(doc.toHtml());
+    EXPECT_EQ(again.toHtml(), doc.toHtml()) << fragment;
+    EXPECT_TRUE(again.hasElement(QStringLiteral("box"))) << fragment;
+  }
+  // Without children they stay as HTML writes them.
+  ASSERT_TRUE(doc.setInnerHTML(QStringLiteral("Area"), QStringLiteral("<p>a<wbr></p><p>b<br><img src=\"x.gif\"></p>")));
+  EXPECT_EQ(doc.innerHTML(QStringLiteral("Area")), QStringLiteral("<p>a<wbr></p><p>b<br><img src=\"x.gif\"></p>"));
+}
+
 // A preview page is a style block and spans written into an empty body.
 TEST_F(PageDocumentTest, BodyTakesAStyleBlockAndItsSpans) {
   QSignalSpy changes(&doc, &PageDocument::changed);

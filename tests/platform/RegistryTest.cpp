@@ -1,6 +1,8 @@
 #include "Registry.h"
 
 #include "Ansi.h"
+#include "FailingFileWriter.h"
+#include "SmallDisk.h"
 #include "TestFolders.h"
 
 #include <QDir>
@@ -162,17 +164,43 @@ TEST_F(RegistryTest, UnreadableHiveIsSetAsideOnceAndNeverOverwritten) {
       "REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n",  // another hive's key
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=hex(1):zz\n",
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=dword:123\n",
+      "",  // what a full disk used to leave
+      " \n\n",
+      "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=hex(1):61,62",  // cut inside the line
   };
   for (const QByteArray& text : cases) {
     QDir(world.root() + QStringLiteral("/config")).removeRecursively();
     world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), text);
     reports.clear();
     auto r = open();
-    EXPECT_EQ(reports.size(), 1u) << text.constData();
+    ASSERT_EQ(reports.size(), 1u) << text.constData();
+    EXPECT_TRUE(reports[0].startsWith(QStringLiteral("O arquivo de configurações ") + world.userHive() +
+                                      QStringLiteral(" está danificado (")))
+        << qPrintable(reports[0]);
     EXPECT_EQ(world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg.ilegivel")), text);
     set(*r, HKEY_CURRENT_USER, "ModoBusca", "0");  // the program goes on with an empty hive
     EXPECT_EQ(world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg.ilegivel")), text);
   }
+}
+
+TEST_F(RegistryTest, TheReportSaysInPortugueseWhatIsWrongAndWhereTheFileWent) {
+  world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), "REGEDIT4\n\n[HKEY_CURRENT_USER\\A]\n\"x\"\n");
+  world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg.ilegivel"), "an earlier one");
+  auto r = open();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], QStringLiteral("O arquivo de configurações %1 está danificado (linha 4: um nome de valor sem "
+                                       "\"=\"). Ele foi guardado como %1.ilegivel2 e as configurações voltam aos "
+                                       "valores padrão.")
+                            .arg(world.userHive()));
+
+  reports.clear();
+  QDir().mkpath(world.userHive() + QStringLiteral(".d"));
+  Registry folder(world.userHive() + QStringLiteral(".d"), world.machineHive(),
+                  [this](const QString& m) { reports.push_back(m); });
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], QStringLiteral("Não foi possível ler o arquivo de configurações %1.d. As configurações voltam "
+                                       "aos valores padrão e o arquivo não será alterado nesta execução.")
+                            .arg(world.userHive()));
 }
 
 TEST_F(RegistryTest, HiveCutInTheMiddleIsReadOrSetAside) {
@@ -181,13 +209,75 @@ TEST_F(RegistryTest, HiveCutInTheMiddleIsReadOrSetAside) {
     for (int i = 0; i < 20; ++i) set(*r, HKEY_CURRENT_USER, "Valor" + QByteArray::number(i), "texto " + QByteArray::number(i));
   }
   const QByteArray whole = world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg"));
-  for (qsizetype cut = 1; cut < whole.size(); cut += 7) {
+  for (qsizetype cut = 0; cut < whole.size(); cut += 7) {
     QDir(world.root() + QStringLiteral("/config")).removeRecursively();
-    world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), whole.left(cut));
+    const QByteArray part = whole.left(cut);
+    world.write(QStringLiteral("config/HKEY_CURRENT_USER.reg"), part);
     reports.clear();
-    auto r = open();  // never a crash; either a shorter hive or one report
-    EXPECT_LE(reports.size(), 1u);
+    auto r = open();  // never a crash; a cut inside a line is always seen
+    if (part.endsWith('\n')) EXPECT_LE(reports.size(), 1u) << cut;
+    else EXPECT_EQ(reports.size(), 1u) << cut;
   }
+}
+
+}  // namespace
+
+namespace {
+
+class RegistryFullDisk : public ::testing::Test {
+ protected:
+  static QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  // Sets a value and reads it back from the same registry.
+  static LONG setThenGet(IRegistry& r, const QByteArray& name, const QByteArray& text, QByteArray* read) {
+    HKEY key = 0;
+    r.RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key);
+    const QByteArray data = text + '\0';
+    const LONG status = r.RegSetValueExA(key, name, 0, REG_SZ, data.constData(), static_cast<DWORD>(data.size()));
+    r.RegCloseKey(key);
+    r.RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &key);
+    char buffer[64] = {};
+    DWORD size = sizeof buffer;
+    read->clear();
+    if (r.RegQueryValueExA(key, name, nullptr, buffer, &size) == ERROR_SUCCESS) *read = QByteArray(buffer, size);
+    r.RegCloseKey(key);
+    return status;
+  }
+};
+
+// The settings file on a disk too full for the next save: the save fails,
+// the value is not taken, and the file keeps every earlier setting.
+TEST_F(RegistryFullDisk, ASaveThatDoesNotFitFailsAndKeepsTheFileWhole) {
+  const SmallDisk disk(64);
+  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  const QString hive = disk.path() + QStringLiteral("/HKEY_CURRENT_USER.reg");
+  Registry r(hive, disk.path() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"), nullptr);
+  QByteArray read;
+  ASSERT_EQ(setThenGet(r, "DirNotas", "/home/ana/notas", &read), ERROR_SUCCESS);
+  const QByteArray saved = readFile(hive);
+  disk.fillLeaving(4096);
+  EXPECT_EQ(setThenGet(r, "Grande", QByteArray(9000, 'g'), &read), ERROR_CANTWRITE);
+  EXPECT_TRUE(read.isEmpty());
+  EXPECT_EQ(readFile(hive), saved);
+  Registry again(hive, disk.path() + QStringLiteral("/HKEY_LOCAL_MACHINE.reg"), nullptr);
+  EXPECT_EQ(setThenGet(again, "ModoBusca", "1", &read), ERROR_SUCCESS);
+  EXPECT_TRUE(readFile(hive).contains("\"DirNotas\"=\"/home/ana/notas\""));
+}
+
+TEST_F(RegistryFullDisk, AFailedWriteThroughTheFileLayerKeepsTheValueOut) {
+  TestFolders world;
+  FailingFileWriter writer;
+  Registry r(world.userHive(), world.machineHive(), nullptr, writer);
+  QByteArray read;
+  ASSERT_EQ(setThenGet(r, "ModoBusca", "1", &read), ERROR_SUCCESS);
+  const QByteArray saved = readFile(world.userHive());
+  writer.failWritesTo();
+  EXPECT_EQ(setThenGet(r, "ModoBusca", "0", &read), ERROR_CANTWRITE);
+  EXPECT_EQ(read, QByteArray("1", 2));
+  EXPECT_EQ(readFile(world.userHive()), saved);
+  EXPECT_EQ(writer.failures(), 1);
 }
 
 }  // namespace

@@ -1,12 +1,21 @@
+#include "PageAccess.h"
 #include "PageFile.h"
 #include "TestFolders.h"
 #include "WebBrowser.h"
 
+#include <QFile>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -110,6 +119,68 @@ TEST_F(WebBrowserTest, LinksReachTheEventAsWrittenOrResolvedAgainstThePage) {
   browser.FollowLink(QStringLiteral("#topo"));
   browser.FollowLink(QString());
   EXPECT_EQ(asked.size(), count);
+}
+
+// Opens the pipe for writing, and at once closes it, whenever something
+// waits to read it, so a reader that blocks is set free (and seen).
+class PipeRescue final {
+ public:
+  explicit PipeRescue(const QString& pipe)
+      : thread_([this, path = QFile::encodeName(pipe)] {
+          while (!stop_) {
+            const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+              ::close(fd);
+              rescued_ = true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+          }
+        }) {}
+  ~PipeRescue() {
+    stop_ = true;
+    thread_.join();
+  }
+  Q_DISABLE_COPY_MOVE(PipeRescue)
+  bool rescued() const { return rescued_; }
+
+ private:
+  std::atomic<bool> stop_ = false;
+  std::atomic<bool> rescued_ = false;
+  std::thread thread_;
+};
+
+// Links in a page lead only to page files of the program's folders; anything
+// else is a message page, at once.
+TEST_F(WebBrowserTest, LinksToDevicesPipesAndOtherFoldersGetAMessagePage) {
+  const QString pipe = program("/manual/fila");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  folders.write(QStringLiteral("program/manual/grande.htm"), QByteArray());
+  QFile(program("/manual/grande.htm")).resize(pageaccess::kLargestPage + 1);
+  QFile::link(QStringLiteral("/etc/passwd"), program("/manual/senhas.htm"));
+  folders.write(QStringLiteral("data-home/minivocabra/css/estilo.htm"), "<p id=\"css\">c</p>");
+  const struct {
+    QString href;
+    const char* shown;  // what the page says
+  } cases[] = {
+      {QStringLiteral("file:///dev/zero"), "só abre páginas das suas próprias pastas"},
+      {QStringLiteral("fila"), "não é um arquivo de página"},
+      {QStringLiteral("file:///etc/passwd"), "só abre páginas das suas próprias pastas"},
+      {QStringLiteral("senhas.htm"), "só abre páginas das suas próprias pastas"},
+      {QStringLiteral("grande.htm"), "não é um arquivo de página"},
+      {QStringLiteral(".."), "não é um arquivo de página"},
+      {QStringLiteral("nada.htm"), "Não foi possível abrir a página"},
+  };
+  for (const auto& c : cases) {
+    browser.Navigate(program("/manual/a.htm"));
+    const PipeRescue rescue(pipe);
+    browser.FollowLink(c.href);
+    EXPECT_FALSE(rescue.rescued()) << qPrintable(c.href) << " blocked";
+    const QString text = browser.document().text();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.shown))) << qPrintable(c.href) << " -> " << qPrintable(text);
+    EXPECT_FALSE(text.contains(QStringLiteral("root:"))) << qPrintable(c.href);
+  }
+  browser.Navigate(folders.dataHome() + QStringLiteral("/minivocabra/css/estilo.htm"));
+  EXPECT_TRUE(browser.document().hasElement(QStringLiteral("css")));
 }
 
 TEST(PageFile, DecodesUtf8WhenThePageSaysSoElseAnsi) {

@@ -1,4 +1,5 @@
 #include "HeadlessWebEngine.h"
+#include "ProgramPaths.h"
 #include "TestFolders.h"
 #include "ViewHelpers.h"
 #include "WebBrowser.h"
@@ -41,6 +42,17 @@ class WebViewTest : public ::testing::Test {
   }
 
   QVariant script(const char* js) { return RunScript(view->page(), QString::fromUtf8(js)); }
+  QString textOf(const char* id) {
+    const QString js = QStringLiteral("document.getElementById('%1').textContent").arg(QString::fromUtf8(id));
+    return RunScript(view->page(), js).toString();
+  }
+  void change(const char* id, const QString& html) { browser.document().setInnerHTML(QString::fromUtf8(id), html); }
+  // Waits until the view reports the document as it is now drawn.
+  void waitShown() {
+    QSignalSpy rendered(view.get(), &WebView::Rendered);
+    ASSERT_TRUE(rendered.wait(20000));
+    ASSERT_TRUE(rendered.last().at(0).toBool());
+  }
 
   void click(const char* selector) {
     const QVariantList rect =
@@ -101,6 +113,74 @@ TEST_F(WebViewTest, EachChangeIsShownAndLocalImagesLoad) {
   Spin(200);
   EXPECT_EQ(rendered.count(), 1) << "changes of one turn are shown once";
   EXPECT_EQ(script("document.getElementById('x').textContent").toString(), QStringLiteral("três"));
+}
+
+// The changes go into the loaded page, in order, however quickly they come:
+// some while a batch is on its way, some with a load under way, some in the
+// same turn. The page is loaded again only when it is another page.
+TEST_F(WebViewTest, QuickChangesEndWithTheLastAndLoadOnlyANewPage) {
+  show(QStringLiteral("<div id='x'>0</div><div id='y'>0</div>"));
+  QSignalSpy loads(view->page(), &QWebEnginePage::loadStarted);
+  for (int i = 1; i <= 50; ++i) {
+    change("x", QStringLiteral("entrada %1").arg(i));
+    if (i % 2 == 0) change("y", QStringLiteral("<b>%1</b>").arg(i));
+    if (i == 25) browser.Navigate(folders.programDir() + QStringLiteral("/p.htm"));
+    if (i % 3 == 0) QTest::qWait(1);
+    else QCoreApplication::processEvents();
+  }
+  waitShown();
+  EXPECT_EQ(textOf("x"), QStringLiteral("entrada 50"));
+  EXPECT_EQ(textOf("y"), QStringLiteral("50"));
+  EXPECT_EQ(loads.count(), 1) << "only the navigation loads the page";
+}
+
+TEST_F(WebViewTest, AChangeThePageCannotTakeLoadsItWhole) {
+  show(QStringLiteral("<div id='x'>um</div>"));
+  script("document.getElementById('x').remove()");
+  QSignalSpy loads(view->page(), &QWebEnginePage::loadStarted);
+  change("x", QStringLiteral("dois"));
+  waitShown();
+  EXPECT_EQ(textOf("x"), QStringLiteral("dois"));
+  EXPECT_EQ(loads.count(), 1);
+}
+
+// As a page shown anew: a new content starts at the top; the same content
+// written again (as printing does) leaves the reader where he was.
+TEST_F(WebViewTest, ANewContentIsShownFromTheTopAndTheSameKeepsTheScroll) {
+  const QString longa = QStringLiteral("<p style='height:3000px'>longa</p>");
+  show(QStringLiteral("<div id='x'>%1</div>").arg(longa));
+  script("window.scrollTo(0, 500)");
+  Spin(200);
+  ASSERT_EQ(script("window.scrollY").toInt(), 500);
+  change("x", longa);
+  waitShown();
+  EXPECT_EQ(script("window.scrollY").toInt(), 500);
+  change("x", QStringLiteral("<p style='height:3000px'>outra</p>"));
+  waitShown();
+  EXPECT_EQ(script("window.scrollY").toInt(), 0);
+  EXPECT_EQ(textOf("x"), QStringLiteral("outra"));
+}
+
+// In an installed program folder the user's own style sheet goes ahead of
+// the installed one, and a page navigated to again takes the sheet as it is
+// now, even when the page's text is the same.
+TEST_F(WebViewTest, PagesTakeTheUsersStyleSheetAheadOfTheInstalledOneAndAsItIsNow) {
+  const QString programa = QStringLiteral("usr/share/minivocabra/program");
+  qputenv(paths::kProgramDirVariable, (folders.root() + u'/' + programa).toUtf8());
+  folders.write(programa + QStringLiteral("/css/estilo1.css"), "#t{color:rgb(1,2,3)}");
+  folders.write(programa + QStringLiteral("/f1.htm"),
+                "<html><head><link rel='stylesheet' href='css/estilo1.css'></head><body><p id='t'>x</p></body></html>");
+  const auto corMostrada = [&] {
+    QSignalSpy rendered(view.get(), &WebView::Rendered);
+    browser.Navigate(paths::appPath() + QStringLiteral("\\f1.htm"));
+    EXPECT_TRUE(rendered.wait(20000));
+    return script("getComputedStyle(document.getElementById('t')).color").toString();
+  };
+  EXPECT_EQ(corMostrada(), QStringLiteral("rgb(1, 2, 3)"));
+  folders.write(QStringLiteral("data-home/minivocabra/css/estilo1.css"), "#t{color:rgb(4,5,6)}");
+  EXPECT_EQ(corMostrada(), QStringLiteral("rgb(4, 5, 6)"));
+  folders.write(QStringLiteral("data-home/minivocabra/css/estilo1.css"), "#t{color:rgb(7,8,9)}");
+  EXPECT_EQ(corMostrada(), QStringLiteral("rgb(7, 8, 9)"));
 }
 
 }  // namespace

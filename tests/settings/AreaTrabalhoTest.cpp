@@ -10,49 +10,28 @@ namespace {
 
 struct Caso {
   const char* nome;
-  std::uint32_t estado;
-  QRect barra;
+  QRect area;  // pixels
   int esquerda, topo, largura, altura;  // twips
 };
 
-// A 1280 x 1024 screen at 15 twips per pixel: 19200 x 15360 twips.
+// A 1280 x 1024 screen at 15 twips per pixel: 19200 x 15360 twips. The work
+// area is what the desktop leaves, whatever edges its panels take.
 const Caso kCasos[] = {
-    {"no taskbar", 0, QRect(), 0, 0, 19200, 15360},
-    {"auto-hide and on top together", 3, ltrb(-2, 1000, 1282, 1026), 0, 0, 19200, 15360},
-    {"unknown state", 8, ltrb(-2, 1000, 1282, 1026), 0, 0, 19200, 15360},
-    {"bottom edge", 2, ltrb(-2, 1000, 1282, 1026), 0, 0, 19200, 15000},
-    {"top edge", 2, ltrb(-2, -2, 1282, 30), 0, 450, 19200, (1024 - 30) * 15},
-    {"left edge", 2, ltrb(-2, -2, 60, 1026), 900, 0, (1280 - 60) * 15, 15360},
-    {"right edge", 1, ltrb(1200, -2, 1282, 1026), 0, 0, 1200 * 15, 15360},
-    {"no position", 2, QRect(), 0, 0, 19200, 15360},
-    {"floating inside", 2, ltrb(100, 100, 400, 200), 0, 0, 19200, 15360},
+    {"nothing reserved", QRect(), 0, 0, 19200, 15360},
+    {"bottom panel", QRect(0, 0, 1280, 1000), 0, 0, 19200, 15000},
+    {"top bar and left dock", QRect(60, 30, 1220, 994), 900, 450, 1220 * 15, 994 * 15},
+    {"panels on all four edges", QRect(48, 24, 1280 - 48 - 40, 1024 - 24 - 30), 720, 360, 1192 * 15, 970 * 15},
 };
 
-TEST(AreaTrabalho, ResultsByTaskbarStateAndEdge) {
+TEST(AreaTrabalho, TheWorkAreaTheDesktopReports) {
   for (const Caso& c : kCasos) {
     FakeScreen tela;
-    tela.taskbarState = c.estado;
-    tela.taskbar = c.barra;
+    tela.work = c.area;
     EXPECT_EQ(ObtemLarguraBarraEsquerda(tela), c.esquerda) << c.nome;
     EXPECT_EQ(ObtemAlturaBarraTopo(tela), c.topo) << c.nome;
     EXPECT_EQ(ObtemLarguraAreaTrabalho(tela), c.largura) << c.nome;
     EXPECT_EQ(ObtemAlturaAreaTrabalho(tela), c.altura) << c.nome;
   }
-}
-
-TEST(AreaTrabalho, OnlyAutoHideOrOnTopAloneCounts) {
-  FakeScreen tela;
-  for (const auto& [estado, conta] : {std::pair{0u, false}, {1u, true}, {2u, true}, {3u, false}, {4u, false}}) {
-    tela.taskbarState = estado;
-    EXPECT_EQ(VerificaBarraTarefas(tela), conta) << estado;
-  }
-}
-
-TEST(AreaTrabalho, QtTaskbarFromTheReservedEdge) {
-  const QRect screen(0, 0, 1280, 1024);
-  EXPECT_EQ(scr::QtScreen::taskbarRect(screen, QRect(0, 0, 1280, 1000)), ltrb(-2, 1000, 1282, 1026));
-  EXPECT_EQ(scr::QtScreen::taskbarRect(screen, QRect(60, 0, 1220, 1024)), ltrb(-2, -2, 60, 1026));
-  EXPECT_TRUE(scr::QtScreen::taskbarRect(screen, screen).isNull());
 }
 
 }  // namespace

@@ -13,8 +13,7 @@ namespace {
 class CConfigJanela : public ::testing::Test {
  protected:
   CConfigJanela() : registry(world.userHive(), world.machineHive(), nullptr), config(registry, dialogs), janela(tela) {
-    tela.taskbarState = 2;
-    tela.taskbar = ltrb(-2, 1000, 1282, 1026);  // bottom, top at pixel 1000
+    tela.work = QRect(0, 0, 1280, 1000);  // a bottom panel, its top at pixel 1000
     config.Inicializar(janela);
   }
   QString le(const char* nome) { return config.LeReg(QString::fromLatin1(nome), QStringLiteral("?")); }
@@ -102,14 +101,15 @@ TEST_F(CConfigJanela, MaximisingTwiceKeepsTheNormalRectangle) {
   EXPECT_EQ(config.RetanguloJanela, normal);
 }
 
-TEST_F(CConfigJanela, WholeScreenWhenTheTaskbarDoesNotCount) {
-  tela.taskbarState = 3;
+// A desktop with a top bar and a left dock: maximised, the window takes what
+// both leave.
+TEST_F(CConfigJanela, MaximisedOverTheWholeWorkArea) {
+  tela.work = QRect();
   config.MaximizarJanela();
   EXPECT_EQ(janela.retangulo, QRect(0, 0, 19200, 15360));
-  tela.taskbarState = 2;
-  tela.taskbar = ltrb(-2, -2, 60, 1026);
+  tela.work = QRect(60, 28, 1220, 996);
   config.MaximizarJanela();
-  EXPECT_EQ(janela.retangulo, QRect(900, 0, (1280 - 60) * 15, 15360));
+  EXPECT_EQ(janela.retangulo, QRect(900, 420, 1220 * 15, 996 * 15));
 }
 
 }  // namespace

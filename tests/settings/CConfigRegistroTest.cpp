@@ -66,11 +66,24 @@ TEST_F(CConfigRegistro, StoredFormCarriesOneTerminatingNul) {
   EXPECT_EQ(config.LeReg(QStringLiteral("abc"), QStringLiteral("d")), QStringLiteral("abc"));
 }
 
-TEST_F(CConfigRegistro, AccentedNamesAndValuesAreAnsi) {
+// Names are ANSI; values are written as UTF-8, so a path in any script comes
+// back whole, and values of older (ANSI) settings files still read.
+TEST_F(CConfigRegistro, ValuesAreUtf8AndOlderAnsiValuesStillRead) {
   const QString name = QStringLiteral("Título - Tipo Fonte Padrão");
   config.GravaReg(name, QStringLiteral("ação"));
-  EXPECT_EQ(storedUserBytes("T\xEDtulo - Tipo Fonte Padr\xE3o"), QByteArray("a\xE7\xE3o\0", 5));
+  EXPECT_EQ(storedUserBytes("T\xEDtulo - Tipo Fonte Padr\xE3o"), QByteArray("a\xC3\xA7\xC3\xA3o\0", 7));
   EXPECT_EQ(config.LeReg(name, QString()), QStringLiteral("ação"));
+
+  const QString cyrillic = QStringLiteral("/home/ana/Документы/notas");
+  config.GravaReg(QStringLiteral("DirNotas"), cyrillic);
+  Registry reopened(world.userHive(), world.machineHive(), nullptr);
+  CConfig again(reopened, dialogs);
+  EXPECT_EQ(again.LeReg(QStringLiteral("DirNotas"), QString()), cyrillic);
+
+  setMachine("DirInstalado", "/dados/dicion\xE1rio a\xE7\xE3o");  // as an older file holds it
+  setMachine("Instalacao", "dicion\xC3\xA1rio");                    // as the build writes it
+  EXPECT_EQ(config.LeRegLM(QStringLiteral("DirInstalado"), QString()), QStringLiteral("/dados/dicionário ação"));
+  EXPECT_EQ(config.LeRegLM(QStringLiteral("Instalacao"), QString()), QStringLiteral("dicionário"));
 }
 
 TEST_F(CConfigRegistro, ValuesThatDoNotFitTheBufferReadAsMissing) {

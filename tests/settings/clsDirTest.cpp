@@ -1,5 +1,6 @@
 #include "clsDir.h"
 
+#include "FailingFileWriter.h"
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
 
@@ -20,7 +21,8 @@ class ClsDir : public ::testing::Test {
 
   TestFolders world;
   ScriptedDialogs dialogs;
-  clsDir dir{dialogs};
+  FailingFileWriter gravador;
+  clsDir dir{dialogs, gravador};
 };
 
 struct Escolha {
@@ -72,6 +74,18 @@ TEST_F(ClsDir, CopyReplacesTheDestinationWholeAndAFailedCopyKeepsIt) {
   EXPECT_EQ(ultimaMensagem(), QStringLiteral("Não foi possível copiar o arquivo ") + p("falta.txt") + u'.');
   EXPECT_EQ(dialogs.calls().back().style, dlg::vbExclamation);
   EXPECT_EQ(dialogs.calls().back().title, QStringLiteral("Copiar arquivo."));
+}
+
+TEST_F(ClsDir, ACopyTheDiskRefusesKeepsTheDestinationAndSaysSo) {
+  escreve("a.txt", "novo");
+  escreve("b.txt", "antigo");
+  escreve("origem/c.txt", "c");
+  gravador.failWritesTo();
+  EXPECT_FALSE(dir.CopiarArquivo(p("a.txt"), p("b.txt"), true));
+  EXPECT_EQ(world.read(QStringLiteral("b.txt")), "antigo");
+  EXPECT_EQ(ultimaMensagem(), QStringLiteral("Não foi possível copiar o arquivo ") + p("a.txt") + u'.');
+  EXPECT_FALSE(dir.CopiarPasta(p("origem"), p("copia"), true));
+  EXPECT_FALSE(existe("copia/c.txt"));
 }
 
 TEST_F(ClsDir, DeleteRenameAndMoveReportFailures) {

@@ -1,12 +1,12 @@
 #include "frmConfig.h"
 
 #include "DialogosFixture.h"
-#include "ProgramPaths.h"
 #include "Register.h"
 #include "ResourceStrings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -18,7 +18,9 @@ namespace {
 class ConfigGerais : public DialogosFixture {
  protected:
   ConfigGerais()
-      : dlg(frmConfig::Dependencias{config, registry, dialogs, comando(), [this](int v) { somarJanela = v; }}) {}
+      : dlg(frmConfig::Dependencias{config, registry, dialogs, comando(), [this](int v) { somarJanela = v; }}) {
+    QDir(world.programDir()).mkpath(QStringLiteral("notas"));  // as the build's program folder has it
+  }
   // Opens the dialog as the main window does (shown, not run modally).
   void abre() {
     dlg.Cancela = false;
@@ -34,7 +36,7 @@ class ConfigGerais : public DialogosFixture {
   QCheckBox* filtro() { return controle<QCheckBox>("checkFiltro0"); }
   QLineEdit* pasta() { return controle<QLineEdit>("txtDirNotas"); }
   QComboBox* modo() { return controle<QComboBox>("ComboApresentacao"); }
-  QString notasPadrao() const { return paths::appPath() + QStringLiteral("\\notas"); }
+  QString notasPadrao() const { return world.programDir() + QStringLiteral("/notas"); }
 
   int somarJanela = -1;
   frmConfig dlg;
@@ -51,6 +53,29 @@ TEST_F(ConfigGerais, OpensOnTheSavedOptions) {
   EXPECT_EQ(modo()->currentIndex(), 2);
   EXPECT_FALSE(controle<QCheckBox>("checkFiltro1")->isVisible());
   EXPECT_TRUE(controle<QCheckBox>("checkFiltro1")->isChecked());
+}
+
+// The folder box shows Linux paths: the default, and a value an older
+// settings file stored with "\"; without a writable notas in the program
+// folder the default is the user's own.
+TEST_F(ConfigGerais, TheFolderBoxShowsTheNotesFolderAsALinuxPath) {
+  const QString doUsuario = world.dataHome() + QStringLiteral("/minivocabra/notas");
+  const struct {
+    const char* salvo;
+    bool notasNoPrograma;
+    QString mostrado;
+  } casos[] = {
+      {nullptr, true, notasPadrao()},
+      {nullptr, false, doUsuario},
+      {"program\\notas", false, notasPadrao()},
+  };
+  for (const auto& c : casos) {
+    if (!c.notasNoPrograma) world.replaceWithFile(QStringLiteral("program/notas"));
+    if (c.salvo) config.GravaReg(QStringLiteral("DirNotas"), world.root() + u'\\' + QString::fromLatin1(c.salvo));
+    frmConfig novo(frmConfig::Dependencias{config, registry, dialogs, {}, {}});
+    novo.show();
+    EXPECT_EQ(novo.findChild<QLineEdit*>(QStringLiteral("txtDirNotas"))->text(), c.mostrado) << c.salvo;
+  }
 }
 
 // Stored values the controls cannot show open as the defaults.

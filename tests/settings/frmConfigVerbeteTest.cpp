@@ -156,8 +156,7 @@ TEST_F(ConfigVerbete, OkWritesTheSheetsThenSavesTheSettings) {
 
 TEST_F(ConfigVerbete, OkWithAnUnwritableStyleFolderKeepsTheDialogAndSavesNothing) {
   abre();
-  QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
-  world.write(QStringLiteral("program/css"), "not a folder");
+  world.blockStyleSheets();
   controle<QComboBox>("comboTipoFonte")->setCurrentIndex(2);
   clica("cmdOK");
   EXPECT_TRUE(dlg->isVisible());
@@ -222,8 +221,7 @@ TEST_F(ConfigVerbete, AMissingTemplateIsReportedAndOkCannotWipeTheSheets) {
 }
 
 TEST_F(ConfigVerbete, AnUnwritableStyleFolderIsReportedOnLoadAndTheDialogStillOpens) {
-  QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
-  world.write(QStringLiteral("program/css"), "not a folder");
+  world.blockStyleSheets();
   abre();
   ASSERT_EQ(mensagens().size(), 1);
   EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));

@@ -2,6 +2,7 @@
 
 #include "DialogosFixture.h"
 #include "HeadlessWebEngine.h"
+#include "ViewHelpers.h"
 #include "WebView.h"
 
 #include <QSignalSpy>
@@ -23,10 +24,12 @@ TEST_F(ConfigVerbeteView, ThePreviewShowsTheSampleEntryWithItsStyles) {
   ASSERT_NE(view, nullptr);
   QSignalSpy rendered(view, &WebView::Rendered);
   dlg.show();
-  while (!view->shownHtml().contains(QStringLiteral("D_TIT")) && rendered.wait(20000)) {
+  const auto shown = [view] {
+    return RunScript(view->page(), QStringLiteral("document.documentElement.outerHTML")).toString();
+  };
+  while (!shown().contains(QStringLiteral("D_TIT")) && rendered.wait(20000)) {
   }
-  EXPECT_TRUE(view->shownHtml().contains(QStringLiteral("#D_TIT { color: #336699")))
-      << view->shownHtml().left(400).toStdString();
+  EXPECT_TRUE(shown().contains(QStringLiteral("#D_TIT { color: #336699"))) << shown().left(400).toStdString();
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include "Ansi.h"
 #include "ArquivoTexto.h"
+#include "FailingFileWriter.h"
 #include "FakeJanela.h"
 #include "FakeScreen.h"
+#include "ProgramPaths.h"
 #include "Registry.h"
 #include "ScriptedDialogs.h"
+#include "SmallDisk.h"
 #include "TestFolders.h"
 
 #include <QDir>
@@ -40,11 +43,6 @@ class ModCSS : public ::testing::Test {
     gerador.InicializaCSS();
     return gerador.MontaCSS(modo);
   }
-  // Takes the css folder away: a plain file stands in its place.
-  void semPastaCSS() {
-    QDir(world.programDir() + QStringLiteral("/css")).removeRecursively();
-    world.write(QStringLiteral("program/css"), "not a folder");
-  }
   QByteArray folha(int n) { return world.read(QStringLiteral("program/css/estilo%1.css").arg(n)); }
 
   TestFolders world;
@@ -53,7 +51,8 @@ class ModCSS : public ::testing::Test {
   CConfig config;
   FakeScreen tela;
   FakeJanela janela;
-  modCSS::GeradorCSS gerador{config, dialogs};
+  FailingFileWriter gravador;
+  modCSS::GeradorCSS gerador{config, dialogs, gravador};
 };
 
 struct Tamanhos {
@@ -143,32 +142,88 @@ TEST_F(ModCSS, WritesTheThreeSheetsAsAnsiText) {
   EXPECT_TRUE(dialogs.calls().empty());
 }
 
-TEST_F(ModCSS, UnwritableFolderShowsMessage371AndFails) {
+// The user's own css folder, where the sheets go when the program
+// folder's cannot be written.
+QString pastaDoUsuario(const TestFolders& world) { return world.dataHome() + QStringLiteral("/minivocabra/css"); }
+
+TEST_F(ModCSS, NoWritableFolderShowsMessage371NamingTheUsersFolderAndFails) {
   gerador.InicializaCSS();
-  semPastaCSS();
+  world.blockStyleSheets();
   EXPECT_FALSE(gerador.GeraArquivosCSS());
   ASSERT_EQ(dialogs.calls().size(), 1u);
   EXPECT_TRUE(dialogs.calls()[0].prompt.startsWith(QStringLiteral("Não é possível alterar")));
-  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css.")));
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(pastaDoUsuario(world) + QStringLiteral(".")));
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
 }
 
-TEST_F(ModCSS, WriteCheckCreatesTheSheetAndLeavesItsContent) {
+TEST_F(ModCSS, ASheetThatCannotBeWrittenShowsMessage371AndKeepsItsOldContent) {
+  gerador.InicializaCSS();
+  gravador.failWritesTo(QStringLiteral("estilo2.css"));
+  EXPECT_FALSE(gerador.GeraArquivosCSS());
+  EXPECT_EQ(dialogs.calls().size(), 1u);
+  EXPECT_EQ(folha(1), ansi::fromUnicode(gerador.MontaCSS(0)));  // written before the failure
+  EXPECT_EQ(folha(2), "antigo2");
+  EXPECT_EQ(folha(3), "antigo3");
+}
+
+// The sheets are small: on a full disk the failure shows only when the data
+// reaches the disk, and the sheets must not be replaced by empty ones.
+TEST_F(ModCSS, OnAFullDiskTheSheetsKeepTheirOldContent) {
+  const SmallDisk disco(64);
+  if (!disco.mounted()) GTEST_SKIP() << "cannot mount a small file system here";
+  qputenv(paths::kProgramDirVariable, disco.path().toUtf8());
+  const QByteArray modelo = ansi::fromUnicode(kModelo) + QByteArray(6000, ' ');
+  ASSERT_TRUE(files::disk().write(disco.path() + QStringLiteral("/mod.dat"), modelo));
+  ASSERT_TRUE(files::disk().write(disco.path() + QStringLiteral("/exemplo.htm"), "<estilo/>"));
+  QDir().mkpath(disco.path() + QStringLiteral("/css"));
+  for (int n = 1; n <= 3; ++n)
+    ASSERT_TRUE(files::disk().write(disco.path() + QStringLiteral("/css/estilo%1.css").arg(n), "antigo"));
+  gerador.InicializaCSS();
+  disco.fillLeaving(4096);
+  EXPECT_FALSE(gerador.GeraArquivosCSS());
+  EXPECT_EQ(dialogs.calls().size(), 1u);
+  for (int n = 1; n <= 3; ++n) {
+    QFile folhaNoDisco(disco.path() + QStringLiteral("/css/estilo%1.css").arg(n));
+    ASSERT_TRUE(folhaNoDisco.open(QIODevice::ReadOnly));
+    EXPECT_EQ(folhaNoDisco.readAll(), "antigo") << n;
+  }
+  qputenv(paths::kProgramDirVariable, world.programDir().toUtf8());
+}
+
+TEST_F(ModCSS, AnUnwritableProgramFolderSendsTheSheetsToTheUsersFolder) {
+  config.ElementosVerbete[1].Cor = QStringLiteral("ABCDEF");
+  gerador.InicializaCSS();
+  world.replaceWithFile(QStringLiteral("program/css"));
+  EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  ASSERT_TRUE(gerador.GeraArquivosCSS());
+  for (std::int16_t modo = 0; modo < 3; ++modo) {
+    QFile escrita(pastaDoUsuario(world) + QStringLiteral("/estilo%1.css").arg(modo + 1));
+    ASSERT_TRUE(escrita.open(QIODevice::ReadOnly)) << modo;
+    EXPECT_EQ(escrita.readAll(), ansi::fromUnicode(gerador.MontaCSS(modo)));
+  }
+  EXPECT_TRUE(dialogs.calls().empty());
+}
+
+// An empty sheet made by the check would go ahead of the installed one.
+TEST_F(ModCSS, WriteCheckLeavesNoSheetBehindAndTheSheetsAsTheyWere) {
   QFile::remove(world.programDir() + QStringLiteral("/css/estilo1.css"));
   EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
-  EXPECT_TRUE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo1.css")));
+  EXPECT_FALSE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo1.css")));
   EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
   EXPECT_EQ(folha(2), "antigo2");
+  world.replaceWithFile(QStringLiteral("program/css"));
+  EXPECT_TRUE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  EXPECT_TRUE(QDir(pastaDoUsuario(world)).isEmpty());
   EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(ModCSS, WriteCheckOnAnUnwritableFolderFailsQuietlyUnlessAsked) {
-  semPastaCSS();
+  world.blockStyleSheets();
   EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, false));
   EXPECT_TRUE(dialogs.calls().empty());
   EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, true));
   ASSERT_EQ(dialogs.calls().size(), 1u);
-  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(world.programDir() + QStringLiteral("/css/.")));
+  EXPECT_TRUE(dialogs.calls()[0].prompt.contains(pastaDoUsuario(world) + QStringLiteral("/.")));
 }
 
 // The sheets the program folder ships with are the template's with the

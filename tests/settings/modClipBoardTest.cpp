@@ -1,6 +1,7 @@
 #include "modClipBoard.h"
 
 #include "FakeClipboard.h"
+#include "ProgramPaths.h"
 #include "TestFolders.h"
 
 #include <QFile>
@@ -88,6 +89,16 @@ TEST_F(ModClipBoard, MissingSheetCopiesWithoutAStyleBlock) {
   const QByteArray doc = copia(QStringLiteral("<i>a</i>")).chopped(10);
   EXPECT_EQ(doc.mid(campo(doc, "StartFragment"), campo(doc, "EndFragment") - campo(doc, "StartFragment")),
             "<i>a</i>");
+}
+
+// As the entry page does, the copy takes the user's own sheet ahead of an
+// installed program's.
+TEST_F(ModClipBoard, AnInstalledProgramCopiesWithTheUsersSheet) {
+  const QString instalado = QStringLiteral("usr/share/minivocabra/program");
+  qputenv(paths::kProgramDirVariable, (world.root() + u'/' + instalado).toUtf8());
+  world.write(instalado + QStringLiteral("/css/estilo1.css"), kFolha);
+  world.write(QStringLiteral("data-home/minivocabra/css/estilo1.css"), "#D_TIT { color: #123456; }");
+  EXPECT_TRUE(copia(QStringLiteral("<b>casa</b>")).contains("<style>#D_TIT { color: #123456; }</style><b>casa</b>"));
 }
 
 TEST_F(ModClipBoard, OffsetLettersInsideThePageStayThePages) {

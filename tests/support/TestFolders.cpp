@@ -49,6 +49,16 @@ void TestFolders::write(const QString& relativePath, const QByteArray& bytes) co
   if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
+void TestFolders::replaceWithFile(const QString& relativePath) const {
+  QDir(root() + u'/' + relativePath).removeRecursively();
+  write(relativePath, "not a folder");
+}
+
+void TestFolders::blockStyleSheets() const {
+  replaceWithFile(QStringLiteral("program/css"));
+  replaceWithFile(QStringLiteral("data-home"));
+}
+
 QByteArray TestFolders::read(const QString& relativePath) const {
   QFile file(root() + u'/' + relativePath);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -24,6 +24,12 @@ class TestFolders final {
   // Writes `bytes` to `relativePath` under the root, making its folders.
   void write(const QString& relativePath, const QByteArray& bytes) const;
   QByteArray read(const QString& relativePath) const;
+  // Puts a plain file where the folder `relativePath` (under the root) was,
+  // so nothing can be made or written in it, even by root.
+  void replaceWithFile(const QString& relativePath) const;
+  // Neither the program folder's style sheets nor the user's data folder
+  // can be written.
+  void blockStyleSheets() const;
 
  private:
   QTemporaryDir dir_;

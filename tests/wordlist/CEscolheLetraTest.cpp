@@ -3,6 +3,7 @@
 #include "ResourceImages.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,16 @@ TEST_F(EscolheLetra, FocusLossClearsTheHoverButKeepsTheSelection) {
   Move(30, 30);  // "O"
   EXPECT_EQ(NoBuffer('O'), NoBitmap(403, 'O'));
   emit img.LostFocus();
+  EXPECT_EQ(NoBuffer('O'), NoBitmap(401, 'O'));
+  EXPECT_EQ(NoBuffer('M'), NoBitmap(402, 'M'));
+}
+
+// The box never takes the focus: leaving it is what clears the hover mark.
+TEST_F(EscolheLetra, ThePointerLeavingTheBoxClearsTheHoverButKeepsTheSelection) {
+  picker.MarcaLetra(QStringLiteral("M"));
+  Move(30, 30);  // "O"
+  QEvent saida(QEvent::Leave);
+  QCoreApplication::sendEvent(&img, &saida);
   EXPECT_EQ(NoBuffer('O'), NoBitmap(401, 'O'));
   EXPECT_EQ(NoBuffer('M'), NoBitmap(402, 'M'));
 }

@@ -133,6 +133,22 @@ TEST_F(CListBusca, RowsLoadPageByPageFromTheFirstResult) {
   EXPECT_EQ(lista.scroll().Valor(), 0);
 }
 
+// As in the letter list: a result page without its final "|" loses its
+// last pair, and the next page's rows keep their own slots.
+TEST_F(CListBusca, APageWithoutItsFinalBarLosesItsLastPairOnly) {
+  db->resultados[QStringLiteral("mascara:x*")] = {1, 2, 3, 4};
+  db->paginador = [](std::int16_t, std::int32_t inicio, QString& pagina) {
+    pagina = inicio == 0 ? QStringLiteral("w|1|x|2|y|3") : QStringLiteral("z|4|");
+    return inicio == 0 ? 3 : -1;
+  };
+  lista.ListaPesquisaMascara(QStringLiteral("x*"), QString());
+  EXPECT_FALSE(lista.SelecionaItemID(3));
+  ASSERT_TRUE(lista.SelecionaItemID(4));
+  EXPECT_EQ(lista.IndiceSelecionado(), 3);
+  ASSERT_TRUE(lista.SelecionaItemID(2));
+  EXPECT_EQ(lista.IndiceSelecionado(), 1);
+}
+
 TEST_F(CListBusca, AnotherBuildDuringTheLoadStopsTheSearchUntouched) {
   db->paginaFixa = 100;
   db->resultados[QStringLiteral("mascara:b*")] = ids(500, 1000);

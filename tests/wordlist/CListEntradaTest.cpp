@@ -90,6 +90,11 @@ TEST_F(Entrada, ADoubleClickReportsAgainOnlyWhenTheListHoldsMoreThanOneRow) {
   EXPECT_EQ(itens.count(), 3);
 }
 
+TEST_F(Entrada, AListFilledBeforeThePointerComesShowsTheDefaultPointer) {
+  ListaECarrega(QStringLiteral("e"), -1);
+  EXPECT_NE(fundo.cursor().shape(), Qt::BitmapCursor);
+}
+
 TEST_F(Entrada, AnEmptyListReportsNothingAndShowsTheHandOnlyOverItsHint) {
   QSignalSpy itens(&lista, SinalSelecionaItem());
   emit fundo.MouseDown(1, 0, 60, 5);

@@ -80,6 +80,17 @@ TEST_F(CScrollTest, DraggingTheThumbToTheMiddleGivesHalfTheMaximum) {
   EXPECT_EQ(scroll.Valor(), 100);
 }
 
+// The value follows the thumb's real top, not the whole pixel it is drawn
+// at: at value 3 of 1000 it stands at 16.6, drawn at 17.
+TEST_F(CScrollTest, ADragCountsFromTheThumbsRealTop) {
+  scroll.setValorMax(1000);
+  scroll.setValor(3);
+  EXPECT_EQ(barra().y(), 17);
+  emit barra().MouseDown(1, 0, 0, Twips(5));
+  emit barra().MouseMove(1, 0, 0, Twips(6));
+  EXPECT_EQ(scroll.Valor(), 8);  // 1000 / 200 * (17.6 - 16)
+}
+
 TEST_F(CScrollTest, WithNoMaximumADragNeverStartsButTheReleaseStillEnds) {
   scroll.setValorMax(0);
   QSignalSpy fins(&scroll, &CScroll::EndScroll);

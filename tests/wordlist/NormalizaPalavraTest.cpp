@@ -11,6 +11,7 @@ TEST(NormalizaPalavra, FoldsAccentsCaseAndSeparators) {
       {QStringLiteral("- ./:"), QString()},
       {QStringLiteral("d'água (pop.)"), QStringLiteral("daguapop")},
       {QStringLiteral("  Coração  "), QStringLiteral("coracao")},
+      {QStringLiteral("\tcasa"), QStringLiteral("\tcasa")},  // only blanks are trimmed
       {QStringLiteral("x") + QChar(0x0178) + QStringLiteral("y°z"), QStringLiteral("xyz")},
       {QStringLiteral("ªº§"), QStringLiteral("ªº§")},  // codes 128-191 stay
   };
@@ -20,6 +21,8 @@ TEST(NormalizaPalavra, FoldsAccentsCaseAndSeparators) {
 TEST(NormalizaPalavra, KeepsAtMostFiftyCharacters) {
   EXPECT_EQ(modMain::NormalizaPalavra(QString(60, u'A')), QString(50, u'a'));
   EXPECT_EQ(modMain::NormalizaPalavra(QString(49, u'a') + QStringLiteral("-bc")), QString(49, u'a') + u'b');
+  // A capital whose lower case is two characters long.
+  EXPECT_EQ(modMain::NormalizaPalavra(QString(100, QChar(0x0130))).size(), 50);
 }
 
 TEST(CortaEmNbsp, CutsAtTheHomographMark) {

@@ -53,7 +53,7 @@ TEST(ResumoVerbete, LinkedWordsCountAsTheirTextAndTheCutKeepsNoTag) {
 
 TEST(ResumoVerbete, HomographNumberGoesIntoItsSpan) {
   EXPECT_EQ(PalavraExibida(QString("manga") + QChar(0xA0) + "2"), "manga<span id=\"D_SUP_RES\">2</span>");
-  EXPECT_EQ(PalavraExibida(QString("manga") + QChar(0x9F) + "2"), "manga<span id=\"D_SUP_RES\">2</span>");
+  EXPECT_EQ(PalavraExibida(QString("manga") + QChar(0x0178) + "2"), "manga<span id=\"D_SUP_RES\">2</span>");
   EXPECT_EQ(PalavraExibida("casa"), "casa");
 }
 

@@ -13,6 +13,7 @@
 #include "FakeScreen.h"
 #include "Fonts.h"
 #include "MarcasNotas.h"
+#include "PageEngine.h"
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "TabelaChaves.h"
@@ -276,6 +277,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+  pageengine::prepare();  // the engine as the program sets it up
   QApplication app(argc, argv);
   fonts::registerSubstitutions();
   modMain::InicializaChaves();

@@ -72,7 +72,10 @@ const QString kEstilosErrados = QStringLiteral(R"JS(
     for (var p = 0; p < props.length; ++p) {
       var want = declared(el, props[p]);
       var got = style.getPropertyValue(props[p]);
-      if (want && got !== want) wrong.push(el.tagName + '#' + el.id + ' "' + el.textContent.trim().slice(0, 20) + '" ' + props[p] + ' ' + got + ' (sheet: ' + want + ')');
+      if (want && got !== want) {
+        wrong.push(el.tagName + '#' + el.id + ' "' + el.textContent.trim().slice(0, 20) + '" ' + props[p] + ' ' +
+                   got + ' (sheet: ' + want + ')');
+      }
     }
   }
   return wrong;
@@ -123,10 +126,12 @@ class CBrowserViewTest : public ::testing::Test {
         .toString();
   }
 
-  // Runs `acao`, then waits until the page on screen holds `marca`.
+  // Runs `acao`, then waits until the page on screen, its style sheet
+  // loaded, holds `marca`.
   void mostra(const std::function<void()>& acao, const QString& marca) {
     acao();
-    const QString js = QStringLiteral("document.body.innerHTML.indexOf(%1) >= 0").arg(aspas(marca));
+    const QString js = QStringLiteral("document.readyState === 'complete' && document.body.innerHTML.indexOf(%1) >= 0")
+                           .arg(aspas(marca));
     ASSERT_TRUE(QTest::qWaitFor([&] { return script(js).toBool(); }, 20000)) << marca.toStdString();
     Spin(100);
   }

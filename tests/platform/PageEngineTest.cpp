@@ -20,7 +20,8 @@ INSTANTIATE_TEST_SUITE_P(
     , ChromiumFlags,
     ::testing::Values(
         Caso{"", "--renderer-process-limit=1 --no-unsandboxed-zygote --js-flags=--lite-mode"},
-        Caso{"  --disable-gpu  ", "--disable-gpu --renderer-process-limit=1 --no-unsandboxed-zygote --js-flags=--lite-mode"},
+        Caso{"  --disable-gpu  ",
+             "--disable-gpu --renderer-process-limit=1 --no-unsandboxed-zygote --js-flags=--lite-mode"},
         Caso{"--js-flags=--expose-gc --renderer-process-limit=4",
              "--js-flags=--expose-gc --renderer-process-limit=4 --no-unsandboxed-zygote"},
         Caso{"--renderer-process-limit=1 --no-unsandboxed-zygote --js-flags=--lite-mode",

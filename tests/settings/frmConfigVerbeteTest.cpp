@@ -210,8 +210,8 @@ TEST_F(ConfigVerbete, AMissingTemplateIsReportedAndOkCannotWipeTheSheets) {
   const QByteArray antes = folha(1);
   abre();
   ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_EQ(mensagens()[0], LoadResString(391).replace(QStringLiteral("%1"), world.programDir() + QStringLiteral("/mod.dat")))
-      << "in Portuguese, naming the file";
+  const QString modelo = world.programDir() + QStringLiteral("/mod.dat");
+  EXPECT_EQ(mensagens()[0], LoadResString(391).replace(QStringLiteral("%1"), modelo)) << "Portuguese, naming the file";
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
   EXPECT_FALSE(dlg->ModelosCarregados());
   EXPECT_FALSE(controle<QPushButton>("cmdOK")->isEnabled());

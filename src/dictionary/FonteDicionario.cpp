@@ -105,18 +105,24 @@ QString LeitorVerbete::rotulo(Elemento elemento, const QString& valor) {
   return QString();
 }
 
+// A rubric in braces at the start of `texto` ("{Bot.} text") becomes a part
+// of its own in `partes`, and `texto` keeps what follows it.
+QString separaRubrica(QString& texto, std::vector<Parte>& partes) {
+  if (!texto.startsWith(u'{')) return QString();
+  const qsizetype fecha = texto.indexOf(u'}');
+  if (fecha < 0) return QStringLiteral("a rubric opened with '{' is not closed");
+  const QString rubrica = texto.mid(1, fecha - 1).trimmed();
+  texto = texto.mid(fecha + 1).trimmed();
+  if (rubrica.isEmpty()) return QStringLiteral("an empty rubric");
+  partes.push_back({Elemento::Rubrica, rubrica});
+  return QString();
+}
+
 // "def: text" or "def: {Rubric} text".
 QString LeitorVerbete::definicao(const QString& valor) {
   std::vector<Parte> partes;
   QString texto = valor;
-  if (texto.startsWith(u'{')) {
-    const qsizetype fecha = texto.indexOf(u'}');
-    if (fecha < 0) return QStringLiteral("a rubric opened with '{' is not closed");
-    const QString rubrica = texto.mid(1, fecha - 1).trimmed();
-    texto = texto.mid(fecha + 1).trimmed();
-    if (rubrica.isEmpty()) return QStringLiteral("an empty rubric");
-    partes.push_back({Elemento::Rubrica, rubrica});
-  }
+  if (QString p = separaRubrica(texto, partes); !p.isEmpty()) return p;
   if (texto.isEmpty()) return QStringLiteral("a definition with no text");
   partes.push_back({Elemento::Definicao, texto});
   linhasDefinicao_.push_back(v_.conteudo.linhas.size());
@@ -125,13 +131,19 @@ QString LeitorVerbete::definicao(const QString& valor) {
   return QString();
 }
 
-// "locucao: phrase = meaning".
+// "locucao: phrase = meaning" or "locucao: phrase = {Rubric} meaning"; the
+// rubric stands between the phrase and its meaning.
 QString LeitorVerbete::locucao(const QString& valor) {
   const qsizetype igual = valor.indexOf(QStringLiteral(" = "));
   const QString titulo = igual < 0 ? QString() : valor.left(igual).trimmed();
-  const QString sentido = igual < 0 ? QString() : valor.mid(igual + 3).trimmed();
+  QString sentido = igual < 0 ? QString() : valor.mid(igual + 3).trimmed();
   if (titulo.isEmpty() || sentido.isEmpty()) return QStringLiteral("a phrase is 'phrase = meaning'");
-  novaLinha({{Elemento::TituloLocucao, titulo}, {Elemento::Locucao, sentido}});
+  if (titulo.startsWith(u'{')) return QStringLiteral("a phrase's rubric goes at the start of its meaning, after ' = '");
+  std::vector<Parte> partes{{Elemento::TituloLocucao, titulo}};
+  if (QString p = separaRubrica(sentido, partes); !p.isEmpty()) return p;
+  if (sentido.isEmpty()) return QStringLiteral("a phrase with a rubric but no meaning");
+  partes.push_back({Elemento::Locucao, sentido});
+  novaLinha(std::move(partes));
   temTexto_ = true;
   return QString();
 }

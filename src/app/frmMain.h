@@ -376,8 +376,17 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void defineDestaque(const QString& palavras, const QString& iniciada, const QString& terminada);
   void recusaLetraUnica();
   void limpaLblFiltros();
-  // The results list's events (frmMainResultados.cpp).
+  // The results list's searches and events (frmMainResultados.cpp). Every
+  // search on the results list goes through pesquisaResultados, which keeps
+  // it in m_buscaLista; the filters are summed when the sum box is ticked.
   void ligaResultados();
+  void pesquisaResultados(BuscaLista::Tipo tipo, const QString& texto, const QString& filtros);
+  void executaBuscaLista();
+  // What the results list shows, for the history's list pages.
+  ResultadosLista resultadosAtuais() const;
+  // Brings the results list and its captions back to those of a list page
+  // of the history; the list's search runs again only when it differs.
+  void restauraResultados(const ResultadosLista& resultados);
   void lista2_RetornoBusca(const QString& palavra, const QString& strLista, std::int32_t tamLista,
                            std::int16_t tipoPesquisa);
   void lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesquisa);
@@ -403,6 +412,11 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   bool m_TeclaLista = false;
   bool m_SemVerbete = false;
   std::unique_ptr<QObject> m_teclado;
+  // The search the results list holds (the last one started on it), and
+  // whether the one running is a history step's, whose page is shown
+  // already: its results event then shows and records nothing.
+  BuscaLista m_buscaLista;
+  bool m_restauraBusca = false;
   // The search panel and the abbreviation tip.
   bool m_buscaPalavraClicada = false;
   std::int16_t m_contaTip = 0;

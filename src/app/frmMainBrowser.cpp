@@ -49,7 +49,7 @@ void frmMain::m_browser_ExecComando(std::int16_t) { tmrComandoBrowser->setEnable
 void frmMain::m_browser_Historico(const QString& Conteudo) {
   QString palavra, iniciada, terminada;
   lista2->getPalavraBusca(palavra, iniciada, terminada);
-  m_Historico->AdicionaLista(Conteudo, palavra, iniciada, terminada);
+  m_Historico->AdicionaLista(Conteudo, palavra, iniciada, terminada, resultadosAtuais());
 }
 
 void frmMain::m_browser_HistPagina(const QString& URL) {

@@ -45,12 +45,9 @@ void frmMain::buscaPainel() {
     return;
   }
   tmrBusca->setEnabled(false);
-  if (bruto.contains(u'*')) {
-    lista2->ListaPesquisaMascara(bruto, QString());
-  } else {
-    lista2->ListaPesquisaFlexivel(bruto, QString());
-  }
+  // Cleared first: the results page's history step takes the captions.
   limpaLblFiltros();
+  pesquisaResultados(bruto.contains(u'*') ? BuscaLista::Tipo::Mascara : BuscaLista::Tipo::Flexivel, bruto, QString());
 }
 
 // The filter description above the results list, cut with " ..." to the
@@ -97,7 +94,7 @@ void frmMain::buscaAvancada(const QString& filtros) {
   const QString t2 = txtEntrada2->text();
   if (!filtros.isEmpty() && t.isEmpty() && !inicio && !fim && !texto) {
     defineDestaque({}, {}, {});
-    lista2->ListaPesquisaReversa(QStringLiteral("*"), filtros);
+    pesquisaResultados(BuscaLista::Tipo::Reversa, QStringLiteral("*"), filtros);
   } else if (par ? trim::blanks(t1).isEmpty() && trim::blanks(t2).isEmpty() : t.isEmpty()) {
     defineDestaque({}, {}, {});
     m_browser->MostraLista(kPaginaDigite, {});
@@ -107,20 +104,16 @@ void frmMain::buscaAvancada(const QString& filtros) {
     buscaNoTexto(filtros);
   } else if (par) {
     defineDestaque({}, {}, {});
-    lista2->ListaPesquisaMascara(semAsterisco(t1) + u'*' + semAsterisco(t2), filtros);
+    pesquisaResultados(BuscaLista::Tipo::Mascara, semAsterisco(t1) + u'*' + semAsterisco(t2), filtros);
   } else if (inicio || fim) {
     defineDestaque({}, {}, {});
     const QString padrao = inicio ? semAsterisco(bruto) + u'*' : u'*' + semAsterisco(bruto);
-    lista2->ListaPesquisaMascara(padrao, filtros);
+    pesquisaResultados(BuscaLista::Tipo::Mascara, padrao, filtros);
   } else {
     defineDestaque({}, {}, {});
     picAguarde->show();
     tmrBusca->setEnabled(false);
-    if (bruto.contains(u'*')) {
-      lista2->ListaPesquisaMascara(bruto, filtros);
-    } else {
-      lista2->ListaPesquisaFlexivel(bruto, filtros);
-    }
+    pesquisaResultados(bruto.contains(u'*') ? BuscaLista::Tipo::Mascara : BuscaLista::Tipo::Flexivel, bruto, filtros);
   }
 }
 
@@ -136,14 +129,15 @@ void frmMain::buscaNoTexto(const QString& filtros) {
     if (t1.size() <= 1 && t2.size() <= 1) {
       recusaLetraUnica();
     } else {
-      lista2->ListaPesquisaReversa(semAsterisco(t1) + u'*' + semAsterisco(t2), filtros);
+      pesquisaResultados(BuscaLista::Tipo::Reversa, semAsterisco(t1) + u'*' + semAsterisco(t2), filtros);
     }
   } else if (inicio || fim) {
     defineDestaque({}, inicio ? bruto : QString(), inicio ? QString() : bruto);
     if (bruto.size() == 1) {
       recusaLetraUnica();
     } else {
-      lista2->ListaPesquisaReversa(inicio ? semAsterisco(bruto) + u'*' : u'*' + semAsterisco(bruto), filtros);
+      pesquisaResultados(BuscaLista::Tipo::Reversa, inicio ? semAsterisco(bruto) + u'*' : u'*' + semAsterisco(bruto),
+                         filtros);
     }
   } else {
     const QString q = modMain::FiltraPalavrasVazias(bruto, [this](int pagina, const QString& consulta) {
@@ -152,6 +146,6 @@ void frmMain::buscaNoTexto(const QString& filtros) {
     });
     if (q.isEmpty()) return;
     defineDestaque(ExpandeFormasFrase(q), {}, {});
-    lista2->ListaPesquisaReversa(trim::blanks(q).replace(u' ', QStringLiteral(" +")), filtros);
+    pesquisaResultados(BuscaLista::Tipo::Reversa, trim::blanks(q).replace(u' ', QStringLiteral(" +")), filtros);
   }
 }

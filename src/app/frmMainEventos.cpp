@@ -22,16 +22,18 @@ void frmMain::m_Historico_NavegaPagina(const QString& arquivo, const CHistReg& o
   AtualizaBotoesVerbete(true);
 }
 
-// A saved list page comes back with its highlighting and no side box.
+// A saved list page comes back with its highlighting and no side box, and
+// the results list with its captions comes back to the page's search: an
+// entry picked from the list is then marked with that search's words.
 void frmMain::m_Historico_NavegaLista(const QString& Conteudo, const CHistReg& objHistReg) {
-  m_browser->PalavraBusca(objHistReg.getBuscaPalavra(), objHistReg.getBuscaIniciada(),
-                          objHistReg.getBuscaTerminada());
+  defineDestaque(objHistReg.getBuscaPalavra(), objHistReg.getBuscaIniciada(), objHistReg.getBuscaTerminada());
   m_browser->MarcaPalavra(false);
   m_browser->MostraVerbete(Conteudo);
   m_browser->ListaAlternativas(QString(), QString());
   m_browser->MarcaPalavra(true);
   m_Notas->VerificaVerbete(-1);
   AtualizaBotoesVerbete(true);
+  restauraResultados(objHistReg.getResultados());
 }
 
 // The note box sits along the window's bottom edge while it is shown, and

@@ -38,11 +38,9 @@ void frmMain::TrataPalavraClicada(QString& palavra) {
     tmrBusca->setEnabled(false);
     AtualizaBotoesVerbete(true);
     m_browser->PalavraBusca(QString(), QString(), QString());
-    {
-      const Marca clicada(m_buscaPalavraClicada);
-      lista2->ListaPesquisaFlexivel(palavra, QString());
-    }
-    limpaLblFiltros();
+    limpaLblFiltros();  // first: the results page's history step takes the captions
+    const Marca clicada(m_buscaPalavraClicada);
+    pesquisaResultados(BuscaLista::Tipo::Flexivel, palavra, QString());
   } catch (...) {
     // A failing component: the click changes nothing.
   }

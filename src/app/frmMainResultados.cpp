@@ -5,6 +5,7 @@
 #include "ResourceStrings.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -60,16 +61,52 @@ QStringList paresTextos(const CasoBusca& caso) {
 }  // namespace
 
 void frmMain::ligaResultados() {
-  lista2->DefineBusca({[this] { return chkAvancada[3]->isChecked(); },
-                       [this] { return height() * twipsPorPixelY(); }});
+  lista2->DefineBusca({[this] { return m_buscaLista.somados; }, [this] { return height() * twipsPorPixelY(); }});
   connect(lista2.get(), &CList::RetornoBusca, this, &frmMain::lista2_RetornoBusca);
   connect(lista2.get(), &CList::NaoEncontrado, this, &frmMain::lista2_NaoEncontrado);
   connect(lista2.get(), qOverload<const QString&, std::int32_t>(&CList::SelecionaItem), this,
           &frmMain::lista2_SelecionaItem);
 }
 
+void frmMain::pesquisaResultados(BuscaLista::Tipo tipo, const QString& texto, const QString& filtros) {
+  m_buscaLista = {tipo, texto, filtros, !filtros.isEmpty() && chkAvancada[3]->isChecked()};
+  executaBuscaLista();
+}
+
+// A copy: a search started while this one yields replaces m_buscaLista.
+void frmMain::executaBuscaLista() {
+  const BuscaLista busca = m_buscaLista;
+  switch (busca.tipo) {
+    case BuscaLista::Tipo::Flexivel: lista2->ListaPesquisaFlexivel(busca.texto, busca.filtros); break;
+    case BuscaLista::Tipo::Mascara: lista2->ListaPesquisaMascara(busca.texto, busca.filtros); break;
+    case BuscaLista::Tipo::Reversa: lista2->ListaPesquisaReversa(busca.texto, busca.filtros); break;
+    case BuscaLista::Tipo::Nenhuma: break;
+  }
+}
+
+ResultadosLista frmMain::resultadosAtuais() const {
+  return {m_buscaLista, lblDescricaoPesquisa->text(), lblFiltros->text(), lblFiltros->toolTip()};
+}
+
+// A page recorded before any search leaves the list and its captions as
+// they are: there is no search of its own to show.
+void frmMain::restauraResultados(const ResultadosLista& resultados) {
+  if (resultados.busca.tipo == BuscaLista::Tipo::Nenhuma) return;
+  lblDescricaoPesquisa->setText(resultados.legenda);
+  lblFiltros->setText(resultados.legendaFiltros);
+  lblFiltros->setToolTip(resultados.dicaFiltros);
+  if (resultados.busca == m_buscaLista) return;
+  m_buscaLista = resultados.busca;
+  m_restauraBusca = true;
+  executaBuscaLista();
+  m_restauraBusca = false;  // also when the search raised no event
+}
+
+// The caption is set before the page, so that the history's step for the
+// page holds it.
 void frmMain::lista2_RetornoBusca(const QString& palavra, const QString& strLista, std::int32_t tamLista,
                                   std::int16_t tipoPesquisa) {
+  if (std::exchange(m_restauraBusca, false)) return;
   selecionaLista(2);
   m_Notas->VerificaVerbete(-1);
   lista->DesmarcaLista();
@@ -83,11 +120,12 @@ void frmMain::lista2_RetornoBusca(const QString& palavra, const QString& strList
   pares << QStringLiteral("filtros") << (d.isEmpty() ? d : d + QStringLiteral("<BR>"));
   pares << QStringLiteral("listaVerbetes") << strLista;
   pares << QStringLiteral("numVerbetes") << FormataNumVerbetes(tamLista + 1);
-  m_browser->MostraLista(caso->pagina, pares);
   SubstituiMarcadores(caso->legenda, pares);
+  m_browser->MostraLista(caso->pagina, pares);
 }
 
 void frmMain::lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesquisa) {
+  if (std::exchange(m_restauraBusca, false)) return;
   m_Notas->VerificaVerbete(-1);
   lista->DesmarcaLista();
   const std::optional<CasoBusca> caso = casoBusca(palavra, tipoPesquisa);
@@ -102,8 +140,8 @@ void frmMain::lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesq
     pares << QStringLiteral("listaVerbetes") << QString();
     pares << QStringLiteral("numVerbetes") << LoadResString(kNenhumVerbete);
   }
-  m_browser->MostraLista(caso->paginaNao, pares);
   SubstituiMarcadores(caso->legendaNao, caso->textos == 0 ? pares : paresTextos(*caso));
+  m_browser->MostraLista(caso->paginaNao, pares);
   picAguarde->hide();
 }
 

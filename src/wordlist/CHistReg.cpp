@@ -17,10 +17,11 @@ void CHistReg::Dados_Paginas(const QString& titulo, const QString& arquivo) {
 }
 
 void CHistReg::Dados_Lista(const QString& Conteudo, const QString& BuscaPalavra, const QString& BuscaIniciada,
-                           const QString& BuscaTerminada) {
+                           const QString& BuscaTerminada, const ResultadosLista& resultados) {
   m_tipo = Tipo::Lista;
   m_conteudo = Conteudo;
   m_buscaPalavra = BuscaPalavra;
   m_buscaIniciada = BuscaIniciada;
   m_buscaTerminada = BuscaTerminada;
+  m_resultados = resultados;
 }

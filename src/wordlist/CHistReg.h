@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultadosLista.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -13,7 +15,7 @@ class CHistReg final {
     Nenhum = 0,   // not filled yet
     Verbete = 1,  // an entry: title, entry id, the three search strings
     Pagina = 2,   // a page file: title, file
-    Lista = 3,    // a list page: its HTML and the three search strings
+    Lista = 3,    // a list page: its HTML, the three search strings and the results list
   };
 
   // Kind 1: the entry `ID` with headword `titulo`, reached by the search for
@@ -23,9 +25,10 @@ class CHistReg final {
              const QString& BuscaIniciada = {}, const QString& BuscaTerminada = {});
   // Kind 2: the page file at address `arquivo`, titled `titulo`.
   void Dados_Paginas(const QString& titulo, const QString& arquivo);
-  // Kind 3: a list page whose HTML is `Conteudo`.
+  // Kind 3: a list page whose HTML is `Conteudo`, shown while the results
+  // list held `resultados`.
   void Dados_Lista(const QString& Conteudo, const QString& BuscaPalavra = {}, const QString& BuscaIniciada = {},
-                   const QString& BuscaTerminada = {});
+                   const QString& BuscaTerminada = {}, const ResultadosLista& resultados = {});
 
   const QString& getTitulo() const { return m_titulo; }
   std::int32_t getIDVerbete() const { return m_id; }
@@ -36,6 +39,7 @@ class CHistReg final {
   const QString& getBuscaPalavra() const { return m_buscaPalavra; }
   const QString& getBuscaIniciada() const { return m_buscaIniciada; }
   const QString& getBuscaTerminada() const { return m_buscaTerminada; }
+  const ResultadosLista& getResultados() const { return m_resultados; }
 
  private:
   QString m_titulo;
@@ -46,4 +50,5 @@ class CHistReg final {
   QString m_buscaIniciada;
   QString m_buscaTerminada;
   QString m_buscaPalavra;
+  ResultadosLista m_resultados;
 };

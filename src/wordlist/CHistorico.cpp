@@ -22,9 +22,9 @@ void CHistorico::AdicionaArquivo(const QString& titulo, const QString& arquivo) 
 }
 
 void CHistorico::AdicionaLista(const QString& Conteudo, const QString& BuscaPalavra, const QString& BuscaIniciada,
-                               const QString& BuscaTerminada) {
+                               const QString& BuscaTerminada, const ResultadosLista& resultados) {
   CHistReg passo;
-  passo.Dados_Lista(Conteudo, BuscaPalavra, BuscaIniciada, BuscaTerminada);
+  passo.Dados_Lista(Conteudo, BuscaPalavra, BuscaIniciada, BuscaTerminada, resultados);
   acrescenta(passo);
 }
 

@@ -28,9 +28,10 @@ class CHistorico final : public QObject {
                 const QString& BuscaIniciada = {}, const QString& BuscaTerminada = {});
   // Records a page file (always, even the same file twice in a row).
   void AdicionaArquivo(const QString& titulo, const QString& arquivo);
-  // Records a list page with its HTML (always, even the same page twice).
+  // Records a list page with its HTML and what the results list held with
+  // it (always, even the same page twice).
   void AdicionaLista(const QString& Conteudo, const QString& BuscaPalavra = {}, const QString& BuscaIniciada = {},
-                     const QString& BuscaTerminada = {});
+                     const QString& BuscaTerminada = {}, const ResultadosLista& resultados = {});
 
   // One step back / forward, raising the event of that step's kind; at the
   // first (or last) step, or with no steps, nothing happens.

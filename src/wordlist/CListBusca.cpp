@@ -4,6 +4,7 @@
 #include "CList.h"
 
 #include "CListConstantes.h"
+#include "ListaPalavraID.h"
 #include "Numbers.h"
 #include "ResourceStrings.h"
 #include "ResumoVerbete.h"
@@ -137,17 +138,17 @@ void CList::AplicaFiltros(const QString& filtro) {
 // the window's height allows, then the note that the list holds them all.
 void CList::MontaRetornoBusca(const QString& palavra, const QString& pagina, std::int32_t ultimo,
                               TipoPesquisa tipo) {
-  const QStringList itens = pagina.split(u'|');
+  const QList<ListaPalavraID::Par> pares = ListaPalavraID::Pares(pagina);
   const double altura = busca_.alturaJanelaTwips ? busca_.alturaJanelaTwips() : 0;
   const float limite = static_cast<float>((altura - 7200) / 800 + 5);
   QString html;
-  for (qsizetype i = 0; i + 1 < itens.size(); i += 2) {
-    const QString& id = itens[i + 1];
+  for (qsizetype n = 0; n < pares.size(); ++n) {
+    const QString id = QString::number(pares[n].id);
     html += QStringLiteral("<span id='T7'><a href='goID://") + id + QStringLiteral("'>") +
-            ResumoVerbete::PalavraExibida(itens[i]) + QStringLiteral("</a></span><BR>");
+            ResumoVerbete::PalavraExibida(pares[n].palavra) + QStringLiteral("</a></span><BR>");
     html += QStringLiteral("<table width=100% ><tr><td><span id='T8'><a href='goID://") + id + QStringLiteral("'>") +
-            MontaResumoVerbete(num::roundEven(num::val(id))) + QStringLiteral("</a></td></tr></table></span>");
-    if (limite < static_cast<float>(i / 2)) {
+            MontaResumoVerbete(pares[n].id) + QStringLiteral("</a></td></tr></table></span>");
+    if (limite < static_cast<float>(n)) {
       html += LoadResString(kNotaListaParcial);
       break;
     }

@@ -2,9 +2,7 @@
 #include "CList.h"
 
 #include "CListConstantes.h"
-#include "Numbers.h"
-
-#include <QStringList>
+#include "ListaPalavraID.h"
 
 #include <algorithm>
 
@@ -110,20 +108,17 @@ bool CList::CarregaListaLetra() {
   return true;
 }
 
-// Stores the word/id pairs of a page (letter chunk or result page) from slot
-// `vaga` on and returns how many pairs the page holds, where the next page's
-// rows begin. Only a pair whose id is followed by "|" is stored: a page that
-// does not end in "|" loses its last pair, whose slot is left as it was, so
-// the later rows still land in their own slots. A word with no id after it
-// is no pair. Rows beyond the list are skipped.
+// Stores the complete pairs of a page (letter chunk or result page) from
+// slot `vaga` on and returns how many it holds: the next page's rows follow
+// them with no gap, also after a page that lost its last pair. Rows beyond
+// the list are skipped.
 std::int32_t CList::ArmazenaPares(const QString& pagina, std::int32_t vaga) {
-  const QStringList itens = pagina.split(u'|');
-  const qsizetype completos = (itens.size() - 1) / 2;
-  for (qsizetype j = 0; j < completos; ++j) {
+  const QList<ListaPalavraID::Par> pares = ListaPalavraID::Pares(pagina);
+  for (qsizetype j = 0; j < pares.size(); ++j) {
     const std::int64_t destino = std::int64_t{vaga} + j;
     if (destino < 0 || destino > ultimo_) continue;
-    palavras_[static_cast<std::size_t>(destino)] = itens[2 * j];
-    ids_[static_cast<std::size_t>(destino)] = num::roundEven(num::val(itens[2 * j + 1]));
+    palavras_[static_cast<std::size_t>(destino)] = pares[j].palavra;
+    ids_[static_cast<std::size_t>(destino)] = pares[j].id;
   }
-  return static_cast<std::int32_t>(itens.size() / 2);
+  return static_cast<std::int32_t>(pares.size());
 }

@@ -134,7 +134,7 @@ TEST_F(CListBusca, RowsLoadPageByPageFromTheFirstResult) {
 }
 
 // As in the letter list: a result page without its final "|" loses its
-// last pair, and the next page's rows keep their own slots.
+// last pair, and the next page's rows follow the pairs it kept.
 TEST_F(CListBusca, APageWithoutItsFinalBarLosesItsLastPairOnly) {
   db->resultados[QStringLiteral("mascara:x*")] = {1, 2, 3, 4};
   db->paginador = [](std::int16_t, std::int32_t inicio, QString& pagina) {
@@ -144,7 +144,7 @@ TEST_F(CListBusca, APageWithoutItsFinalBarLosesItsLastPairOnly) {
   lista.ListaPesquisaMascara(QStringLiteral("x*"), QString());
   EXPECT_FALSE(lista.SelecionaItemID(3));
   ASSERT_TRUE(lista.SelecionaItemID(4));
-  EXPECT_EQ(lista.IndiceSelecionado(), 3);
+  EXPECT_EQ(lista.IndiceSelecionado(), 2);
   ASSERT_TRUE(lista.SelecionaItemID(2));
   EXPECT_EQ(lista.IndiceSelecionado(), 1);
 }

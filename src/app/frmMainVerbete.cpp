@@ -2,6 +2,7 @@
 // of a full-text query.
 #include "frmMain.h"
 
+#include "ListaPalavraID.h"
 #include "MontaConjugacao.h"
 #include "NormalizaPalavra.h"
 #include "TabelaChaves.h"
@@ -53,15 +54,16 @@ QString frmMain::MontaAlternativas(const QString& palavra, std::int32_t ID) {
   if (Pesquisa().PesquisaFlexivel(palavra, 0, buffer) < 1) return QString();
   QString pagina;
   Pesquisa().ObtemPagina(0, 0, pagina);
-  const QStringList itens = pagina.split(u'|');
+  const QList<ListaPalavraID::Par> pares = ListaPalavraID::Pares(pagina);
+  // A search that finds the entry shown alone has nothing else to offer.
+  if (pares.size() < 2) return QString();
   QString html = QStringLiteral("<table  border=0 cellspacing=0 cellpadding=0><tr><td><span id='vAlternativas'>");
-  for (qsizetype i = 0; i + 1 < itens.size(); i += 2) {
-    if (itens[i + 1].toInt() == ID) continue;
-    html += QStringLiteral("<a href='goID://") + itens[i + 1] + QStringLiteral("'>") + marcaHomografo(itens[i]) +
-            QStringLiteral("</a><BR>");
+  for (const ListaPalavraID::Par& par : pares) {
+    if (par.id == ID) continue;
+    html += QStringLiteral("<a href='goID://") + QString::number(par.id) + QStringLiteral("'>") +
+            marcaHomografo(par.palavra) + QStringLiteral("</a><BR>");
   }
-  html += QStringLiteral("</span></td></tr></table>");
-  return itens.size() - 1 >= 4 ? html : QString();
+  return html + QStringLiteral("</span></td></tr></table>");
 }
 
 QString frmMain::ExpandeFormasFrase(const QString& frase) {
@@ -70,8 +72,9 @@ QString frmMain::ExpandeFormasFrase(const QString& frase) {
     resultado += palavra + u' ';
     QString formas;
     if (Pesquisa().ObtemFormas(palavra, formas) == -1) continue;
-    const QStringList itens = formas.split(u'|');
-    for (qsizetype k = 0; k + 1 < itens.size(); k += 2) resultado += modMain::CortaEmNbsp(itens[k]) + u' ';
+    for (const ListaPalavraID::Par& forma : ListaPalavraID::Pares(formas)) {
+      resultado += modMain::CortaEmNbsp(forma.palavra) + u' ';
+    }
   }
   return trim::blanks(resultado);
 }

@@ -82,4 +82,37 @@ TEST_F(ComComponente, PhraseFormsFollowEachWord) {
   EXPECT_EQ(janela->ExpandeFormasFrase(QStringLiteral("casa azul")), QStringLiteral("casa casas casinha azul"));
 }
 
+// The alternatives box and the forms of a phrase read the component's pages
+// as the word lists do: up to the last complete pair, ids as 32-bit numbers.
+const QString kAbreAlternativas =
+    QStringLiteral("<table  border=0 cellspacing=0 cellpadding=0><tr><td><span id='vAlternativas'>");
+const QString kFechaAlternativas = QStringLiteral("</span></td></tr></table>");
+
+QString Alternativas(frmMain& janela, NiceMock<MockMiniVocabraDB>& db, const QString& pagina, std::int32_t ID) {
+  EXPECT_CALL(db, PesquisaFlexivel(QStringLiteral("manga"), 0, _)).WillOnce(Return(3));
+  EXPECT_CALL(db, ObtemPagina(0, 0, _)).WillOnce(DoAll(SetArgReferee<2>(pagina), Return(-1)));
+  return janela.MontaAlternativas(QStringLiteral("manga"), ID);
+}
+
+TEST_F(ComComponente, AlternativesLeaveOutAPairWithoutItsFinalBar) {
+  EXPECT_EQ(Alternativas(*janela, *db, QStringLiteral("manga|40|mangas|41|mangaba|42"), 40),
+            kAbreAlternativas + QStringLiteral("<a href='goID://41'>mangas</a><BR>") + kFechaAlternativas);
+  EXPECT_EQ(Alternativas(*janela, *db, QStringLiteral("manga|40|mangas|41"), 40), QString());
+}
+
+TEST_F(ComComponente, AlternativesReadIdsAsWholeNumbers) {
+  // " 41" is entry 41, the one shown, so it gets no link; "42.0" is no id,
+  // and the page is read no further.
+  EXPECT_EQ(Alternativas(*janela, *db, QStringLiteral("manga|40|manga1| 41|mangas|42|mangaba|42.0|manga2|43|"), 41),
+            kAbreAlternativas +
+                QStringLiteral("<a href='goID://40'>manga</a><BR><a href='goID://42'>mangas</a><BR>") +
+                kFechaAlternativas);
+}
+
+TEST_F(ComComponente, PhraseFormsLeaveOutAPairWithoutItsFinalBar) {
+  EXPECT_CALL(*db, ObtemFormas(QStringLiteral("casa"), _))
+      .WillOnce(DoAll(SetArgReferee<1>(QStringLiteral("casas|7|casinha|8")), Return(2)));
+  EXPECT_EQ(janela->ExpandeFormasFrase(QStringLiteral("casa")), QStringLiteral("casa casas"));
+}
+
 }  // namespace

@@ -1,11 +1,11 @@
 #include "HtmlVerbete.h"
 
+#include "WordCharacter.h"
+
 #include <algorithm>
 
 namespace dicionario {
 namespace {
-
-bool ehDaPalavra(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
 
 // Characters that join two runs of letters into one word ("guarda-chuva",
 // "d'água", "v.t.d").
@@ -84,9 +84,9 @@ void HtmlVerbete::acrescentaParte(const Parte& parte, QString& html) const {
 void HtmlVerbete::acrescentaLigado(QStringView texto, QString& html) const {
   qsizetype i = 0;
   while (i < texto.size()) {
-    if (!ehDaPalavra(texto[i])) {
+    if (!wordchar::isWordCharacter(texto[i])) {
       const qsizetype inicio = i;
-      while (i < texto.size() && !ehDaPalavra(texto[i])) ++i;
+      while (i < texto.size() && !wordchar::isWordCharacter(texto[i])) ++i;
       acrescentaEscapado(texto.mid(inicio, i - inicio), html);
       continue;
     }
@@ -112,9 +112,9 @@ qsizetype HtmlVerbete::fimDaPalavra(QStringView texto, qsizetype inicio) const {
   qsizetype i = inicio;
   bool temPonto = false;
   while (i < texto.size()) {
-    if (ehDaPalavra(texto[i])) {
+    if (wordchar::isWordCharacter(texto[i])) {
       ++i;
-    } else if (ehJuncao(texto[i]) && i + 1 < texto.size() && ehDaPalavra(texto[i + 1])) {
+    } else if (ehJuncao(texto[i]) && i + 1 < texto.size() && wordchar::isWordCharacter(texto[i + 1])) {
       temPonto = temPonto || texto[i] == u'.';
       ++i;
     } else {

@@ -1,21 +1,17 @@
 #include "TermosTexto.h"
 
 #include "NormalizaPalavra.h"
+#include "WordCharacter.h"
 
 namespace dicionario {
-namespace {
-
-bool ehDaPalavra(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
-
-}  // namespace
 
 QStringList termosDoTexto(QStringView texto) {
   QStringList termos;
   qsizetype i = 0;
   while (i < texto.size()) {
-    while (i < texto.size() && !ehDaPalavra(texto[i])) ++i;
+    while (i < texto.size() && !wordchar::isWordCharacter(texto[i])) ++i;
     const qsizetype inicio = i;
-    while (i < texto.size() && ehDaPalavra(texto[i])) ++i;
+    while (i < texto.size() && wordchar::isWordCharacter(texto[i])) ++i;
     if (i > inicio) {
       const QString termo = modMain::NormalizaPalavra(texto.mid(inicio, i - inicio).toString());
       if (!termo.isEmpty()) termos.append(termo);

@@ -2,14 +2,9 @@
 
 #include "PageDocument.h"
 #include "TextFold.h"
+#include "WordCharacter.h"
 
 #include <algorithm>
-
-namespace {
-
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
-
-}  // namespace
 
 TextRange::TextRange(PageDocument& document, qsizetype start, qsizetype end)
     : document_(&document), start_(start), end_(end) {
@@ -36,8 +31,8 @@ void TextRange::expand(Unit unit) {
       end_ = all.size();
       break;
     case Unit::Word:
-      while (start_ > 0 && isWordChar(all[start_ - 1])) --start_;
-      while (end_ < all.size() && isWordChar(all[end_])) ++end_;
+      while (start_ > 0 && wordchar::isWordCharacter(all[start_ - 1])) --start_;
+      while (end_ < all.size() && wordchar::isWordCharacter(all[end_])) ++end_;
       while (end_ < all.size() && all[end_] == u' ') ++end_;
       break;
     case Unit::Character:

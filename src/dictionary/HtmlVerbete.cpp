@@ -11,17 +11,7 @@ namespace {
 // "d'água", "v.t.d").
 bool ehJuncao(QChar c) { return c == u'-' || c == u'\'' || c == u'.' || c == QChar(0x2019); }
 
-void acrescentaEscapado(QStringView texto, QString& html) {
-  for (const QChar c : texto) {
-    switch (c.unicode()) {
-      case u'&': html += u"&amp;"; break;
-      case u'<': html += u"&lt;"; break;
-      case u'>': html += u"&gt;"; break;
-      case u'"': html += u"&quot;"; break;
-      default: html += c;
-    }
-  }
-}
+void acrescentaEscapado(QStringView texto, QString& html) { html += texto.toString().toHtmlEscaped(); }
 
 const char* idDoSpan(Elemento e) {
   switch (e) {

@@ -38,6 +38,7 @@ void CList::Inicializa(PictureBox& fundo, std::shared_ptr<IMiniVocabraDB> Pesqui
   connect(&fundo, &VbControl::MouseMove, this, &CList::m_FundoLista_MouseMove);
   connect(&fundo, &VbControl::Click, this, &CList::m_FundoLista_Click);
   connect(&fundo, &VbControl::DblClick, this, &CList::m_FundoLista_DblClick);
+  connect(&fundo, &PictureBox::MouseWheel, this, &CList::m_FundoLista_MouseWheel);
 }
 
 // The scroll images: thumb, up arrow, down arrow and track, at the surface's

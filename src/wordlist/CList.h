@@ -40,8 +40,8 @@ class CList final : public QObject {
   explicit CList(QObject* parent = nullptr);
   ~CList() override;
 
-  // Binds the list to its surface (pixel scale, hand pointer, the wheel
-  // scrolling it), the database
+  // Binds the list to its surface (pixel scale, hand pointer, the focus on a
+  // click on it or its scroll bar, the wheel scrolling it), the database
   // component (shared: the list keeps the instance it was given) and the tip
   // box that shows the word under the dragged thumb; creates the scroll
   // images inside the surface, the scroll bar and the buffer ("Verdana" 7.5).

@@ -2,6 +2,7 @@
 #include "Numbers.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -107,6 +108,20 @@ TEST_F(Roda, AListThatFitsItsPageDoesNotScroll) {
   ListaECarrega(QStringLiteral("e"), -1);  // 10 rows
   Entalhes(fundo, 3);
   EXPECT_EQ(lista.scroll().Valor(), 0);
+}
+
+// A click on the rows or on the scroll bar gives the list the focus.
+TEST_F(Roda, AClickOnTheRowsOrTheBarGivesTheListTheFocus) {
+  QLineEdit campo(&form);
+  form.resize(300, 800);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  for (QWidget* alvo : {static_cast<QWidget*>(&fundo), static_cast<QWidget*>(lista.imagemScroll(4))}) {
+    campo.setFocus();
+    ASSERT_TRUE(campo.hasFocus());
+    QTest::mouseClick(alvo, Qt::LeftButton, {}, QPoint(alvo->width() / 2, alvo->height() / 2));
+    EXPECT_TRUE(fundo.hasFocus()) << alvo->objectName().toStdString();
+  }
 }
 
 }  // namespace

@@ -24,6 +24,10 @@ void frmMain::ligaListas() {
 void frmMain::ligaEscolheLetra() {
   m_EscolheLetra = std::make_unique<CEscolheLetra>();
   m_EscolheLetra->Inicializa(*imgLetras, *imgLetraBackBuffer);
+  // A click on the picker gives the word list the focus, as a click on the
+  // list does: the next letter typed starts a new search.
+  imgLetras->setFocusPolicy(Qt::ClickFocus);
+  imgLetras->setFocusProxy(PicLista);
   connect(m_EscolheLetra.get(), &CEscolheLetra::SelecionaLetra, this, &frmMain::m_EscolheLetra_SelecionaLetra);
 }
 

@@ -225,6 +225,8 @@ void frmMain::SelecionaPalavraLista(CList& alvo, const QString& palavra, std::in
 
 void frmMain::selecionaLista(std::int16_t num) {
   const bool palavras = num == 1;
+  // The focus on the list that goes passes to the list shown in its place.
+  const bool focoNaLista = PicLista->hasFocus() || picLista2->hasFocus();
   imgBtSelLista[0]->setVisible(palavras);
   PicLista->setVisible(palavras);
   imgLetras->setVisible(palavras);
@@ -233,6 +235,7 @@ void frmMain::selecionaLista(std::int16_t num) {
   lblDescricaoPesquisa->setVisible(!palavras);
   lblFiltros->setVisible(!palavras);
   m_browser->MarcaPalavra(!palavras);
+  if (focoNaLista) (palavras ? PicLista : picLista2)->setFocus();
 }
 
 void frmMain::AtualizaBotoesVerbete(bool semVerbete) {

@@ -1,7 +1,9 @@
 #include "PictureBox.h"
 
+#include <QMetaMethod>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -30,4 +32,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
 void PictureBox::resizeEvent(QResizeEvent* event) {
   surface_.resize(event->size().width(), event->size().height());
   emit Resize();
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+  if (!isSignalConnected(QMetaMethod::fromSignal(&PictureBox::MouseWheel))) {
+    event->ignore();
+    return;
+  }
+  emit MouseWheel(event->angleDelta(), event->pixelDelta());
 }

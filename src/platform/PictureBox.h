@@ -5,7 +5,8 @@
 
 // A picture box whose drawing persists: everything is drawn into its
 // DrawingSurface (the size of the box) and the box shows that image. Raises
-// Paint when shown anew and Resize when its size changes.
+// Paint when shown anew, Resize when its size changes, and MouseWheel for the
+// wheel over it or over a child that leaves the wheel alone.
 class PictureBox final : public VbControl {
   Q_OBJECT
 
@@ -26,10 +27,15 @@ class PictureBox final : public VbControl {
  signals:
   void Paint();
   void Resize();
+  // The wheel turned (`angleDelta`, in eighths of a degree, 120 a notch) or
+  // a touchpad slid (`pixelDelta`, when the platform gives pixels; else
+  // null). A box nobody listens to passes the wheel on to its parent.
+  void MouseWheel(QPoint angleDelta, QPoint pixelDelta);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   DrawingSurface surface_;

@@ -20,6 +20,10 @@ void CList::Inicializa(PictureBox& fundo, std::shared_ptr<IMiniVocabraDB> Pesqui
   linhasPagina_ = lista::kLinhasIniciais;
   ultimo_ = -1;
   fundo.setScale(VbControl::Scale::Pixels);
+  // A click on the rows or the scroll bar (whose images take no focus of
+  // their own) gives the list the focus: the window's keys then go by the
+  // list, and a letter typed starts a new search.
+  fundo.setFocusPolicy(Qt::ClickFocus);
   mao_ = res::LoadResCursor(101);  // shown only over an empty list's hint
   fundo.setMouseIcon(nullptr);
   bmpBarra_ = res::LoadResPicture(101);
@@ -38,6 +42,7 @@ void CList::Inicializa(PictureBox& fundo, std::shared_ptr<IMiniVocabraDB> Pesqui
   connect(&fundo, &VbControl::MouseMove, this, &CList::m_FundoLista_MouseMove);
   connect(&fundo, &VbControl::Click, this, &CList::m_FundoLista_Click);
   connect(&fundo, &VbControl::DblClick, this, &CList::m_FundoLista_DblClick);
+  connect(&fundo, &PictureBox::MouseWheel, this, &CList::m_FundoLista_MouseWheel);
 }
 
 // The scroll images: thumb, up arrow, down arrow and track, at the surface's

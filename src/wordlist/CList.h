@@ -2,6 +2,7 @@
 
 #include "CScroll.h"
 #include "DrawingSurface.h"
+#include "GiroRoda.h"
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
 #include "PictureBox.h"
@@ -39,7 +40,8 @@ class CList final : public QObject {
   explicit CList(QObject* parent = nullptr);
   ~CList() override;
 
-  // Binds the list to its surface (pixel scale, hand pointer), the database
+  // Binds the list to its surface (pixel scale, hand pointer, the focus on a
+  // click on it or its scroll bar, the wheel scrolling it), the database
   // component (shared: the list keeps the instance it was given) and the tip
   // box that shows the word under the dragged thumb; creates the scroll
   // images inside the surface, the scroll bar and the buffer ("Verdana" 7.5).
@@ -185,6 +187,7 @@ class CList final : public QObject {
   void m_FundoLista_MouseMove(int button, int shift, double x, double y);
   void m_FundoLista_Click();
   void m_FundoLista_DblClick();
+  void m_FundoLista_MouseWheel(QPoint angleDelta, QPoint pixelDelta);
   void m_CScroll_Scroll(std::int32_t Valor);
   void m_CScroll_EndScroll(std::int32_t Valor);
 
@@ -198,6 +201,7 @@ class CList final : public QObject {
   DrawingSurface bufer_;
   QImage bmpBarra_, bmpSetaCima_, bmpSetaBaixo_;
   QCursor mao_;
+  GiroRoda giro_;
 
   std::int16_t linhasPagina_ = 25;
   double tamFonte_ = 7.5;

@@ -1,8 +1,10 @@
-// The word list's mouse handling and its scroll bar's events.
+// The word list's mouse and wheel handling and its scroll bar's events.
 #include "CList.h"
 
 #include "CListConstantes.h"
 #include "ResourceStrings.h"
+
+#include <QApplication>
 
 #include <cmath>
 
@@ -38,6 +40,13 @@ void CList::m_FundoLista_Click() {
 // The click before a double click has already reported a single row.
 void CList::m_FundoLista_DblClick() {
   if (ultimo_ > 0) Executa();
+}
+
+// The wheel, over the rows or the scroll bar, scrolls as the bar's arrows
+// do: the thumb and the rows follow, and the desktop's setting gives the
+// rows a notch.
+void CList::m_FundoLista_MouseWheel(QPoint angleDelta, QPoint pixelDelta) {
+  m_CScroll.Rola(giro_.Linhas(angleDelta, pixelDelta, alturaLinha_, QApplication::wheelScrollLines()));
 }
 
 // While the thumb is dragged only the bar's strip is redrawn, and the tip box

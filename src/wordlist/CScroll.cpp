@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // How long an arrow must be held before it starts repeating.
@@ -124,17 +126,18 @@ void CScroll::fundoScroll_MouseDown(int, int, double, double y) {
   PosicionaBarra();
 }
 
-// One step of `sentido` (+1 down, -1 up) when the value is within bounds.
-void CScroll::Passo(int sentido) {
-  if (sentido > 0 ? valor_ >= valorMax_ : valor_ <= 0) return;
-  valor_ += sentido;
+void CScroll::Rola(std::int32_t linhas) {
+  if (linhas == 0 || (linhas > 0 ? valor_ >= valorMax_ : valor_ <= 0)) return;
+  const std::int64_t novo = std::int64_t{valor_} + linhas;
+  valor_ = static_cast<std::int32_t>(linhas > 0 ? std::min<std::int64_t>(novo, valorMax_)
+                                                : std::max<std::int64_t>(novo, 0));
   emit EndScroll(valor_);
   PosicionaBarra();
 }
 
 void CScroll::imgSeta_MouseDown(int sentido) {
   passo_ = sentido;
-  Passo(sentido);
+  Rola(sentido);
   AguardaRepete(sentido);
 }
 
@@ -151,7 +154,7 @@ void CScroll::AguardaRepete(int sentido) {
   }
   if (!vivo) return;
   while (passo_ == sentido && (sentido > 0 ? valor_ < valorMax_ : valor_ > 0)) {
-    Passo(sentido);
+    Rola(sentido);
     QCoreApplication::processEvents();
     if (!vivo) return;
   }
@@ -159,4 +162,4 @@ void CScroll::AguardaRepete(int sentido) {
 
 void CScroll::imgSeta_MouseUp() { passo_ = 0; }
 
-void CScroll::imgSeta_DblClick(int sentido) { Passo(sentido); }
+void CScroll::imgSeta_DblClick(int sentido) { Rola(sentido); }

@@ -41,6 +41,11 @@ class CScroll final : public QObject {
   // non-null; they are not owned.
   void Inicializa(ImageControl* img1, ImageControl* img2, ImageControl* img3, ImageControl* img4);
 
+  // Moves the value by `linhas` (negative: up), held within 0 and the
+  // maximum, as held arrows would step it: when it moves, raises EndScroll
+  // once and places the thumb; at the bound it does nothing.
+  void Rola(std::int32_t linhas);
+
   // How far the thumb can move, in pixels: from the up arrow's bottom edge to
   // the down arrow's top less the thumb's height.
   double Curso() const;
@@ -56,7 +61,6 @@ class CScroll final : public QObject {
   void MoveBarra(double topo);
   double TopoBarra() const;
   double BordaSetaCima() const;
-  void Passo(int sentido);
   void AguardaRepete(int sentido);
 
   void barraScroll_MouseDown(int button, int shift, double x, double y);

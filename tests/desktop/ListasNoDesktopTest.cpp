@@ -1,0 +1,189 @@
+#include "ClienteX.h"
+#include "FakeMiniVocabraDB.h"
+#include "JanelaTeste.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// The words: 80 of "a" (ids 0-79), then "abelha" (80), "amigo" (81), "bola"
+// (82) and "zebra" (83). The search "a*" finds the 82 words of "a".
+std::unique_ptr<IMiniVocabraDB> Dicionario() {
+  std::vector<QString> palavras = FakeMiniVocabraDB::Alfabeto({{'a', 80}});
+  for (const char* p : {"abelha", "amigo", "bola", "zebra"}) palavras.push_back(QString::fromLatin1(p));
+  auto db = std::make_unique<FakeMiniVocabraDB>(std::move(palavras));
+  db->registraChamadas = false;
+  for (std::int32_t id = 0; id <= 81; ++id) db->resultados[QStringLiteral("mascara:a*")].push_back(id);
+  return db;
+}
+constexpr std::int32_t kAbelha = 80;
+constexpr std::int32_t kZebra = 83;
+
+// Turns the wheel of the test's X pointer by `n` notches: X buttons 5
+// (towards the user, down the list) for n > 0, 4 for n < 0.
+void Entalhes(int n) {
+  Display* x = XOpenDisplay(nullptr);
+  ASSERT_NE(x, nullptr);
+  const unsigned int botao = n > 0 ? 5 : 4;
+  for (int i = 0; i < std::abs(n); ++i) {
+    XTestFakeButtonEvent(x, botao, True, CurrentTime);
+    XTestFakeButtonEvent(x, botao, False, CurrentTime);
+  }
+  XSync(x, False);
+  XCloseDisplay(x);
+}
+
+// The real main window on the test's own desktop, shown in the normal state
+// and active, with the letter "a" listed.
+class ListasNoDesktop : public JanelaTeste {
+ protected:
+  void SetUp() override {
+    janela = criaJanela(Dicionario);
+    ASSERT_TRUE(janela->Form_Load());
+    janela->config->RestaurarJanela();  // the first run opens maximised
+    janela->setGeometry(100, 80, 900, 700);
+    janela->show();
+    janela->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return janela->lista->UltimoIndice() >= 0 && !janela->tmrListaCarga->Enabled(); }));
+  }
+
+  // Types `palavra` key by key, as a keyboard does.
+  void digita(const char* palavra) {
+    for (const char* c = palavra; *c != '\0'; ++c) x.teclas({static_cast<KeySym>(XK_a + (*c - 'a'))});
+  }
+
+  // Waits until the word list holds the letter of `id` with `id` selected.
+  ::testing::AssertionResult listaEm(const QString& letra, std::int32_t id) {
+    if (QTest::qWaitFor([&] {
+          return janela->lista->ObtemLetraAtual().toLower() == letra && janela->lista->ObtemPoslista() == id &&
+                 !janela->tmrListaCarga->Enabled() && !janela->tmrBusca->Enabled();
+        }, 5000))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the list shows \"" << janela->lista->ObtemLetraAtual().toStdString()
+                                         << "\" at " << janela->lista->ObtemPoslista() << ", the field holds \""
+                                         << janela->txtEntrada->text().toStdString() << "\"";
+  }
+
+  // Scrolls `alvo` (the list itself or its scroll bar) three notches down and
+  // back up with the pointer over `ponto` of `alvo`.
+  void rodaSobre(CList& lista, QWidget& alvo, QPoint ponto) {
+    const std::int32_t linhas = 3 * QApplication::wheelScrollLines();
+    ASSERT_GT(lista.scroll().ValorMax(), linhas);
+    lista.scroll().setValor(0);
+    lista.Repaint();
+    const int barra = lista.imagemScroll(1)->y();
+    x.movePonteiro(alvo.mapToGlobal(ponto));
+    Entalhes(3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lista.scroll().Valor() == linhas; }, 3000)) << lista.scroll().Valor();
+    EXPECT_GT(lista.imagemScroll(1)->y(), barra);  // the thumb follows
+    Entalhes(-3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lista.scroll().Valor() == 0; }, 3000)) << lista.scroll().Valor();
+    EXPECT_EQ(lista.imagemScroll(1)->y(), barra);
+  }
+
+  // The same over the rows, the thumb and the track of `lista`.
+  void rodaSobreListaEBarra(CList& lista, PictureBox& fundo) {
+    rodaSobre(lista, fundo, QPoint(60, fundo.height() / 2));
+    ImageControl& barra = *lista.imagemScroll(1);
+    rodaSobre(lista, barra, QPoint(barra.width() / 2, barra.height() / 2));
+    ImageControl& trilho = *lista.imagemScroll(4);
+    rodaSobre(lista, trilho, QPoint(trilho.width() / 2, trilho.height() * 3 / 4));
+  }
+
+  ClienteX x;
+  std::unique_ptr<frmMain> janela;
+};
+
+// Where a click lands: on a row, on the scroll bar's track, on the letter
+// "A" of the picker; the point is in the control's pixels.
+struct Clique {
+  const char* nome;
+  std::function<VbControl*(frmMain&)> controle;
+  std::function<QPoint(frmMain&, const VbControl&)> ponto;
+};
+
+void PrintTo(const Clique& c, std::ostream* os) { *os << c.nome; }
+
+class CliqueNaLista : public ListasNoDesktop, public ::testing::WithParamInterface<Clique> {};
+
+// The word typed after a click on a list is a new search, not the end of
+// the word typed before.
+TEST_P(CliqueNaLista, TypingAWordAfterAClickStartsANewSearch) {
+  janela->txtEntrada->setFocus();
+  digita("abelha");
+  ASSERT_TRUE(listaEm(QStringLiteral("a"), kAbelha));
+  VbControl& controle = *GetParam().controle(*janela);
+  QSignalSpy solturas(&controle, &VbControl::MouseUp);
+  x.clica(controle.mapToGlobal(GetParam().ponto(*janela, controle)));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return solturas.count() == 1 && !janela->tmrLista->Enabled(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  digita("zebra");
+  EXPECT_TRUE(listaEm(QStringLiteral("z"), kZebra));
+  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("zebra"));
+  EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Alvos, CliqueNaLista,
+    ::testing::Values(
+        Clique{"a row", [](frmMain& j) { return j.PicLista; },
+               [](frmMain& j, const VbControl&) {
+                 return QPoint(60, static_cast<int>(10 + 2.5 * j.lista->AlturaLinha()));
+               }},
+        Clique{"the scroll bar", [](frmMain& j) { return j.lista->imagemScroll(4); },
+               [](frmMain&, const VbControl& c) { return QPoint(c.width() / 2, c.height() * 3 / 4); }},
+        Clique{"the letter picker", [](frmMain& j) { return j.imgLetras; },
+               [](frmMain&, const VbControl&) { return QPoint(9, 9); }}));
+
+// The list tabs switch the list that holds the focus.
+TEST_F(ListasNoDesktop, TypingAWordAfterSwitchingListsStartsANewSearch) {
+  janela->txtEntrada->setFocus();
+  digita("abelha");
+  ASSERT_TRUE(listaEm(QStringLiteral("a"), kAbelha));
+  QSignalSpy itens(janela->lista.get(), qOverload<const QString&, std::int32_t>(&CList::SelecionaItem));
+  x.clica(janela->PicLista->mapToGlobal(QPoint(60, static_cast<int>(10 + 2.5 * janela->lista->AlturaLinha()))));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return itens.count() == 1 && !janela->tmrLista->Enabled(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  const int divisa = static_cast<int>(frmMain::DivisaAbasTwips / twips::perPixelX());
+  x.clica(janela->imgBtSelLista[0]->mapToGlobal(QPoint(divisa + 2, 15)));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return janela->picLista2->isVisible(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), janela->picLista2);
+  x.clica(janela->imgBtSelLista[1]->mapToGlobal(QPoint(divisa - 2, 15)));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return janela->PicLista->isVisible(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  digita("zebra");
+  EXPECT_TRUE(listaEm(QStringLiteral("z"), kZebra));
+  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("zebra"));
+}
+
+TEST_F(ListasNoDesktop, TheWheelScrollsTheWordListOverItsRowsAndItsScrollBar) {
+  rodaSobreListaEBarra(*janela->lista, *janela->PicLista);
+}
+
+TEST_F(ListasNoDesktop, TheWheelScrollsTheResultsListOverItsRowsAndItsScrollBar) {
+  janela->txtEntrada->setFocus();
+  janela->txtEntrada->setText(QStringLiteral("a*"));
+  x.teclas({XK_Return});
+  ASSERT_TRUE(QTest::qWaitFor(
+      [this] {
+        return janela->picLista2->isVisible() && janela->lista2->UltimoIndice() == 81 && !janela->lista2->Carregando();
+      },
+      5000));
+  rodaSobreListaEBarra(*janela->lista2, *janela->picLista2);
+}
+
+}  // namespace

@@ -320,6 +320,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void m_browser_ExecComando(std::int16_t idComando);
   void m_browser_Historico(const QString& Conteudo);
   void m_browser_HistPagina(const QString& URL);
+  // Hands an address outside the program to the web browser, and tells the
+  // user when no browser takes it.
+  void abreForaDoPrograma(const QUrl& endereco);
   void tmrComandoBrowser_Timer();
   // Keys and the timers they arm (frmMainTeclado.cpp).
   void instalaTeclado();
@@ -392,6 +395,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::shared_ptr<IMiniVocabraDB> m_pesquisa;
   QtWindowScreen m_telaJanela{*this, m_servicos.tela};
   std::unique_ptr<ProcJanela> m_procJanela;
+  std::shared_ptr<IWebOpener> m_abreWeb;
   QImage m_fundo;
 
   bool m_PrimeiraAtivacao = false;

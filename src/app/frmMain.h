@@ -48,6 +48,10 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The smallest size the window takes, in pixels.
   static constexpr int LarguraMinima = 640;
   static constexpr int AlturaMinima = 490;
+  // The width of the corner piece behind the window buttons: from 4 pixels
+  // left of the minimise button to the right edge, so that it stays clear
+  // of the note button even on the narrowest window.
+  static constexpr int LarguraCanto = 66;
   // Where the list selector's word-list tab ends, in twips.
   static constexpr double DivisaAbasTwips = 1035;
 

@@ -8,6 +8,7 @@
 #include "PopupMenu.h"
 #include "Screen.h"
 #include "SingleInstance.h"
+#include "WebOpener.h"
 #include "WindowDrag.h"
 
 #include <QDialog>
@@ -38,6 +39,9 @@ struct Servicos {
   // the real ones.
   std::shared_ptr<IWindowDrag> arrastaJanela = nullptr;
   std::shared_ptr<IPopupMenu> menusPopup = nullptr;
+  // The user's web browser, for addresses outside the program; null: the
+  // desktop's.
+  std::shared_ptr<IWebOpener> abreWeb = nullptr;
   // Runs a settings dialog modally and returns when it has closed; empty:
   // QDialog::exec.
   std::function<void(QDialog& dialogo)> executaModal = nullptr;

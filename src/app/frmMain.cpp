@@ -85,6 +85,7 @@ void frmMain::criaControles() {
   txtNota = cria<QPlainTextEdit>(this, 270, 540, 526, 71);
   txtNota->hide();
   txtAnotacoes = cria<QLabel>(this, 275, 607, 74, 22);
+  txtAnotacoes->setPixmap(QPixmap::fromImage(res::LoadResPicture(QStringLiteral("ANOTACOES"))));
   txtAnotacoes->hide();
   picNomeEmpresa = cria<QWidget>(this, 700, 620, 132, 15);
   lblNomeEmpresa = cria<QLabel>(picNomeEmpresa, 0, 0, 132, 15);

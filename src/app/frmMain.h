@@ -48,6 +48,10 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The smallest size the window takes, in pixels.
   static constexpr int LarguraMinima = 640;
   static constexpr int AlturaMinima = 490;
+  // The width of the corner piece behind the window buttons: from 4 pixels
+  // left of the minimise button to the right edge, so that it stays clear
+  // of the note button even on the narrowest window.
+  static constexpr int LarguraCanto = 66;
   // Where the list selector's word-list tab ends, in twips.
   static constexpr double DivisaAbasTwips = 1035;
 
@@ -320,6 +324,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void m_browser_ExecComando(std::int16_t idComando);
   void m_browser_Historico(const QString& Conteudo);
   void m_browser_HistPagina(const QString& URL);
+  // Hands an address outside the program to the web browser, and tells the
+  // user when no browser takes it.
+  void abreForaDoPrograma(const QUrl& endereco);
   void tmrComandoBrowser_Timer();
   // Keys and the timers they arm (frmMainTeclado.cpp).
   void instalaTeclado();
@@ -401,6 +408,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::shared_ptr<IMiniVocabraDB> m_pesquisa;
   QtWindowScreen m_telaJanela{*this, m_servicos.tela};
   std::unique_ptr<ProcJanela> m_procJanela;
+  std::shared_ptr<IWebOpener> m_abreWeb;
   QImage m_fundo;
 
   bool m_PrimeiraAtivacao = false;

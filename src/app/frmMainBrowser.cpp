@@ -3,16 +3,24 @@
 
 #include "MontaTextoVersao.h"
 #include "Numbers.h"
+#include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
 #include "WebViewHost.h"
 
 namespace cfg = TabelaConfiguracoes;
 
+namespace {
+
+constexpr int kSemNavegador = 910;  // resource string: no web browser took the address
+
+}  // namespace
+
 void frmMain::criaBrowser() {
+  m_abreWeb = m_servicos.abreWeb ? m_servicos.abreWeb : std::make_shared<QtWebOpener>();
   m_browser = std::make_unique<CBrowser>(CBrowser::Dependencias{
       {picRecortaBrowser, picAguarde, picPesquisando},
       [this] { return modMain::MontaTextoVersao(*config, Pesquisa()); },
-      {},
+      [this](const QUrl& endereco) { abreForaDoPrograma(endereco); },
       m_servicos.criaVisao,
       m_servicos.clipboard});
   connect(m_browser.get(), &CBrowser::Carregado, this, &frmMain::m_Browser_Carregado);
@@ -42,6 +50,13 @@ void frmMain::aplicaModelo() {
 }
 
 void frmMain::m_Browser_Carregado() { picAguarde->hide(); }
+
+// The maker's site and the links of pages that lead out of the program.
+void frmMain::abreForaDoPrograma(const QUrl& endereco) {
+  if (m_abreWeb->open(endereco)) return;
+  const QString aviso = LoadResString(kSemNavegador).replace(QStringLiteral("%1"), endereco.toDisplayString());
+  m_servicos.dialogos.MsgBox(aviso, dlg::vbExclamation, LoadResString(100));
+}
 
 // The command is read back on the tick, after the navigation event returned.
 void frmMain::m_browser_ExecComando(std::int16_t) { tmrComandoBrowser->setEnabled(true); }

@@ -13,12 +13,13 @@ constexpr int kLarguraMinima = frmMain::LarguraMinima;
 constexpr int kAlturaMinima = frmMain::AlturaMinima;
 const QColor kCorMoldura(140, 162, 199);
 const QColor kCorSeparador(221, 221, 216);
+constexpr int kFolgaGrip = 4;  // pixels between the maker's name and the grip
 
 }  // namespace
 
 void frmMain::PosicionaControles() {
   imgMove->setGeometry(0, 0, 392, 43);
-  imgFundo[0]->setGeometry(756, 0, 90, 26);
+  imgFundo[0]->setGeometry(LarguraProjeto - LarguraCanto, 0, LarguraCanto, 26);
   txtEntrada->setGeometry(36, 75, 194, 16);
   txtEntrada1->setGeometry(108, 57, 125, 16);
   txtEntrada2->setGeometry(108, 75, 125, 16);
@@ -78,7 +79,8 @@ void frmMain::Form_Resize() {
   posicionaBrowser(W, H);
   ajustaAlturaListas();
   desenhaForm(W, H);
-  picNomeEmpresa->setGeometry(W - lblNomeEmpresa->width() - 14, H - lblNomeEmpresa->height() - 3,
+  // The maker's name ends clear of the resize grip's corner.
+  picNomeEmpresa->setGeometry(ImgResize->x() - kFolgaGrip - lblNomeEmpresa->width(), H - lblNomeEmpresa->height() - 3,
                               lblNomeEmpresa->width(), lblNomeEmpresa->height());
   config->AtualizarPosicao();
 }

@@ -105,6 +105,9 @@ void frmMain::criaPainelAvancado() {
   cmbFiltro->hide();
   lstFiltros = cria<QListWidget>(this, 43, 176, 188, 88);
   lstFiltros->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The captions' small type: the longest class, "Elemento de composição",
+  // fits whole beside its box and the scroll bar.
+  lstFiltros->setFont(fonte);
   lstFiltros->hide();
   imgAvancada = imagemTexto(this, QStringLiteral("Pesquisa avançada"), 33, 100, 118, 13);
   imgFechar = imagemTexto(this, QStringLiteral("Fechar"), 33, 100, 55, 16);
@@ -148,7 +151,8 @@ void frmMain::criaTipAbreviatura() {
 }
 
 void frmMain::criaFundos() {
-  imgFundo = {fundo(this, 756, 0, 90, 26), fundo(this, 4, 607, 257, 22), fundo(this, 4, 532, 257, 97)};
+  imgFundo = {fundo(this, LarguraProjeto - LarguraCanto, 0, LarguraCanto, 26), fundo(this, 4, 607, 257, 22),
+              fundo(this, 4, 532, 257, 97)};
   imgFundo[1]->hide();
   // Behind the panels they frame.
   for (ImageControl* peca : imgFundo) peca->lower();

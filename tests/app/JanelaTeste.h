@@ -23,13 +23,19 @@ class JanelaTeste : public ::testing::Test {
  protected:
   using Fabrica = std::function<std::unique_ptr<IMiniVocabraDB>()>;
 
+  // What the window is given, over `registro`, or over the world's hives
+  // when null; a test may add to it.
+  Servicos servicosDeTeste(Fabrica fabrica, const QString& linhaComando = QString(),
+                           reg::IRegistry* registro = nullptr) {
+    return Servicos{registro ? *registro : registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
+                    [this] { splashEscondido = true; },
+                    [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+  }
+
   // The window over `registro`, or over the world's hives when null.
   std::unique_ptr<frmMain> criaJanela(Fabrica fabrica, const QString& linhaComando = QString(),
                                       reg::IRegistry* registro = nullptr) {
-    Servicos servicos{registro ? *registro : registry, dialogs, tela, instancia, std::move(fabrica), linhaComando,
-                      [this] { splashEscondido = true; },
-                      [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
-    return std::make_unique<frmMain>(std::move(servicos));
+    return std::make_unique<frmMain>(servicosDeTeste(std::move(fabrica), linhaComando, registro));
   }
 
   // Loads the window, shows and activates it, runs the first activation and

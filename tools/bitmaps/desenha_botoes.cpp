@@ -1,8 +1,10 @@
 // Draws the skins of the window's buttons into resources/images: each button
 // in its normal look, its hover look ("SELECIONADO") and, for the two menu
-// buttons, the look while their menu is open ("MENU"); and the resize grip.
+// buttons, the look while their menu is open ("MENU"); the resize grip; and
+// the caption above the note box, with the note button's pencil.
 // Run by hand when the designs change:
 //   build/bin/desenha_botoes resources/images
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -177,6 +179,31 @@ QImage redimensionar() {
   return img;
 }
 
+// The caption above the note box: the pencil of the note button, then the
+// word, in the largest type up to 11 pixels that fits beside it.
+QImage legendaNota() {
+  QImage img(74, 22, QImage::Format_ARGB32);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.save();
+  p.translate(6.5, 11);
+  p.scale(0.85, 0.85);  // 13 pixels across, leaving room for the word
+  lapis(p, QRectF(-12.5, -12.5, 25, 25), kAzulEscuro);
+  p.restore();
+  const QString rotulo = QStringLiteral("Anotações");
+  const QRectF lugar(15.5, 0, img.width() - 15.5, img.height());
+  QFont f(QStringLiteral("DejaVu Sans"));
+  for (int tamanho = 11; tamanho >= 8; --tamanho) {
+    f.setPixelSize(tamanho);
+    if (QFontMetricsF(f).horizontalAdvance(rotulo) <= lugar.width()) break;
+  }
+  p.setFont(f);
+  p.setPen(kAzulEscuro);
+  p.drawText(lugar, Qt::AlignLeft | Qt::AlignVCenter, rotulo);
+  return img;
+}
+
 bool grava(const QImage& img, const QString& pasta, const QString& nome) {
   const bool ok = img.save(pasta + u'/' + nome + QStringLiteral(".png"));
   if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(nome));
@@ -216,5 +243,6 @@ int main(int argc, char** argv) {
   ok = gravaBotao(pasta, QStringLiteral("BTNRESTAURAR"), {17, 17}, restaurar) && ok;
   ok = gravaBotao(pasta, QStringLiteral("BTNFECHAR"), {17, 17}, fechar) && ok;
   ok = grava(redimensionar(), pasta, QStringLiteral("RESIZE")) && ok;
+  ok = grava(legendaNota(), pasta, QStringLiteral("ANOTACOES")) && ok;
   return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "frmConfigLista.h"
 
+#include "PosicaoDialogo.h"
 #include "ResourceStrings.h"
 
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,9 +100,9 @@ void frmConfigLista::comboListaVerbete_Click() {
   MostraExemploLista();
 }
 
+// A size that could not be saved keeps the dialog open (CConfig told why).
 void frmConfigLista::cmdOK_Click() {
-  m_config.GravarConfiguracoesLista();
-  accept();
+  if (m_config.GravarConfiguracoesLista()) accept();
 }
 
 void frmConfigLista::cmdRestaurar_Click() {
@@ -108,6 +110,11 @@ void frmConfigLista::cmdRestaurar_Click() {
   m_config.RestauraConfiguracoesLista();
   comboListaVerbete->setCurrentIndex(m_config.FonteLista);
   MostraExemploLista();
+}
+
+void frmConfigLista::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) PosicionaDialogo(*this);
+  QDialog::showEvent(event);
 }
 
 void frmConfigLista::done(int resultado) {

@@ -18,13 +18,13 @@ void PosicionaDialogo(QWidget& dialogo) {
   const QWidget* dono = dialogo.parentWidget() != nullptr ? dialogo.parentWidget()->window() : nullptr;
   const QScreen* tela = dono != nullptr ? dono->screen() : QGuiApplication::primaryScreen();
   if (tela == nullptr) return;
-  dialogo.resize(dialogo.sizeHint());
   const QRect area = tela->availableGeometry();
-  const QRect sobre = dono != nullptr && dono->isVisible() ? dono->frameGeometry() : area;
-  // The frame the window manager draws around it, known once it was shown.
-  const QSize moldura = dialogo.frameGeometry().size() - dialogo.geometry().size();
-  QRect janela(QPoint(), dialogo.size() + moldura);
-  janela.moveCenter(sobre.center());
-  dialogo.move(dentro(janela.left(), janela.width(), area.left(), area.left() + area.width()),
-               dentro(janela.top(), janela.height(), area.top(), area.top() + area.height()));
+  const QRect sobre = dono != nullptr && dono->isVisible() ? dono->geometry() : area;
+  // The dialog itself, not its frame, is placed: the frame is known only
+  // once the window manager has drawn it, and it is the same either way.
+  QRect lugar(QPoint(), dialogo.sizeHint());
+  lugar.moveCenter(sobre.center());
+  lugar.moveTo(dentro(lugar.left(), lugar.width(), area.left(), area.left() + area.width()),
+               dentro(lugar.top(), lugar.height(), area.top(), area.top() + area.height()));
+  dialogo.setGeometry(lugar);
 }

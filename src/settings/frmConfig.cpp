@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -88,14 +87,12 @@ QWidget* frmConfig::montaBotoes() {
   return barra.barra;
 }
 
-void frmConfig::showEvent(QShowEvent* event) {
-  // A spontaneous show is the window system giving the window back, not an
-  // opening.
-  if (!event->spontaneous()) {
+void frmConfig::setVisible(bool visible) {
+  if (visible && !isVisible()) {
     carrega();
     PosicionaDialogo(*this);
   }
-  QDialog::showEvent(event);
+  QDialog::setVisible(visible);
 }
 
 void frmConfig::carrega() {

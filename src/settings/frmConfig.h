@@ -54,9 +54,9 @@ class frmConfig final : public QDialog {
 
   // Cancel, Escape and the close box: Cancela, then hide.
   void reject() override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  // Opening it fills it from the settings and places it, before the window
+  // is shown.
+  void setVisible(bool visible) override;
 
  private:
   void montaControles();

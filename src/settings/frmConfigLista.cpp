@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -112,9 +111,9 @@ void frmConfigLista::cmdRestaurar_Click() {
   MostraExemploLista();
 }
 
-void frmConfigLista::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) PosicionaDialogo(*this);
-  QDialog::showEvent(event);
+void frmConfigLista::setVisible(bool visible) {
+  if (visible && !isVisible()) PosicionaDialogo(*this);
+  QDialog::setVisible(visible);
 }
 
 void frmConfigLista::done(int resultado) {

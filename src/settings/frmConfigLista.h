@@ -36,9 +36,8 @@ class frmConfigLista final : public QDialog {
 
   // Reads the saved value back, then closes with `resultado`.
   void done(int resultado) override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  // Opening it places it, before the window is shown.
+  void setVisible(bool visible) override;
 
  private:
   void montaControles();

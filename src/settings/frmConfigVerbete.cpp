@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -300,9 +299,9 @@ void frmConfigVerbete::done(int resultado) {
   QDialog::done(resultado);
 }
 
-void frmConfigVerbete::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) PosicionaDialogo(*this);
-  QDialog::showEvent(event);
+void frmConfigVerbete::setVisible(bool visible) {
+  if (visible && !isVisible()) PosicionaDialogo(*this);
+  QDialog::setVisible(visible);
 }
 
 void frmConfigVerbete::cmdRestaurar_Click() {

@@ -62,9 +62,8 @@ class frmConfigVerbete final : public QDialog {
 
   // Closed without OK: reads the saved settings back.
   void done(int resultado) override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  // Opening it places it, before the window is shown.
+  void setVisible(bool visible) override;
 
  private:
   void montaControles();

@@ -44,7 +44,7 @@ TEST_F(frmMainConfiguracoes, AStoredNotesFolderGoneMissingIsToldAsMissing) {
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", pasta.toUtf8());
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  EXPECT_EQ(mensagens(), QStringList{LoadResString(894).replace(QStringLiteral("%1"), pasta)});
+  ASSERT_EQ(mensagens(), QStringList{LoadResString(894).replace(QStringLiteral("%1"), pasta)});
   EXPECT_EQ(dialogs.calls()[0].title, LoadResString(100));
   EXPECT_FALSE(QFileInfo::exists(pasta));
 }

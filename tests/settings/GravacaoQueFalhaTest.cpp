@@ -74,7 +74,7 @@ void confirmaSemEspaco(const TestFolders& world, const QString& hive,
     dlg.findChild<QLineEdit*>(QStringLiteral("txtDirNotas"))->setText(world.root());
     semEspaco([&dlg] { clica(dlg, "cmdOK"); });
     EXPECT_TRUE(dlg.isVisible());
-    EXPECT_EQ(c.mensagens(), QStringList{c.falha(890)});
+    ASSERT_EQ(c.mensagens(), QStringList{c.falha(890)});
     EXPECT_TRUE(c.mensagens()[0].contains(hive));
     EXPECT_TRUE(comandos.isEmpty());
     EXPECT_EQ(somar, -1);
@@ -156,7 +156,7 @@ TEST_F(DialogosSemGravacao, TheProgramsOwnStateIsToldOnceAndTheUsersSavesEveryTi
     c.config.GravaSituacao();  // a group inside the shutdown's
     c.config.GravaReg(QStringLiteral("ModoBusca"), QStringLiteral("1"));
   }));
-  EXPECT_EQ(c.mensagens(), QStringList{c.falha(891)});
+  ASSERT_EQ(c.mensagens(), QStringList{c.falha(891)});
   EXPECT_EQ(c.dialogos.calls()[0].title, LoadResString(100));
   EXPECT_FALSE(c.config.GravarConfiguracoesLista());
   EXPECT_FALSE(c.config.GravarConfiguracoesLista());

@@ -30,7 +30,7 @@ class PastaNotasNoDialogo : public DialogosFixture {
   // The dialog refused `pasta` with message `id`, and nothing changed.
   void recusada(const QString& pasta, int id) {
     EXPECT_TRUE(dlg.isVisible()) << qPrintable(pasta);
-    EXPECT_EQ(mensagens(), QStringList{LoadResString(id).replace(QStringLiteral("%1"), pasta)});
+    ASSERT_EQ(mensagens(), QStringList{LoadResString(id).replace(QStringLiteral("%1"), pasta)});
     EXPECT_EQ(dialogs.calls().back().title, LoadResString(100));
     EXPECT_EQ(salvo(QStringLiteral("DirNotas")), antiga());
     EXPECT_EQ(salvo(QStringLiteral("FormaApresentacao")), QStringLiteral("<nada>"));

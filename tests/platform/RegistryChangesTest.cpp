@@ -2,16 +2,13 @@
 
 #include "FailingFileWriter.h"
 #include "TestFolders.h"
-
-#include <QFile>
+#include "ValoresRegistro.h"
 
 #include <gtest/gtest.h>
 
 using namespace reg;
 
 namespace {
-
-const QByteArray kKey = "SOFTWARE\\Corvanta\\MiniVocabra\\";
 
 // Groups of changes over hive files of a private world, written through a
 // writer that fails on demand.
@@ -20,24 +17,13 @@ class RegistryChanges : public ::testing::Test {
   std::unique_ptr<Registry> open() {
     return std::make_unique<Registry>(world.userHive(), world.machineHive(), nullptr, writer);
   }
-  static LONG set(IRegistry& r, const QByteArray& name, const QByteArray& text) {
-    HKEY key = 0;
-    const LONG created = r.RegCreateKeyA(HKEY_CURRENT_USER, kKey, &key);
-    if (created != ERROR_SUCCESS) return created;
-    const QByteArray data = text + '\0';
-    const LONG result =
-        r.RegSetValueExA(key, name, 0, REG_SZ, data.constData(), static_cast<DWORD>(data.size()));
-    r.RegCloseKey(key);
-    return result;
+  static bool set(IRegistry& r, const QByteArray& name, const QByteArray& text) {
+    return valores::gravaTexto(r, HKEY_CURRENT_USER, valores::kChaveConfiguracoes, name, text);
   }
+  // The text stored, or "<none>".
   static QByteArray get(IRegistry& r, const QByteArray& name) {
-    HKEY key = 0;
-    if (r.RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "<none>";
-    char buffer[64];
-    DWORD size = sizeof buffer;
-    const LONG result = r.RegQueryValueExA(key, name, nullptr, buffer, &size);
-    r.RegCloseKey(key);
-    return result == ERROR_SUCCESS ? QByteArray(buffer, static_cast<qsizetype>(size) - 1) : "<none>";
+    const QByteArray bytes = valores::leBytes(r, HKEY_CURRENT_USER, valores::kChaveConfiguracoes, name);
+    return bytes.isEmpty() ? QByteArray("<none>") : bytes.chopped(1);
   }
   QByteArray onDisk() const { return world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg")); }
 
@@ -47,12 +33,12 @@ class RegistryChanges : public ::testing::Test {
 
 TEST_F(RegistryChanges, AGroupIsSeenAtOnceAndWrittenOnceAtItsEnd) {
   auto r = open();
-  ASSERT_EQ(set(*r, "a", "velho"), ERROR_SUCCESS);
+  ASSERT_TRUE(set(*r, "a", "velho"));
   const QByteArray before = onDisk();
   r->BeginChanges();
   r->BeginChanges();
-  EXPECT_EQ(set(*r, "a", "novo"), ERROR_SUCCESS);
-  EXPECT_EQ(set(*r, "b", "outro"), ERROR_SUCCESS);
+  EXPECT_TRUE(set(*r, "a", "novo"));
+  EXPECT_TRUE(set(*r, "b", "outro"));
   EXPECT_EQ(get(*r, "a"), "novo");
   EXPECT_EQ(r->EndChanges(), ERROR_SUCCESS);  // the inner group writes nothing
   EXPECT_EQ(onDisk(), before);
@@ -67,12 +53,12 @@ TEST_F(RegistryChanges, AGroupIsSeenAtOnceAndWrittenOnceAtItsEnd) {
 TEST_F(RegistryChanges, AGroupTheFileRefusesOrThatIsDiscardedLeavesEverythingAsItWas) {
   for (const bool discard : {false, true}) {
     auto r = open();
-    ASSERT_EQ(set(*r, "a", "velho"), ERROR_SUCCESS);
+    ASSERT_TRUE(set(*r, "a", "velho"));
     const QByteArray before = onDisk();
     if (!discard) writer.failWritesTo();
     r->BeginChanges();
-    EXPECT_EQ(set(*r, "a", "novo"), ERROR_SUCCESS);
-    EXPECT_EQ(set(*r, "b", "outro"), ERROR_SUCCESS);
+    EXPECT_TRUE(set(*r, "a", "novo"));
+    EXPECT_TRUE(set(*r, "b", "outro"));
     EXPECT_EQ(r->EndChanges(discard), discard ? ERROR_SUCCESS : ERROR_CANTWRITE) << discard;
     writer.stopFailing();
     EXPECT_EQ(get(*r, "a"), "velho") << discard;

@@ -206,12 +206,7 @@ TEST_F(ConfigVerbete, RestoreThenCancelBringsTheSavedValuesBack) {
 TEST_F(ConfigVerbete, EveryCloseButOkDropsTheEditsForTheNextOpening) {
   config.ElementosVerbete[0].TipoFonte = 2;
   config.GravarConfiguracoesVerbete();
-  const std::function<void()> saidas[] = {
-      [this] { clica("cmdCancelar"); },
-      [this] { dlg->close(); },
-      [this] { QTest::keyClick(dlg.get(), Qt::Key_Escape); },
-  };
-  for (const auto& sai : saidas) {
+  for (const auto& sai : saidasSemOk([this] { return dlg.get(); })) {
     abre();
     controle<QComboBox>("comboTipoFonte")->setCurrentIndex(4);
     controle<QComboBox>("comboDescricaoVerbete")->setCurrentIndex(0);

@@ -129,8 +129,8 @@ void frmConfig::cmdOK_Click() {
 }
 
 // An empty folder is the user's to confirm (the notes are then off) and is
-// kept as typed. Any other is taken without the blanks around it, which
-// would make it another, relative, folder.
+// kept as typed. Any other loses the blanks around it: kept, they would name
+// another folder, relative to wherever the program was started.
 std::optional<QString> frmConfig::pastaNotas() {
   const QString pasta = trim::blanks(txtDirNotas->text());
   if (pasta.isEmpty()) {

@@ -59,6 +59,15 @@ TEST_F(frmMainConfiguracoes, AStoredNotesFolderThatIsThereIsReadWithoutAMessage)
   EXPECT_TRUE(QFileInfo::exists(pasta + QStringLiteral("/notas.dat")));
 }
 
+// A folder of blanks is one the user confirmed knowing the notes are then
+// off: nothing is read and nothing is said.
+TEST_F(frmMainConfiguracoes, ABlankNotesFolderReadsNothingAndSaysNothing) {
+  setHive(reg::HKEY_CURRENT_USER, "DirNotas", "   ");
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  EXPECT_TRUE(mensagens().isEmpty());
+}
+
 // The program's own state at start (a new installation's notes folder) and
 // at exit (placement, search mode, last searches) cannot be written: the
 // user hears of it once in the run, and the file keeps what it had.

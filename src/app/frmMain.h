@@ -305,6 +305,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void criaPainelBusca();
   void DefineDirNotas();
   QString dirNotas() const;
+  void leNotas();
   void subclassifica();
   void defineDicas();
   void criaNavegacao();

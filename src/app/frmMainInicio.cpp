@@ -3,11 +3,13 @@
 
 #include "FileWriter.h"
 #include "Numbers.h"
+#include "PastaNotas.h"
 #include "ProcJanela.h"
 #include "ProgramPaths.h"
 #include "ResourceImages.h"
 #include "ResourceStrings.h"
 #include "TabelaConfiguracoes.h"
+#include "Trim.h"
 #include "WritableFolders.h"
 
 #include <limits>
@@ -15,6 +17,8 @@
 namespace cfg = TabelaConfiguracoes;
 
 namespace {
+
+constexpr int kMensagemNotasAusentes = 894;
 
 // The abbreviation tip's tick limit: "TempoTip" read strictly as a whole
 // 16-bit number; any other text gives the default.
@@ -94,9 +98,11 @@ void frmMain::DefineDirNotas() {
   const QString maquina = config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
   const QString usuario = config->LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
   if (maquina == usuario) return;
-  config->GravaReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
-  config->GravaReg(cfg::nome(cfg::InstalacaoCU),
-                   config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+  config->GravaGrupo(CConfig::Origem::Programa, [this] {
+    config->GravaReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
+    config->GravaReg(cfg::nome(cfg::InstalacaoCU),
+                     config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+  });
 }
 
 // The history, and the previous-searches panel in picBuscasAnteriores.
@@ -148,8 +154,24 @@ void frmMain::Form_Activate() {
   m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
   lista->ListaLetra(QStringLiteral("a"), 0);
   lista->DesmarcaLista();
-  m_Notas->LeArquivo();
+  leNotas();
   m_PrimeiraAtivacao = false;
+}
+
+// The notes of the stored folder. One that has gone missing (a drive not
+// mounted, a folder removed) is told as missing and left alone: made anew
+// it would hide the notes of a drive mounted later. An empty folder is one
+// the user chose knowing the notes are then off.
+void frmMain::leNotas() {
+  const QString pasta = dirNotas();
+  if (trim::blanks(pasta).isEmpty()) return;
+  if (PastaNotas::Ausente(pasta)) {
+    m_servicos.dialogos.MsgBox(LoadResString(kMensagemNotasAusentes).replace(QStringLiteral("%1"),
+                                                                            paths::toFileSystem(pasta)),
+                               dlg::vbExclamation, LoadResString(100));
+    return;
+  }
+  m_Notas->LeArquivo();
 }
 
 void frmMain::TrataMouseMove() {
@@ -170,11 +192,14 @@ void frmMain::Form_QueryUnload() {
 void frmMain::Form_Unload() {
   m_descarregada = true;
   m_procJanela.reset();
+  // The program's own state, saved in one go: a failure is told once.
   if (config) {
-    config->GravaSituacao();
-    config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+    config->GravaGrupo(CConfig::Origem::Programa, [this] {
+      config->GravaSituacao();
+      config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+      if (m_Buscas) m_Buscas->GravaHistorico(*config);
+    });
   }
-  if (m_Buscas && config) m_Buscas->GravaHistorico(*config);
   if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
   emit Encerrado();
 }

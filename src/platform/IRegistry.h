@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 
@@ -79,6 +80,24 @@ class IRegistry {
 
   // Closes a key opened by the calls above. ERROR_INVALID_HANDLE for any other.
   virtual LONG RegCloseKey(HKEY key) = 0;
+
+  // Groups changes, so that several values are saved together or not at
+  // all: from BeginChanges to its EndChanges the calls above change the
+  // hives in memory only (and succeed unless the change itself is refused).
+  // Groups nest; only the outermost EndChanges writes.
+  virtual void BeginChanges() = 0;
+  // Ends a group. The outermost one writes each hive the group changed, once:
+  // ERROR_SUCCESS when every file took it; ERROR_CANTWRITE when one did not,
+  // and the group's changes to that hive are undone, so the hive and its file
+  // are both as they were. With `discard` the group's changes are undone
+  // without writing anything (ERROR_SUCCESS). ERROR_INVALID_PARAMETER outside
+  // a group.
+  virtual LONG EndChanges(bool discard = false) = 0;
+
+  // The file that holds the hive `root` (HKEY_CURRENT_USER or
+  // HKEY_LOCAL_MACHINE), a file-system path to show the user; empty when the
+  // hive has no file.
+  virtual QString HiveFilePath(HKEY root) const = 0;
 };
 
 }  // namespace reg

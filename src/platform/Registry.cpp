@@ -18,8 +18,9 @@ QString defaultMachineHivePath() { return paths::appPath() + QStringLiteral("/HK
 
 Registry::Registry(const QString& userHivePath, const QString& machineHivePath, HiveFile::Reporter report,
                    files::IFileWriter& writer)
-    : user_{HiveFile(userHivePath, "HKEY_CURRENT_USER", report, writer), RegistryHive("HKEY_CURRENT_USER")},
-      machine_{HiveFile(machineHivePath, "HKEY_LOCAL_MACHINE", report, writer), RegistryHive("HKEY_LOCAL_MACHINE")} {
+    : user_{HiveFile(userHivePath, "HKEY_CURRENT_USER", report, writer), RegistryHive("HKEY_CURRENT_USER"), {}},
+      machine_{HiveFile(machineHivePath, "HKEY_LOCAL_MACHINE", report, writer), RegistryHive("HKEY_LOCAL_MACHINE"),
+               {}} {
   user_.data = user_.file.load();
   machine_.data = machine_.file.load();
 }
@@ -54,6 +55,11 @@ HKEY Registry::newHandle(const OpenKey& open) {
 
 template <typename Change>
 bool Registry::commit(Hive& hive, Change change) {
+  if (groupDepth_ > 0) {
+    if (!hive.beforeGroup) hive.beforeGroup = hive.data;
+    change(hive.data);
+    return true;
+  }
   RegistryHive changed = hive.data;
   change(changed);
   if (!hive.file.save(changed)) return false;
@@ -131,6 +137,35 @@ LONG Registry::RegDeleteKeyA(HKEY key, const QByteArray& subKey) {
 LONG Registry::RegCloseKey(HKEY key) {
   if (key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE) return ERROR_SUCCESS;
   return open_.erase(key) != 0 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+void Registry::BeginChanges() { ++groupDepth_; }
+
+LONG Registry::EndChanges(bool discard) {
+  if (groupDepth_ == 0) return ERROR_INVALID_PARAMETER;
+  if (--groupDepth_ > 0) return ERROR_SUCCESS;
+  const bool userSaved = endGroup(user_, discard);
+  const bool machineSaved = endGroup(machine_, discard);
+  return userSaved && machineSaved ? ERROR_SUCCESS : ERROR_CANTWRITE;
+}
+
+bool Registry::endGroup(Hive& hive, bool discard) {
+  if (!hive.beforeGroup) return true;  // not changed
+  RegistryHive before = std::move(*hive.beforeGroup);
+  hive.beforeGroup.reset();
+  if (discard) {
+    hive.data = std::move(before);
+    return true;
+  }
+  if (hive.file.save(hive.data)) return true;
+  hive.data = std::move(before);
+  return false;
+}
+
+QString Registry::HiveFilePath(HKEY root) const {
+  if (root == HKEY_CURRENT_USER) return user_.file.path();
+  if (root == HKEY_LOCAL_MACHINE) return machine_.file.path();
+  return QString();
 }
 
 }  // namespace reg

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <map>
+#include <optional>
 
 namespace reg {
 
@@ -44,11 +45,16 @@ class Registry final : public IRegistry {
                        void* securityAttributes, HKEY* result, DWORD* disposition) override;
   LONG RegDeleteKeyA(HKEY key, const QByteArray& subKey) override;
   LONG RegCloseKey(HKEY key) override;
+  void BeginChanges() override;
+  LONG EndChanges(bool discard = false) override;
+  QString HiveFilePath(HKEY root) const override;
 
  private:
   struct Hive {
     HiveFile file;
     RegistryHive data;
+    // The hive as it was before the open group's first change to it.
+    std::optional<RegistryHive> beforeGroup;
   };
   struct OpenKey {
     Hive* hive = nullptr;
@@ -61,12 +67,16 @@ class Registry final : public IRegistry {
   bool resolve(HKEY key, const QByteArray& subKey, OpenKey& out) const;
   HKEY newHandle(const OpenKey& open);
   // Applies `change` to a copy of the hive and keeps it only when the file
-  // takes it.
+  // takes it; inside a group, to the hive in memory.
   template <typename Change>
   bool commit(Hive& hive, Change change);
+  // The end of the outermost group for one hive: false when its file did
+  // not take the group's changes (they are then undone).
+  bool endGroup(Hive& hive, bool discard);
 
   Hive user_;
   Hive machine_;
+  int groupDepth_ = 0;
   std::map<HKEY, OpenKey> open_;
   HKEY nextHandle_ = 0x100;
 };

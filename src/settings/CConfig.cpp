@@ -1,12 +1,16 @@
 #include "CConfig.h"
 
 #include "Ansi.h"
+#include "ResourceStrings.h"
 #include "StoredText.h"
 #include "TabelaConfiguracoes.h"
 
 #include <exception>
 
 namespace {
+
+constexpr int kMensagemFalhaUsuario = 890;
+constexpr int kMensagemFalhaPrograma = 891;
 
 const QByteArray& chaveConfiguracoes() {
   static const QByteArray chave(TabelaConfiguracoes::ChaveConfiguracoes);
@@ -79,7 +83,37 @@ bool CConfig::GravaReg(const QString& chave, const QString& Valor) {
   } catch (const std::exception& erro) {
     m_dialogos.MsgBox(QString::fromLocal8Bit(erro.what()));
   }
+  if (!resultado && m_grupos > 0) m_falhaNoGrupo = true;
   return resultado;
+}
+
+bool CConfig::GravaGrupo(Origem origem, const std::function<void()>& grava) {
+  if (m_grupos++ == 0) m_falhaNoGrupo = false;
+  m_registro.BeginChanges();
+  try {
+    grava();
+  } catch (...) {
+    --m_grupos;
+    m_registro.EndChanges(true);
+    throw;
+  }
+  const bool externo = --m_grupos == 0;
+  // A group with a failed write is dropped whole by the outermost one.
+  const bool salvo = m_registro.EndChanges(externo && m_falhaNoGrupo) == reg::ERROR_SUCCESS && !m_falhaNoGrupo;
+  if (!externo) return true;
+  if (!salvo) avisaFalha(origem);
+  return salvo;
+}
+
+void CConfig::avisaFalha(Origem origem) {
+  if (origem == Origem::Programa) {
+    if (m_falhaEstadoAvisada) return;
+    m_falhaEstadoAvisada = true;
+  }
+  const int mensagem = origem == Origem::Usuario ? kMensagemFalhaUsuario : kMensagemFalhaPrograma;
+  m_dialogos.MsgBox(LoadResString(mensagem).replace(QStringLiteral("%1"),
+                                                    m_registro.HiveFilePath(reg::HKEY_CURRENT_USER)),
+                    dlg::vbExclamation, LoadResString(100));
 }
 
 bool CConfig::CriaChave() {

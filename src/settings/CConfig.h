@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The settings object: every persistent setting is a string value under the
@@ -64,8 +65,9 @@ class CConfig final {
   // Restores the window's rectangle and state, and the "sum the filters"
   // box, from the settings (at start-up).
   void CarregaSituacao();
-  // Saves the window's rectangle and state (at shutdown).
-  void GravaSituacao();
+  // Saves the window's rectangle and state (at shutdown), as one group of
+  // the program's own state (GravaGrupo).
+  bool GravaSituacao();
 
   // The user's value, or the machine's when the user's key exists but lacks
   // the value (or holds it longer than the read buffer); otherwise `padrao`.
@@ -77,8 +79,24 @@ class CConfig final {
   QString LeRegLM(const QString& chave, const QString& padrao);
   // Writes `Valor` under the user's key, creating the key when it is missing.
   // True when the value was written. An exception while writing is shown in
-  // a message box and gives the result reached so far.
+  // a message box and gives the result reached so far. Inside GravaGrupo the
+  // value is only held until the group ends.
   bool GravaReg(const QString& chave, const QString& Valor);
+
+  // Who asked for a group of writes, which decides how its failure is told.
+  enum class Origem {
+    Usuario,   // a dialog's OK: every failure is told
+    Programa,  // the program's own state (placement, last searches): the
+               // first failure of the run is told, later ones are not
+  };
+  // Runs `grava`; the values its GravaReg calls write reach the settings
+  // file together, when the outermost group ends: every value is saved or
+  // none is. True when they were saved. False when the file did not take
+  // them or a GravaReg failed: nothing of the group is then saved, and the
+  // user is told, naming the file (message 890, or 891 for the program's own
+  // state). A group inside another is saved, and its failure told, by the
+  // outer one: it gives true.
+  bool GravaGrupo(Origem origem, const std::function<void()>& grava);
 
   // Loads the elements' colours and styles, their defaults, the entry font
   // size and the highlight colours. A value that is not saved keeps what
@@ -86,14 +104,21 @@ class CConfig final {
   // code (0-4), font size (0-2) or 32-bit number.
   void LerConfiguracoesVerbete();
   // Saves each element's colour and style, the entry font size and the
-  // highlight colours (never the defaults).
-  void GravarConfiguracoesVerbete();
+  // highlight colours (never the defaults), all or none, as the user's own
+  // group (GravaGrupo): false, after telling the user, when they were not.
+  bool GravarConfiguracoesVerbete();
   // Back to the defaults, in memory only.
   void RestauraConfiguracoesVerbete();
+  // The entry-appearance values as saved: the built-in defaults, then the
+  // saved values over them (LerConfiguracoesVerbete), so an edit in memory
+  // never outlives it, not even when nothing was ever saved.
+  void RecarregaConfiguracoesVerbete();
   // FonteLista from "Fonte lista" (lenient); 0 when nothing is saved or the
   // saved value is neither 0 nor 1.
   void LerConfiguracoesLista();
-  void GravarConfiguracoesLista();
+  // Saves FonteLista as the user's own group (GravaGrupo): false, after
+  // telling the user, when it was not.
+  bool GravarConfiguracoesLista();
   // FonteLista = 0, in memory only.
   void RestauraConfiguracoesLista();
 
@@ -112,12 +137,21 @@ class CConfig final {
   bool CriaChave();
   // The built-in table and defaults, then the saved settings.
   void CarregaPadroes();
+  // The built-in table and appearance defaults, in memory.
+  void PadroesVerbete();
   std::int16_t leCodigo(const QString& nome, std::int16_t atual, std::int16_t maior);
   std::int32_t leCor(const QString& nome, std::int32_t atual);
 
   QString leNumeroJanela(const QString& nome, int atual);
 
+  void avisaFalha(Origem origem);
+
   reg::IRegistry& m_registro;
   dlg::IDialogs& m_dialogos;
   IJanelaPrincipal* m_frmPrincipal = nullptr;
+  // Groups open (GravaGrupo), and whether a write inside them failed.
+  int m_grupos = 0;
+  bool m_falhaNoGrupo = false;
+  // A failed save of the program's own state has been told in this run.
+  bool m_falhaEstadoAvisada = false;
 };

@@ -79,11 +79,13 @@ void CConfig::CarregaSituacao() {
   }
 }
 
-void CConfig::GravaSituacao() {
-  GravaReg(cfg::nome(cfg::JanelaMax), EstadoJanela == Maximizada ? QStringLiteral("1") : QStringLiteral("0"));
-  const QRect r = m_frmPrincipal->minimizada() ? RetanguloJanela : m_frmPrincipal->retanguloTwips();
-  GravaReg(cfg::nome(cfg::JanelaX), num::strWithSign(r.x()));
-  GravaReg(cfg::nome(cfg::JanelaY), num::strWithSign(r.y()));
-  GravaReg(cfg::nome(cfg::JanelaW), num::strWithSign(r.width()));
-  GravaReg(cfg::nome(cfg::JanelaH), num::strWithSign(r.height()));
+bool CConfig::GravaSituacao() {
+  return GravaGrupo(Origem::Programa, [this] {
+    GravaReg(cfg::nome(cfg::JanelaMax), EstadoJanela == Maximizada ? QStringLiteral("1") : QStringLiteral("0"));
+    const QRect r = m_frmPrincipal->minimizada() ? RetanguloJanela : m_frmPrincipal->retanguloTwips();
+    GravaReg(cfg::nome(cfg::JanelaX), num::strWithSign(r.x()));
+    GravaReg(cfg::nome(cfg::JanelaY), num::strWithSign(r.y()));
+    GravaReg(cfg::nome(cfg::JanelaW), num::strWithSign(r.width()));
+    GravaReg(cfg::nome(cfg::JanelaH), num::strWithSign(r.height()));
+  });
 }

@@ -25,6 +25,12 @@ bool corValida(const QString& cor) {
 }  // namespace
 
 void CConfig::CarregaPadroes() {
+  PadroesVerbete();
+  LerConfiguracoesVerbete();
+  LerConfiguracoesLista();
+}
+
+void CConfig::PadroesVerbete() {
   for (std::size_t i = 0; i < ElementosVerbete.size(); ++i) {
     ElementoVerbete& e = ElementosVerbete[i];
     e.Nome = QString::fromUtf16(kElementosPadrao[i].nome);
@@ -34,8 +40,11 @@ void CConfig::CarregaPadroes() {
   FonteVerbete = kFonteVerbetePadrao;
   MarcaCorFundo = kMarcaCorFundoPadrao;
   MarcaCorTexto = kMarcaCorTextoPadrao;
+}
+
+void CConfig::RecarregaConfiguracoesVerbete() {
+  PadroesVerbete();
   LerConfiguracoesVerbete();
-  LerConfiguracoesLista();
 }
 
 std::int16_t CConfig::leCodigo(const QString& nome, std::int16_t atual, std::int16_t maior) {
@@ -62,14 +71,16 @@ void CConfig::LerConfiguracoesVerbete() {
   MarcaCorTexto = leCor(cfg::nome(cfg::MarcaCorTexto), MarcaCorTexto);
 }
 
-void CConfig::GravarConfiguracoesVerbete() {
-  for (const ElementoVerbete& e : ElementosVerbete) {
-    GravaReg(cfg::NomeCor(e.Nome), e.Cor);
-    GravaReg(cfg::NomeTipoFonte(e.Nome), QString::number(e.TipoFonte));
-  }
-  GravaReg(cfg::nome(cfg::FonteVerbete), QString::number(FonteVerbete));
-  GravaReg(cfg::nome(cfg::MarcaCorFundo), QString::number(MarcaCorFundo));
-  GravaReg(cfg::nome(cfg::MarcaCorTexto), QString::number(MarcaCorTexto));
+bool CConfig::GravarConfiguracoesVerbete() {
+  return GravaGrupo(Origem::Usuario, [this] {
+    for (const ElementoVerbete& e : ElementosVerbete) {
+      GravaReg(cfg::NomeCor(e.Nome), e.Cor);
+      GravaReg(cfg::NomeTipoFonte(e.Nome), QString::number(e.TipoFonte));
+    }
+    GravaReg(cfg::nome(cfg::FonteVerbete), QString::number(FonteVerbete));
+    GravaReg(cfg::nome(cfg::MarcaCorFundo), QString::number(MarcaCorFundo));
+    GravaReg(cfg::nome(cfg::MarcaCorTexto), QString::number(MarcaCorTexto));
+  });
 }
 
 void CConfig::RestauraConfiguracoesVerbete() {
@@ -88,6 +99,8 @@ void CConfig::LerConfiguracoesLista() {
   FonteLista = num::roundEven(valor) == 1 ? 1 : 0;
 }
 
-void CConfig::GravarConfiguracoesLista() { GravaReg(cfg::nome(cfg::FonteLista), QString::number(FonteLista)); }
+bool CConfig::GravarConfiguracoesLista() {
+  return GravaGrupo(Origem::Usuario, [this] { GravaReg(cfg::nome(cfg::FonteLista), QString::number(FonteLista)); });
+}
 
 void CConfig::RestauraConfiguracoesLista() { FonteLista = 0; }

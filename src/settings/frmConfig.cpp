@@ -2,6 +2,8 @@
 
 #include "BarraBotoesConfig.h"
 #include "Numbers.h"
+#include "PastaNotas.h"
+#include "PosicaoDialogo.h"
 #include "ProgramPaths.h"
 #include "Register.h"
 #include "ResourceStrings.h"
@@ -85,12 +87,12 @@ QWidget* frmConfig::montaBotoes() {
   return barra.barra;
 }
 
-void frmConfig::showEvent(QShowEvent* event) {
-  if (!m_carregado) {
-    m_carregado = true;
+void frmConfig::setVisible(bool visible) {
+  if (visible && !isVisible()) {
     carrega();
+    PosicionaDialogo(*this);
   }
-  QDialog::showEvent(event);
+  QDialog::setVisible(visible);
 }
 
 void frmConfig::carrega() {
@@ -120,17 +122,38 @@ void frmConfig::cmdAlteraDiretorio_Click() {
 
 void frmConfig::cmdOK_Click() {
   Cancela = false;
-  if (trim::blanks(txtDirNotas->text()).isEmpty() &&
-      m_dep.dialogos.MsgBox(LoadResString(kMensagemDirNotas), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes)
-    return;
-  grava();
+  const std::optional<QString> pasta = pastaNotas();
+  if (!pasta || !grava(*pasta)) return;
   if (m_dep.comandoMenu) m_dep.comandoMenu(QStringLiteral("DirNotas"));
   accept();
 }
 
-void frmConfig::grava() {
+// An empty folder is the user's to confirm (the notes are then off) and is
+// kept as typed. Any other loses the blanks around it: kept, they would name
+// another folder, relative to wherever the program was started.
+std::optional<QString> frmConfig::pastaNotas() {
+  const QString pasta = trim::blanks(txtDirNotas->text());
+  if (pasta.isEmpty()) {
+    if (m_dep.dialogos.MsgBox(LoadResString(kMensagemDirNotas), dlg::vbYesNo, LoadResString(100)) != dlg::vbYes)
+      return std::nullopt;
+    return txtDirNotas->text();
+  }
+  const PastaNotas::Situacao situacao = PastaNotas::Prepara(pasta);
+  if (situacao == PastaNotas::Situacao::Pronta) return pasta;
+  mensagem(PastaNotas::Mensagem(situacao), paths::toFileSystem(pasta));
+  return std::nullopt;
+}
+
+// The three options are saved together or not at all (CConfig told the user
+// why); the main window and the add-in hear of them only once saved.
+bool frmConfig::grava(const QString& pasta) {
   const int somar = valorFiltro();
-  m_dep.config.GravaReg(cfg::nome(cfg::SomarFiltros), QString::number(somar));
+  const bool salvo = m_dep.config.GravaGrupo(CConfig::Origem::Usuario, [&] {
+    m_dep.config.GravaReg(cfg::nome(cfg::SomarFiltros), QString::number(somar));
+    m_dep.config.GravaReg(cfg::nome(cfg::DirNotas), pasta);
+    m_dep.config.GravaReg(cfg::nome(cfg::FormaApresentacao), QString::number(ComboApresentacao->currentIndex()));
+  });
+  if (!salvo) return false;
   if (m_dep.defineSomarFiltros) m_dep.defineSomarFiltros(somar);
   if (checkFiltro[1]->isEnabled()) {
     if (checkFiltro[1]->isChecked())
@@ -138,8 +161,12 @@ void frmConfig::grava() {
     else
       Register::RemoveAddinWord(m_dep.registro);
   }
-  m_dep.config.GravaReg(cfg::nome(cfg::DirNotas), txtDirNotas->text());
-  m_dep.config.GravaReg(cfg::nome(cfg::FormaApresentacao), QString::number(ComboApresentacao->currentIndex()));
+  return true;
+}
+
+void frmConfig::mensagem(int id, const QString& pasta) {
+  m_dep.dialogos.MsgBox(LoadResString(id).replace(QStringLiteral("%1"), pasta), dlg::vbExclamation,
+                        LoadResString(100));
 }
 
 void frmConfig::cmdRestaurar_Click() {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -19,11 +20,15 @@ class QPushButton;
 // summed by default, the notes folder, the display model of entries, and
 // (on a hidden box) whether the word processor's add-in is registered.
 //
-// Make it once and keep it: it is filled from the settings the first time
-// it is shown, and every close only hides it, so between openings it shows
-// what it last showed (abandoned edits included). To open it: set Cancela to
-// false, exec(); Cancela is still false when OK saved the options. OK saves
-// them, tells the main window's filter box at once and sends "DirNotas".
+// Make it once and keep it: every close only hides it. Each time it is shown
+// it is filled from the settings anew (so edits abandoned with Cancel are
+// gone) and placed centred on its parent at its own size. To open it: set
+// Cancela to false, exec(); Cancela is still false when OK saved the
+// options. OK first makes sure the notes folder is one the notes can use (a
+// missing one is made; one that cannot be made or written is refused, with
+// a message saying which), then saves the options together, and only when
+// they were saved tells the main window's filter box and sends "DirNotas";
+// otherwise the dialog stays open as it was.
 // Controls carry their names as object names (checkFiltro0, checkFiltro1,
 // txtDirNotas, cmdAlteraDiretorio, ComboApresentacao, cmdOK, cmdCancelar,
 // cmdRestaurar).
@@ -49,9 +54,9 @@ class frmConfig final : public QDialog {
 
   // Cancel, Escape and the close box: Cancela, then hide.
   void reject() override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  // Opening it fills it from the settings and places it, before the window
+  // is shown.
+  void setVisible(bool visible) override;
 
  private:
   void montaControles();
@@ -60,12 +65,15 @@ class frmConfig final : public QDialog {
   void cmdAlteraDiretorio_Click();
   void cmdOK_Click();
   void cmdRestaurar_Click();
-  void grava();
+  // The notes folder as it is to be saved, or nothing (after a message)
+  // when the user is not to go on.
+  std::optional<QString> pastaNotas();
+  bool grava(const QString& pasta);
+  void mensagem(int id, const QString& pasta);
   // The value of the filter box: 0 clear, 1 ticked, 2 greyed.
   int valorFiltro() const;
 
   Dependencias m_dep;
-  bool m_carregado = false;
 
   // Owned by the dialog (Qt parent).
   std::array<QCheckBox*, 2> checkFiltro{};

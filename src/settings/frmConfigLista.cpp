@@ -1,5 +1,6 @@
 #include "frmConfigLista.h"
 
+#include "PosicaoDialogo.h"
 #include "ResourceStrings.h"
 
 #include <QComboBox>
@@ -98,9 +99,9 @@ void frmConfigLista::comboListaVerbete_Click() {
   MostraExemploLista();
 }
 
+// A size that could not be saved keeps the dialog open (CConfig told why).
 void frmConfigLista::cmdOK_Click() {
-  m_config.GravarConfiguracoesLista();
-  accept();
+  if (m_config.GravarConfiguracoesLista()) accept();
 }
 
 void frmConfigLista::cmdRestaurar_Click() {
@@ -108,6 +109,11 @@ void frmConfigLista::cmdRestaurar_Click() {
   m_config.RestauraConfiguracoesLista();
   comboListaVerbete->setCurrentIndex(m_config.FonteLista);
   MostraExemploLista();
+}
+
+void frmConfigLista::setVisible(bool visible) {
+  if (visible && !isVisible()) PosicionaDialogo(*this);
+  QDialog::setVisible(visible);
 }
 
 void frmConfigLista::done(int resultado) {

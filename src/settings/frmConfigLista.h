@@ -15,9 +15,10 @@ class QPushButton;
 
 // The word-list font dialog: the font size of the two word lists, normal or
 // expanded, with a picture of a list in the size chosen. It edits
-// config.FonteLista directly; OK saves it. However it closes (OK, Cancel,
-// the close box, Escape) it reads the saved value back, so an edit that was
-// not confirmed is dropped.
+// config.FonteLista directly; OK saves it, and stays open when it could not.
+// However it closes (OK, Cancel, the close box, Escape) it reads the saved
+// value back, so an edit that was not confirmed is dropped. It opens centred
+// on its parent at its own size.
 //
 // Loaded by the constructor: make one for each opening and run it modally
 // (exec). Controls carry their names as object names (comboListaVerbete,
@@ -35,6 +36,8 @@ class frmConfigLista final : public QDialog {
 
   // Reads the saved value back, then closes with `resultado`.
   void done(int resultado) override;
+  // Opening it places it, before the window is shown.
+  void setVisible(bool visible) override;
 
  private:
   void montaControles();

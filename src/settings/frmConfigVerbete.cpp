@@ -3,6 +3,7 @@
 #include "AmostraCor.h"
 #include "ArquivoTexto.h"
 #include "BarraBotoesConfig.h"
+#include "PosicaoDialogo.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
 #include "VbColor.h"
@@ -153,7 +154,7 @@ void frmConfigVerbete::conecta() {
   connect(pictureCorTexto, &AmostraCor::Click, this, &frmConfigVerbete::pictureCorTexto_Click);
   connect(&m_wbExemplo, &WebBrowser::DocumentComplete, this, &frmConfigVerbete::wbExemplo_DocumentComplete);
   connect(cmdOK, &QPushButton::clicked, this, &frmConfigVerbete::cmdOK_Click);
-  connect(cmdCancelar, &QPushButton::clicked, this, &frmConfigVerbete::cmdCancelar_Click);
+  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
   connect(cmdRestaurar, &QPushButton::clicked, this, &frmConfigVerbete::cmdRestaurar_Click);
 }
 
@@ -269,6 +270,7 @@ void frmConfigVerbete::escolheCorMarca(std::int32_t& cor, AmostraCor& amostra, Q
   paleta.setColor(papel, vb::toQColor(cor));
   labelPesquisa->setPalette(paleta);
   enviaComando(QStringLiteral("atualizarmarca"));
+  m_marcaEnviada = true;
   AtualizaExemplo();
 }
 
@@ -278,15 +280,28 @@ void frmConfigVerbete::wbExemplo_DocumentComplete() {
   m_CarregarExemplo = false;
 }
 
+// The sheets and the settings they are made from go together: settings that
+// could not be saved (CConfig told why) take the new sheets back.
 void frmConfigVerbete::cmdOK_Click() {
   if (!m_modelosCarregados || !m_gerador.GeraArquivosCSS()) return;
-  m_dep.config.GravarConfiguracoesVerbete();
+  if (!m_dep.config.GravarConfiguracoesVerbete()) {
+    m_gerador.DesfazArquivosCSS();
+    return;
+  }
   accept();
 }
 
-void frmConfigVerbete::cmdCancelar_Click() {
-  m_dep.config.LerConfiguracoesVerbete();
-  reject();
+void frmConfigVerbete::done(int resultado) {
+  if (resultado != QDialog::Accepted) {
+    m_dep.config.RecarregaConfiguracoesVerbete();
+    if (m_marcaEnviada) enviaComando(QStringLiteral("atualizarmarca"));
+  }
+  QDialog::done(resultado);
+}
+
+void frmConfigVerbete::setVisible(bool visible) {
+  if (visible && !isVisible()) PosicionaDialogo(*this);
+  QDialog::setVisible(visible);
 }
 
 void frmConfigVerbete::cmdRestaurar_Click() {

@@ -22,8 +22,11 @@ class QPushButton;
 // element, the entry font size and the two colours that highlight searched
 // words, with a preview of a sample entry. It edits the settings in `config`
 // directly; OK writes the three style sheets and, only when they were
-// written, saves the settings; Cancel reads the saved settings back. Closing
-// it from its close box (or Escape) neither saves nor reads back.
+// written, saves the settings; when those cannot be saved the sheets are put
+// back and the dialog stays open. Any other close (Cancel, the close box,
+// Escape) reads the saved settings back, and sends "atualizarmarca" again
+// when a highlight colour was sent meanwhile, so nothing unconfirmed
+// outlives the dialog. It opens centred on its parent at its own size.
 //
 // Everything is loaded by the constructor: make one for each opening and
 // run it modally (exec). Controls carry their names as object names
@@ -57,6 +60,11 @@ class frmConfigVerbete final : public QDialog {
   // The preview's browser (its page holds the sample entry once loaded).
   const WebBrowser& exemplo() const { return m_wbExemplo; }
 
+  // Closed without OK: reads the saved settings back.
+  void done(int resultado) override;
+  // Opening it places it, before the window is shown.
+  void setVisible(bool visible) override;
+
  private:
   void montaControles();
   QWidget* montaElementos();
@@ -81,7 +89,6 @@ class frmConfigVerbete final : public QDialog {
   void escolheCorMarca(std::int32_t& cor, AmostraCor& amostra, QPalette::ColorRole papel);
   void wbExemplo_DocumentComplete();
   void cmdOK_Click();
-  void cmdCancelar_Click();
   void cmdRestaurar_Click();
 
   ElementoVerbete* elementoSelecionado();
@@ -92,6 +99,8 @@ class frmConfigVerbete final : public QDialog {
   WebBrowser m_wbExemplo;
   bool m_CarregarExemplo = false;
   bool m_modelosCarregados = false;
+  // A highlight colour went to the main window while the dialog was open.
+  bool m_marcaEnviada = false;
 
   // Owned by the dialog (Qt parent).
   QComboBox* comboElementos = nullptr;

@@ -131,6 +131,7 @@ bool GeradorCSS::GeraArquivosCSS() {
     if (pasta.isEmpty()) {
       throw ErroArquivo("cannot make " + paths::styleSheetFolder().toStdString(), paths::styleSheetFolder());
     }
+    guardaAnteriores(pasta);
     for (std::size_t i = 0; i < folhas.size(); ++i) GravaArquivoTexto(folha(pasta, i), folhas[i], m_gravador);
     return true;
   } catch (const std::exception& erro) {
@@ -138,6 +139,30 @@ bool GeradorCSS::GeraArquivosCSS() {
     mostraSemGravacao(m_dialogos, paths::styleSheetFolder());
     return false;
   }
+}
+
+void GeradorCSS::guardaAnteriores(const QString& pasta) {
+  m_pastaAnterior.clear();
+  for (std::size_t i = 0; i < m_anteriores.size(); ++i) {
+    QFile arquivo(folha(pasta, i));
+    m_anteriores[i].reset();
+    if (!arquivo.exists()) continue;
+    // A sheet that cannot be read could not be put back.
+    if (!arquivo.open(QIODevice::ReadOnly)) return;
+    m_anteriores[i] = arquivo.readAll();
+    if (arquivo.error() != QFileDevice::NoError) return;
+  }
+  m_pastaAnterior = pasta;
+}
+
+bool GeradorCSS::DesfazArquivosCSS() {
+  if (m_pastaAnterior.isEmpty()) return false;
+  bool desfeito = true;
+  for (std::size_t i = 0; i < m_anteriores.size(); ++i) {
+    const QString arquivo = folha(m_pastaAnterior, i);
+    desfeito = (m_anteriores[i] ? m_gravador.write(arquivo, *m_anteriores[i]) : QFile::remove(arquivo)) && desfeito;
+  }
+  return desfeito;
 }
 
 // Checks the folder GeraArquivosCSS writes to. An existing sheet is opened

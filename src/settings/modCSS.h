@@ -4,9 +4,12 @@
 #include "Dialogs.h"
 #include "FileWriter.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 // The entry style sheets: css\estilo1.css, estilo2.css and estilo3.css (one
 // per display model, linked by the page templates f1.htm to f3.htm) are made
@@ -47,12 +50,25 @@ class GeradorCSS final {
   // content.
   bool GeraArquivosCSS();
 
+  // Puts the sheets back as they were before the last GeraArquivosCSS
+  // (removing one it made where there was none), for when the settings they
+  // were made from could not be saved. False when one could
+  // not be put back, or nothing was kept to put back.
+  bool DesfazArquivosCSS();
+
  private:
+  // Keeps what the sheets in `pasta` hold before they are replaced.
+  void guardaAnteriores(const QString& pasta);
+
   const CConfig& m_config;
   dlg::IDialogs& m_dialogos;
   files::IFileWriter& m_gravador;
   QString m_ModeloCSS;
   QString m_ModeloExemplo;
+  // What each sheet of m_pastaAnterior held before the last generation;
+  // nothing for one that did not exist. Empty folder: nothing kept.
+  QString m_pastaAnterior;
+  std::array<std::optional<QByteArray>, 3> m_anteriores;
 };
 
 // Whether GeraArquivosCSS can write its folder (made when missing): its

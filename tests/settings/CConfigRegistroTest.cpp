@@ -116,6 +116,9 @@ class ThrowingRegistry final : public IRegistry {
   }
   LONG RegDeleteKeyA(HKEY, const QByteArray&) override { return ERROR_ACCESS_DENIED; }
   LONG RegCloseKey(HKEY) override { return ERROR_SUCCESS; }
+  void BeginChanges() override {}
+  LONG EndChanges(bool) override { return ERROR_SUCCESS; }
+  QString HiveFilePath(HKEY) const override { return QString(); }
 };
 
 TEST(CConfigGravaReg, RunTimeFailureIsShownAndGivesFalse) {

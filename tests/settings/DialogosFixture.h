@@ -9,8 +9,13 @@
 #include "TestFolders.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+
+#include <array>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +38,15 @@ class DialogosFixture : public ::testing::Test {
   }
   ComandoMenu comando() {
     return [this](const QString& c) { comandos << c; };
+  }
+  // The three ways to close a dialog without OK: its Cancel button, the
+  // close box and Escape, each on the dialog `dialogo` gives at the time.
+  static std::array<std::function<void()>, 3> saidasSemOk(const std::function<QDialog*()>& dialogo) {
+    return {
+        [dialogo] { QTest::mouseClick(dialogo()->findChild<QWidget*>(QStringLiteral("cmdCancelar")), Qt::LeftButton); },
+        [dialogo] { dialogo()->close(); },
+        [dialogo] { QTest::keyClick(dialogo(), Qt::Key_Escape); },
+    };
   }
   static void deixaRodar() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();

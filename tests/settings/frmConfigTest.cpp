@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -104,13 +105,15 @@ TEST_F(ConfigGerais, ReadsItsNumbersLenientlyAndOutOfRangeAsTheDefault) {
 TEST_F(ConfigGerais, OkSavesTellsTheMainWindowAndKeepsTheAddinAsItWas) {
   abre();
   clica("checkFiltro0");
-  pasta()->setText(QStringLiteral(" /tmp/minhas notas "));
+  const QString minhas = world.root() + QStringLiteral("/minhas notas");
+  QDir().mkpath(minhas);
+  pasta()->setText(u' ' + minhas + u' ');
   modo()->setCurrentIndex(1);
   clica("cmdOK");
   EXPECT_FALSE(dlg.Cancela);
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("1"));
-  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), QStringLiteral(" /tmp/minhas notas "));
+  EXPECT_EQ(salvo(QStringLiteral("DirNotas")), minhas) << "without the blanks around it";
   EXPECT_EQ(salvo(QStringLiteral("FormaApresentacao")), QStringLiteral("1"));
   EXPECT_EQ(somarJanela, 1);
   EXPECT_EQ(comandos, QStringList{QStringLiteral("DirNotas")});
@@ -136,27 +139,29 @@ TEST_F(ConfigGerais, ABlankNotesFolderAsksFirst) {
   EXPECT_EQ(comandos, QStringList{QStringLiteral("DirNotas")});
 }
 
-// Cancel, the close box and Escape hide the dialog; it keeps what it showed.
-TEST_F(ConfigGerais, ClosingWithoutOkSavesNothingAndKeepsTheEdits) {
-  const std::function<void()> saidas[] = {
-      [this] { clica("cmdCancelar"); },
-      [this] { dlg.close(); },
-      [this] { QTest::keyClick(&dlg, Qt::Key_Escape); },
-  };
-  for (const auto& sai : saidas) {
+// Cancel, the close box and Escape hide the dialog; the next opening shows
+// the saved options again, whatever was left in the controls.
+TEST_F(ConfigGerais, ClosingWithoutOkSavesNothingAndTheNextOpeningShowsTheSavedOptions) {
+  config.GravaReg(QStringLiteral("DirNotas"), QStringLiteral("/srv/notas"));
+  config.GravaReg(QStringLiteral("FormaApresentacao"), QStringLiteral("2"));
+  for (const auto& sai : saidasSemOk([this] { return &dlg; })) {
     abre();
     filtro()->setCheckState(Qt::Checked);
+    pasta()->clear();
+    modo()->setCurrentIndex(0);
     sai();
     EXPECT_TRUE(dlg.Cancela);
     EXPECT_FALSE(dlg.isVisible());
     abre();
-    EXPECT_EQ(filtro()->checkState(), Qt::Checked);
-    filtro()->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(filtro()->checkState(), Qt::Unchecked);
+    EXPECT_EQ(pasta()->text(), QStringLiteral("/srv/notas"));
+    EXPECT_EQ(modo()->currentIndex(), 2);
     dlg.hide();
   }
   EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("<nada>"));
   EXPECT_TRUE(comandos.isEmpty());
   EXPECT_EQ(somarJanela, -1);
+  EXPECT_TRUE(mensagens().isEmpty()) << "no OK, so no question about a blank folder";
 }
 
 TEST_F(ConfigGerais, RestoreThenOkSavesTheDefaultsAndLeavesTheAddin) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -118,6 +119,8 @@ TEST_F(ConfigVerbete, HighlightColoursAreSentAtOnceEvenWhenThePickIsCancelled) {
   EXPECT_EQ(comandos.back(), QStringLiteral("atualizarmarca"));
 }
 
+// The main window heard of the picked colour at once; it hears of the saved
+// one again when the dialog is cancelled.
 TEST_F(ConfigVerbete, CancelReadsTheSavedValuesBack) {
   config.MarcaCorFundo = 0x123456;
   config.GravarConfiguracoesVerbete();
@@ -130,16 +133,18 @@ TEST_F(ConfigVerbete, CancelReadsTheSavedValuesBack) {
   EXPECT_FALSE(dlg->isVisible());
   EXPECT_EQ(config.MarcaCorFundo, 0x123456);
   EXPECT_EQ(config.ElementosVerbete[0].TipoFonte, 0);
-  EXPECT_EQ(comandos, QStringList{QStringLiteral("atualizarmarca")});
+  EXPECT_EQ(comandos, QStringList(2, QStringLiteral("atualizarmarca")));
 }
 
-// Reading back keeps what memory holds when nothing was ever saved.
-TEST_F(ConfigVerbete, CancelWithNothingSavedKeepsThePickedHighlight) {
+// With nothing ever saved, the saved values are the built-in ones.
+TEST_F(ConfigVerbete, CancelWithNothingSavedGoesBackToTheDefaults) {
   abre();
   dialogs.answerColor(0x0000FF);
   clica("pictureCorFundo");
+  controle<QComboBox>("comboTipoFonte")->setCurrentIndex(4);
   clica("cmdCancelar");
-  EXPECT_EQ(config.MarcaCorFundo, 0x0000FF);
+  EXPECT_EQ(config.MarcaCorFundo, 65535);
+  EXPECT_EQ(config.ElementosVerbete[0].TipoFonte, 0);
   EXPECT_EQ(salvo(QStringLiteral("Marca cor fundo")), QStringLiteral("<nada>"));
 }
 
@@ -196,13 +201,26 @@ TEST_F(ConfigVerbete, RestoreThenCancelBringsTheSavedValuesBack) {
   EXPECT_EQ(salvo(QStringLiteral("Achega - Cor ")), QStringLiteral("FFFFFF"));
 }
 
-TEST_F(ConfigVerbete, TheCloseBoxKeepsTheEditsInMemoryUnsaved) {
-  abre();
-  controle<QComboBox>("comboTipoFonte")->setCurrentIndex(4);
-  dlg->close();
-  EXPECT_FALSE(dlg->isVisible());
-  EXPECT_EQ(config.ElementosVerbete[0].TipoFonte, 4);
-  EXPECT_EQ(salvo(QStringLiteral("Achega - Tipo Fonte")), QStringLiteral("<nada>"));
+// Every way out but OK drops the edits, and the next opening shows the
+// saved values.
+TEST_F(ConfigVerbete, EveryCloseButOkDropsTheEditsForTheNextOpening) {
+  config.ElementosVerbete[0].TipoFonte = 2;
+  config.GravarConfiguracoesVerbete();
+  for (const auto& sai : saidasSemOk([this] { return dlg.get(); })) {
+    abre();
+    controle<QComboBox>("comboTipoFonte")->setCurrentIndex(4);
+    controle<QComboBox>("comboDescricaoVerbete")->setCurrentIndex(0);
+    sai();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(config.ElementosVerbete[0].TipoFonte, 2);
+    EXPECT_EQ(config.FonteVerbete, 1);
+    abre();
+    EXPECT_EQ(controle<QComboBox>("comboTipoFonte")->currentIndex(), 2);
+    EXPECT_EQ(controle<QComboBox>("comboDescricaoVerbete")->currentIndex(), 1);
+    dlg->reject();
+  }
+  EXPECT_EQ(salvo(QStringLiteral("Achega - Tipo Fonte")), QStringLiteral("2"));
+  EXPECT_TRUE(comandos.isEmpty());
 }
 
 TEST_F(ConfigVerbete, AMissingTemplateIsReportedAndOkCannotWipeTheSheets) {

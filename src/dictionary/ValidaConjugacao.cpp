@@ -22,12 +22,14 @@ QString problemaDaVariacao(const QString& verbo, const QString& regra) {
 
 QString problemaDaForma(const QString& forma, int indice, bool variacao) {
   if (forma.contains(QChar(160))) return QStringLiteral("form %1 holds a character 160").arg(indice + 1);
-  if (!variacao || forma.isEmpty()) return QString();
+  if (!variacao) return QString();
+  // The tables show every personal form, so under a variation rule each
+  // needs its "|"; a gerund or participle left empty shows no row.
   const int tempo = tempoDaForma(indice);
   if (tempo <= 11 && forma != u"/" && !forma.contains(u'|')) {
     return QStringLiteral("form %1 ('%2') has no '|' under a variation rule").arg(indice + 1).arg(forma);
   }
-  if (tempo >= 12 && !forma.contains(u'|')) {
+  if (tempo >= 12 && !forma.isEmpty() && !forma.contains(u'|')) {
     return QStringLiteral("form %1 ('%2'): a gerund or participle under a variation rule is R|F, or empty when missing")
         .arg(indice + 1)
         .arg(forma);
@@ -62,7 +64,7 @@ QString problemaDaConjugacao(const QString& verbo, const QString& dados) {
   } else if (!verbo.contains(regra)) {
     return QStringLiteral("the ending '%1' does not occur in '%2'").arg(regra, verbo);
   }
-  const QStringList formas = partes[1].split(u';');
+  const QStringList formas = partes[1].isEmpty() ? QStringList() : partes[1].split(u';');
   if (formas.size() > kMaximoFormas) return QStringLiteral("%1 forms, at most 72").arg(formas.size());
   for (int i = 0; i < formas.size(); ++i) {
     if (QString p = problemaDaForma(formas[i], i, variacao); !p.isEmpty()) return p;

@@ -58,6 +58,9 @@ QString problemaDaConjugacao(const QString& verbo, const QString& dados) {
   if (partes.size() != 2) return QStringLiteral("conjugation data is a rule, a character 160 and the forms");
   const QString& regra = partes[0];
   if (regra.isEmpty()) return QStringLiteral("the ending rule is empty");
+  // QString::lastIndexOf finds a lone character 0 just past the end of any
+  // text, so such a rule would seem to fit every verb.
+  if (regra.contains(QChar(0))) return QStringLiteral("the ending rule holds a character 0");
   const bool variacao = regra.contains(u'|');
   if (variacao) {
     if (QString p = problemaDaVariacao(verbo, regra); !p.isEmpty()) return p;

@@ -44,6 +44,16 @@ TEST(ValidaConjugacao, UnderAVariationRuleOnlyNominalFormsMayBeEmpty) {
   }
 }
 
+// A character 0 in a rule would seem to occur at the end of any verb.
+TEST(ValidaConjugacao, ARuleWithACharacterZeroIsRefused) {
+  const QChar zero(0);
+  const QString regras[] = {QStringLiteral("g|") + zero, zero + QStringLiteral("|ir"), QStringLiteral("i") + zero};
+  for (const QString& regra : regras) {
+    EXPECT_NE(dicionario::problemaDaConjugacao(QStringLiteral("agir"), regra + QChar(160) + QStringLiteral("/")), QString())
+        << regra.toStdString();
+  }
+}
+
 TEST(FormasConjugacao, PlainAndVariationRulesGiveTheShownForms) {
   EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("amar"), dados("ar", "o;as;/;;o")),
             (QStringList{QStringLiteral("amo"), QStringLiteral("amas")}));

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+# Warnings are errors here, so none gets in unseen.
+scripts/build.sh -DMINIVOCABRA_WERROR=ON
 # The page-view tests start Chromium: as root it needs the sandbox off, and
 # headless it wants no GPU.
 export QTWEBENGINE_DISABLE_SANDBOX=1

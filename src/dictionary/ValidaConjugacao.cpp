@@ -22,12 +22,14 @@ QString problemaDaVariacao(const QString& verbo, const QString& regra) {
 
 QString problemaDaForma(const QString& forma, int indice, bool variacao) {
   if (forma.contains(QChar(160))) return QStringLiteral("form %1 holds a character 160").arg(indice + 1);
-  if (!variacao || forma.isEmpty()) return QString();
+  if (!variacao) return QString();
+  // The tables show every personal form, so under a variation rule each
+  // needs its "|"; a gerund or participle left empty shows no row.
   const int tempo = tempoDaForma(indice);
   if (tempo <= 11 && forma != u"/" && !forma.contains(u'|')) {
     return QStringLiteral("form %1 ('%2') has no '|' under a variation rule").arg(indice + 1).arg(forma);
   }
-  if (tempo >= 12 && !forma.contains(u'|')) {
+  if (tempo >= 12 && !forma.isEmpty() && !forma.contains(u'|')) {
     return QStringLiteral("form %1 ('%2'): a gerund or participle under a variation rule is R|F, or empty when missing")
         .arg(indice + 1)
         .arg(forma);
@@ -56,13 +58,16 @@ QString problemaDaConjugacao(const QString& verbo, const QString& dados) {
   if (partes.size() != 2) return QStringLiteral("conjugation data is a rule, a character 160 and the forms");
   const QString& regra = partes[0];
   if (regra.isEmpty()) return QStringLiteral("the ending rule is empty");
+  // QString::lastIndexOf finds a lone character 0 just past the end of any
+  // text, so such a rule would seem to fit every verb.
+  if (regra.contains(QChar(0))) return QStringLiteral("the ending rule holds a character 0");
   const bool variacao = regra.contains(u'|');
   if (variacao) {
     if (QString p = problemaDaVariacao(verbo, regra); !p.isEmpty()) return p;
   } else if (!verbo.contains(regra)) {
     return QStringLiteral("the ending '%1' does not occur in '%2'").arg(regra, verbo);
   }
-  const QStringList formas = partes[1].split(u';');
+  const QStringList formas = partes[1].isEmpty() ? QStringList() : partes[1].split(u';');
   if (formas.size() > kMaximoFormas) return QStringLiteral("%1 forms, at most 72").arg(formas.size());
   for (int i = 0; i < formas.size(); ++i) {
     if (QString p = problemaDaForma(formas[i], i, variacao); !p.isEmpty()) return p;

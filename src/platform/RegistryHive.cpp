@@ -39,7 +39,8 @@ bool RegistryHive::createKey(const QByteArray& path) {
   do {
     slash = trimmed.indexOf('\\', slash + 1);
     const QByteArray partial = slash < 0 ? trimmed : trimmed.left(slash);
-    keys_.try_emplace(fold(partial), Key{partial, {}});
+    const auto [key, added] = keys_.try_emplace(fold(partial));
+    if (added) key->second.path = partial;
   } while (slash >= 0);
   return true;
 }

@@ -21,6 +21,39 @@ TEST(ValidaConjugacao, SoundDataPasses) {
   EXPECT_EQ(dicionario::problemaDaConjugacao(QStringLiteral("ser"), dados("ser", "")), QString());
 }
 
+// Under a variation rule every shown form is R|F or "/": only a gerund or
+// participle may be left empty (it leaves no row), so the program can always
+// build the tables from data that passes.
+TEST(ValidaConjugacao, UnderAVariationRuleOnlyNominalFormsMayBeEmpty) {
+  const QStringList pessoais(65, QStringLiteral("g|e"));  // the 9 tenses, the imperative and the infinitive
+  const QString todas = pessoais.join(u';');
+  const struct {
+    QString formas;
+    bool sao;
+  } casos[] = {
+      {QStringLiteral(";g|es"), false},
+      {QStringLiteral("j|o;;g|e"), false},
+      {pessoais.mid(1).join(u';') + u';', false},         // the last personal form empty
+      {todas + QStringLiteral(";;g|ido"), true},          // no gerund
+      {todas + QStringLiteral(";g|indo;g|ido;;"), true},  // fewer participles
+      {QString(), true},                                  // no forms at all
+  };
+  for (const auto& c : casos) {
+    const QString d = QStringLiteral("g|ir") + QChar(160) + c.formas;
+    EXPECT_EQ(dicionario::problemaDaConjugacao(QStringLiteral("agir"), d).isEmpty(), c.sao) << c.formas.toStdString();
+  }
+}
+
+// A character 0 in a rule would seem to occur at the end of any verb.
+TEST(ValidaConjugacao, ARuleWithACharacterZeroIsRefused) {
+  const QChar zero(0);
+  const QString regras[] = {QStringLiteral("g|") + zero, zero + QStringLiteral("|ir"), QStringLiteral("i") + zero};
+  for (const QString& regra : regras) {
+    EXPECT_NE(dicionario::problemaDaConjugacao(QStringLiteral("agir"), regra + QChar(160) + QStringLiteral("/")), QString())
+        << regra.toStdString();
+  }
+}
+
 TEST(FormasConjugacao, PlainAndVariationRulesGiveTheShownForms) {
   EXPECT_EQ(dicionario::formasDaConjugacao(QStringLiteral("amar"), dados("ar", "o;as;/;;o")),
             (QStringList{QStringLiteral("amo"), QStringLiteral("amas")}));

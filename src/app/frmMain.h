@@ -399,7 +399,6 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
                            std::int16_t tipoPesquisa);
   void lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesquisa);
   void lista2_SelecionaItem(const QString& TituloVerbete, std::int32_t IDVerbete);
-  void lista2_TrocaTab(std::int16_t idTab) { selecionaLista(idTab); }
   // The abbreviation tip (frmMainPalavraClicada.cpp).
   bool mostraAbreviatura(const QString& palavra);
   void picTipAbrev_MouseMove();

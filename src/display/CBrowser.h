@@ -139,7 +139,6 @@ class CBrowser final : public QObject {
   // The entry last written (or the page waiting for the template).
   const QString& getHTML() const { return m_HTML; }
   const QString& getAlternativas() const { return m_Alternativas; }
-  const QString& getConjugacao() const { return m_Conjugacao; }
   std::int16_t getCodModelo() const { return m_CodModelo; }
   const QString& getArquivoModelo() const { return m_ArquivoModelo; }
 

@@ -26,7 +26,6 @@ class DrawingSurface final {
   std::int32_t ForeColor = 0;
   std::int32_t BackColor = 0xFFFFFF;
 
-  QString fontName() const { return font_.family(); }
   void setFontName(const QString& name);
   double fontSize() const { return font_.pointSizeF(); }
   void setFontSize(double points);

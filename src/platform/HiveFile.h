@@ -34,8 +34,6 @@ class HiveFile final {
   // Writes the hive; false (and the file unchanged) when it cannot.
   bool save(const RegistryHive& hive);
 
-  bool readOnly() const { return readOnly_; }
-
  private:
   // Reports the damage `why`, moves the file aside; an empty hive.
   RegistryHive setAside(const QString& why);

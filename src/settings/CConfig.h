@@ -61,7 +61,6 @@ class CConfig final {
   // Back to the normal rectangle.
   void RestaurarJanela();
   void MinimizarJanela();
-  void DefineEstadoJanela(std::int32_t estado) { EstadoJanela = estado; }
   // Restores the window's rectangle and state, and the "sum the filters"
   // box, from the settings (at start-up).
   void CarregaSituacao();

@@ -34,7 +34,6 @@ class CHistReg final {
   std::int32_t getIDVerbete() const { return m_id; }
   Tipo getTipo() const { return m_tipo; }
   const QString& getArquivo() const { return m_arquivo; }
-  void setConteudo(const QString& texto) { m_conteudo = texto; }
   const QString& getConteudo() const { return m_conteudo; }
   const QString& getBuscaPalavra() const { return m_buscaPalavra; }
   const QString& getBuscaIniciada() const { return m_buscaIniciada; }

@@ -164,7 +164,7 @@ TEST_F(RegistryTest, UnreadableHiveIsSetAsideOnceAndNeverOverwritten) {
       "REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n",  // another hive's key
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=hex(1):zz\n",
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=dword:123\n",
-      "",  // what a full disk used to leave
+      "",  // empty
       " \n\n",
       "REGEDIT4\n[HKEY_CURRENT_USER\\A]\n\"n\"=hex(1):61,62",  // cut inside the line
   };

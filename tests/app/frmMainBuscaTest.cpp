@@ -287,9 +287,9 @@ TEST_F(frmMainLink, AnIdWithNoEntryShowsNothingAndClearsTheWaitPicture) {
   const std::size_t mensagens = dialogs.calls().size();
   const int passos = janela->m_Historico->Quantidade();
   const std::int32_t selecionado = janela->lista->ObtemPoslista();
+  QSignalSpy comando(janela->tmrComandoBrowser, &VbTimer::Timer);  // heard after the window has run the command
   janela->m_browser->navegador().FollowLink(QStringLiteral("goID://99999999999"));
-  ASSERT_TRUE(QTest::qWaitFor([this] { return !janela->tmrComandoBrowser->Enabled(); }, 2000));
-  QTest::qWait(20);
+  ASSERT_TRUE(comando.wait(20000));
   EXPECT_FALSE(janela->picAguarde->isVisible());
   EXPECT_FALSE(janela->imgPrinter->isVisible());  // no entry toolbar
   EXPECT_EQ(janela->m_Historico->Quantidade(), passos);

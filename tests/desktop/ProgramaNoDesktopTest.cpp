@@ -68,14 +68,12 @@ TEST_F(ProgramaNoDesktop, OneNativeMainWindowForTheWholeStart) {
   const auto conta = [&] {
     for (Window w : x.gerenciadas()) principais += !x.ehSplash(w) && x.nome(w) == QStringLiteral("Minivocabra") ? 1 : 0;
   };
-  QElapsedTimer relogio;
-  relogio.start();
-  while (rodando() && relogio.elapsed() < 30000) {
+  const bool terminou = QTest::qWaitFor([&] {
     conta();
-    QTest::qWait(5);
-  }
-  conta();
-  ASSERT_FALSE(rodando()) << "the program did not paint its start page";
+    return !rodando();
+  }, 30000);
+  conta();  // what came between the last look and the end
+  ASSERT_TRUE(terminou) << "the program did not paint its start page";
   EXPECT_EQ(m_programa.exitCode(), 0);
   EXPECT_EQ(principais, 1);
 }
@@ -88,22 +86,29 @@ TEST_F(ProgramaNoDesktop, TheSplashStaysAboveTheMaximisedFirstRunWindow) {
   relogio.start();
   qint64 juntos = -1;      // when both windows were first seen
   qint64 ultimoSplash = -1;  // when the splash was last seen above
+  qint64 coberto = -1;       // when the splash was seen below the main window
   bool maximizada = false;
-  while (relogio.elapsed() < 15000) {
+  // Looks at the stacking until the splash has closed or is seen covered.
+  const auto olha = [&] {
     const std::vector<Window> pilha = x.pilha();
     const auto splash = std::find_if(pilha.begin(), pilha.end(), [&](Window w) { return x.ehSplash(w); });
     const auto principal = std::find_if(pilha.begin(), pilha.end(),
                                         [&](Window w) { return x.nome(w) == QStringLiteral("Minivocabra"); });
-    if (splash == pilha.end() && juntos >= 0) break;  // it has closed
-    if (splash != pilha.end() && principal != pilha.end()) {
-      if (juntos < 0) juntos = relogio.elapsed();
-      ASSERT_GT(splash, principal) << "covered " << relogio.elapsed() - juntos << " ms after the main window showed";
-      ultimoSplash = relogio.elapsed();
-      maximizada = maximizada || x.tamanho(*principal) == QSize(1280, 1024);
+    if (splash == pilha.end()) return juntos >= 0;  // it has closed
+    if (principal == pilha.end()) return false;
+    if (juntos < 0) juntos = relogio.elapsed();
+    if (splash < principal) {
+      coberto = relogio.elapsed();
+      return true;
     }
-    QTest::qWait(20);
-  }
+    ultimoSplash = relogio.elapsed();
+    maximizada = maximizada || x.tamanho(*principal) == QSize(1280, 1024);
+    return false;
+  };
+  const bool terminou = QTest::qWaitFor(olha, 15000);
+  ASSERT_EQ(coberto, -1) << "covered " << coberto - juntos << " ms after the main window showed";
   ASSERT_GE(juntos, 0) << "the splash and the main window never showed together";
+  EXPECT_TRUE(terminou) << "the splash did not close";
   EXPECT_TRUE(maximizada);
   EXPECT_GE(ultimoSplash - juntos, 2000);
   EXPECT_LE(ultimoSplash - juntos, 6000);

@@ -76,8 +76,9 @@ TEST_F(WebViewTest, ClickedLinksReachTheBrowserExactlyAsWritten) {
                       "<p><a id='c' href='javascript:history.back()'><b>três</b></a></p>"));
   const size_t before = asked.size();
   for (const char* id : {"#a", "#b", "#c b"}) {
+    const size_t clicked = asked.size();
     click(id);
-    Spin(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked.size() > clicked; }, 20000)) << id;
   }
   ASSERT_EQ(asked.size(), before + 3);
   EXPECT_EQ(asked[before], QStringLiteral("goID://123"));
@@ -94,7 +95,9 @@ TEST_F(WebViewTest, PageContentRunsNoScriptAndReachesNoNetwork) {
                       "<img src='%1x.gif'><link rel='stylesheet' href='%1x.css'><iframe src='%1f.htm'></iframe>"
                       "<img id='local' src='simples.gif' onerror=\"this.id='erro'\">")
            .arg(remote));
-  Spin(800);
+  // Nothing may come of the page by itself: wait a while for what would
+  // show it, a connection to the server or a navigation.
+  EXPECT_FALSE(QTest::qWaitFor([&] { return server.hasPendingConnections() || asked.size() > 1; }, 800));
   EXPECT_EQ(script("document.getElementById('alvo').textContent").toString(), QStringLiteral("antes"));
   EXPECT_FALSE(server.hasPendingConnections()) << "a page reached the network";
   EXPECT_EQ(asked.size(), 1u) << "the page went nowhere by itself";
@@ -110,7 +113,8 @@ TEST_F(WebViewTest, EachChangeIsShownAndLocalImagesLoad) {
   browser.document().setInnerHTML(QStringLiteral("x"), QStringLiteral("dois"));
   browser.document().setInnerHTML(QStringLiteral("x"), QStringLiteral("três"));
   ASSERT_TRUE(rendered.wait(20000));
-  Spin(200);
+  // A second report would show the changes drawn apart: wait a while for it.
+  EXPECT_FALSE(rendered.wait(200));
   EXPECT_EQ(rendered.count(), 1) << "changes of one turn are shown once";
   EXPECT_EQ(script("document.getElementById('x').textContent").toString(), QStringLiteral("três"));
 }
@@ -149,8 +153,13 @@ TEST_F(WebViewTest, AChangeThePageCannotTakeLoadsItWhole) {
 TEST_F(WebViewTest, ANewContentIsShownFromTheTopAndTheSameKeepsTheScroll) {
   const QString longa = QStringLiteral("<p style='height:3000px'>longa</p>");
   show(QStringLiteral("<div id='x'>%1</div>").arg(longa));
-  script("window.scrollTo(0, 500)");
-  Spin(200);
+  // The view's page script learns of the scroll from the page's scroll
+  // event, which comes with the next frame; a listener added after its own
+  // hears the same event, after it.
+  script("window.scrollSeen = false;"
+         "window.addEventListener('scroll', function () { window.scrollSeen = true; }, {once: true});"
+         "window.scrollTo(0, 500)");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return script("window.scrollSeen").toBool(); }, 20000));
   ASSERT_EQ(script("window.scrollY").toInt(), 500);
   change("x", longa);
   waitShown();

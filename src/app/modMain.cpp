@@ -12,6 +12,7 @@
 #include "QtTranslations.h"
 #include "Registry.h"
 #include "Screen.h"
+#include "ShowRequests.h"
 #include "SingleInstance.h"
 #include "TabelaChaves.h"
 #include "TabelaConfiguracoes.h"
@@ -28,6 +29,25 @@ namespace {
 namespace cfg = TabelaConfiguracoes;
 
 QString linhaComando(const QStringList& argumentos) { return argumentos.mid(1).join(u' '); }
+
+// The program runs already: its window is put before the user, in place of
+// this start's splash.
+void mostraOutraInstancia(frmSplash& splash, ShowRequests& pedidos) {
+  splash.hide();
+  pedidos.askToShow();
+}
+
+// Timing a start: the program ends once the start page is painted.
+void fechaAoPintar(frmMain& janela, const MedidorInicio& medidor) {
+  QCoreApplication::processEvents();
+  medidor.marca("janela");
+  if (auto* visao = qobject_cast<WebView*>(janela.m_browser->visao())) {
+    QObject::connect(visao, &WebView::Rendered, &janela, [&medidor, &janela] {
+      medidor.marca("pagina");
+      janela.close();
+    });
+  }
+}
 
 }  // namespace
 
@@ -58,25 +78,22 @@ int Main(int argc, char** argv) {
   scr::QtScreen tela;
   clip::QtClipboard areaTransferencia;
   LockFileInstance instancia;
+  ShowRequests pedidos;
   frmMain janela(Servicos{*registro, dialogos, tela, instancia, FabricaPesquisa(*registro, dialogos),
                           linhaComando(app.arguments()), [&splash] { splash.hide(); }, {},
                           &areaTransferencia});
   dialogos.setParent(&janela);
-  if (!janela.Form_Load()) return 0;
+  if (!janela.Form_Load()) {
+    if (instancia.anotherIsRunning()) mostraOutraInstancia(splash, pedidos);
+    return 0;
+  }
+  pedidos.listen();
+  QObject::connect(&pedidos, &ShowRequests::ShowRequested, &janela, [&janela] { stacking::bringToFront(janela); });
   QObject::connect(&janela, &frmMain::Encerrado, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   splash.defineJanelaPrincipal(&janela);
   janela.show();
   splash.Form_QueryUnload(frmSplash::ModoDescarga::Codigo);
-  if (medidor.ativo()) {
-    QCoreApplication::processEvents();
-    medidor.marca("janela");
-    if (auto* visao = qobject_cast<WebView*>(janela.m_browser->visao())) {
-      QObject::connect(visao, &WebView::Rendered, &app, [&medidor, &janela] {
-        medidor.marca("pagina");
-        janela.close();
-      });
-    }
-  }
+  if (medidor.ativo()) fechaAoPintar(janela, medidor);
   return app.exec();
 }
 

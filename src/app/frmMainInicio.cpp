@@ -170,11 +170,14 @@ void frmMain::Form_QueryUnload() {
 void frmMain::Form_Unload() {
   m_descarregada = true;
   m_procJanela.reset();
-  if (config) {
-    config->GravaSituacao();
-    config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-  }
-  if (m_Buscas && config) m_Buscas->GravaHistorico(*config);
+  GravaEstado();
   if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
   emit Encerrado();
+}
+
+void frmMain::GravaEstado() {
+  if (!config) return;
+  config->GravaSituacao();
+  config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+  if (m_Buscas) m_Buscas->GravaHistorico(*config);
 }

@@ -1,6 +1,7 @@
 #include "modMain.h"
 
 #include "DLLMiniVocabraDB.h"
+#include "EncerramentoOrdenado.h"
 #include "Fonts.h"
 #include "MedidorInicio.h"
 #include "PageEngine.h"
@@ -89,6 +90,7 @@ int Main(int argc, char** argv) {
   }
   pedidos.listen();
   QObject::connect(&pedidos, &ShowRequests::ShowRequested, &janela, [&janela] { stacking::bringToFront(janela); });
+  const EncerramentoOrdenado encerramento(janela);
   QObject::connect(&janela, &frmMain::Encerrado, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   splash.defineJanelaPrincipal(&janela);
   janela.show();

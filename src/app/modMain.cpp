@@ -31,6 +31,14 @@ namespace cfg = TabelaConfiguracoes;
 
 QString linhaComando(const QStringList& argumentos) { return argumentos.mid(1).join(u' '); }
 
+// The page engine would end the program at once, with no window: the user is
+// told why instead, and the program ends.
+int avisaSuperusuario() {
+  dlg::QtDialogs dialogos;
+  dialogos.MsgBox(LoadResString(900), dlg::vbCritical, LoadResString(100));
+  return 1;
+}
+
 // The program runs already: its window is put before the user, in place of
 // this start's splash.
 void mostraOutraInstancia(frmSplash& splash, ShowRequests& pedidos) {
@@ -63,6 +71,7 @@ int Main(int argc, char** argv) {
   QApplication app(argc, argv);
   qttranslations::installPortuguese(app);
   fonts::registerSubstitutions();
+  if (pageengine::refusesToStart()) return avisaSuperusuario();
   const MedidorInicio medidor;
 
   frmSplash splash;

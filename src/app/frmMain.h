@@ -67,6 +67,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // Shutdown, in order, when the window closes.
   void Form_QueryUnload();
   void Form_Unload();
+  // Saves the settings the unload saves (the window's placement and state,
+  // the search mode, the previous searches) and leaves the window as it is.
+  void GravaEstado();
 
   // The window procedure's two messages: the pointer moved over the bare
   // form, the left button was released over it.

@@ -192,14 +192,17 @@ void frmMain::Form_QueryUnload() {
 void frmMain::Form_Unload() {
   m_descarregada = true;
   m_procJanela.reset();
-  // The program's own state, saved in one go: a failure is told once.
-  if (config) {
-    config->GravaGrupo(CConfig::Origem::Programa, [this] {
-      config->GravaSituacao();
-      config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-      if (m_Buscas) m_Buscas->GravaHistorico(*config);
-    });
-  }
+  GravaEstado();
   if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
   emit Encerrado();
+}
+
+// The program's own state, saved in one go: a failure is told once.
+void frmMain::GravaEstado() {
+  if (!config) return;
+  config->GravaGrupo(CConfig::Origem::Programa, [this] {
+    config->GravaSituacao();
+    config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+    if (m_Buscas) m_Buscas->GravaHistorico(*config);
+  });
 }

@@ -1,6 +1,7 @@
 #include "modMain.h"
 
 #include "DLLMiniVocabraDB.h"
+#include "EncerramentoOrdenado.h"
 #include "Fonts.h"
 #include "MedidorInicio.h"
 #include "PageEngine.h"
@@ -12,6 +13,7 @@
 #include "QtTranslations.h"
 #include "Registry.h"
 #include "Screen.h"
+#include "ShowRequests.h"
 #include "SingleInstance.h"
 #include "TabelaChaves.h"
 #include "TabelaConfiguracoes.h"
@@ -29,6 +31,33 @@ namespace cfg = TabelaConfiguracoes;
 
 QString linhaComando(const QStringList& argumentos) { return argumentos.mid(1).join(u' '); }
 
+// The page engine would end the program at once, with no window: the user is
+// told why instead, and the program ends.
+int avisaSuperusuario() {
+  dlg::QtDialogs dialogos;
+  dialogos.MsgBox(LoadResString(900), dlg::vbCritical, LoadResString(100));
+  return 1;
+}
+
+// The program runs already: its window is put before the user, in place of
+// this start's splash.
+void mostraOutraInstancia(frmSplash& splash, ShowRequests& pedidos) {
+  splash.hide();
+  pedidos.askToShow();
+}
+
+// Timing a start: the program ends once the start page is painted.
+void fechaAoPintar(frmMain& janela, const MedidorInicio& medidor) {
+  QCoreApplication::processEvents();
+  medidor.marca("janela");
+  if (auto* visao = qobject_cast<WebView*>(janela.m_browser->visao())) {
+    QObject::connect(visao, &WebView::Rendered, &janela, [&medidor, &janela] {
+      medidor.marca("pagina");
+      janela.close();
+    });
+  }
+}
+
 }  // namespace
 
 std::function<std::unique_ptr<IMiniVocabraDB>()> FabricaPesquisa(reg::IRegistry& registro, dlg::IDialogs& dialogos) {
@@ -42,6 +71,7 @@ int Main(int argc, char** argv) {
   QApplication app(argc, argv);
   qttranslations::installPortuguese(app);
   fonts::registerSubstitutions();
+  if (pageengine::refusesToStart()) return avisaSuperusuario();
   const MedidorInicio medidor;
 
   frmSplash splash;
@@ -58,25 +88,23 @@ int Main(int argc, char** argv) {
   scr::QtScreen tela;
   clip::QtClipboard areaTransferencia;
   LockFileInstance instancia;
+  ShowRequests pedidos;
   frmMain janela(Servicos{*registro, dialogos, tela, instancia, FabricaPesquisa(*registro, dialogos),
                           linhaComando(app.arguments()), [&splash] { splash.hide(); }, {},
                           &areaTransferencia});
   dialogos.setParent(&janela);
-  if (!janela.Form_Load()) return 0;
+  if (!janela.Form_Load()) {
+    if (instancia.anotherIsRunning()) mostraOutraInstancia(splash, pedidos);
+    return 0;
+  }
+  pedidos.listen();
+  QObject::connect(&pedidos, &ShowRequests::ShowRequested, &janela, [&janela] { stacking::bringToFront(janela); });
+  const EncerramentoOrdenado encerramento(janela);
   QObject::connect(&janela, &frmMain::Encerrado, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   splash.defineJanelaPrincipal(&janela);
   janela.show();
   splash.Form_QueryUnload(frmSplash::ModoDescarga::Codigo);
-  if (medidor.ativo()) {
-    QCoreApplication::processEvents();
-    medidor.marca("janela");
-    if (auto* visao = qobject_cast<WebView*>(janela.m_browser->visao())) {
-      QObject::connect(visao, &WebView::Rendered, &app, [&medidor, &janela] {
-        medidor.marca("pagina");
-        janela.close();
-      });
-    }
-  }
+  if (medidor.ativo()) fechaAoPintar(janela, medidor);
   return app.exec();
 }
 

@@ -5,6 +5,10 @@
 #include <QSGRendererInterface>
 #include <QtGlobal>
 
+#include <algorithm>
+
+#include <unistd.h>
+
 namespace pageengine {
 namespace {
 
@@ -24,13 +28,34 @@ QByteArray switchName(const QByteArray& flag) {
   return equals < 0 ? flag : flag.left(equals);
 }
 
+QList<QByteArray> flagList(const QByteArray& flags) {
+  QList<QByteArray> list = flags.simplified().split(' ');
+  list.removeAll(QByteArray());
+  return list;
+}
+
+QList<QByteArray> switchNames(const QList<QByteArray>& flags) {
+  QList<QByteArray> names;
+  for (const QByteArray& flag : flags) names.append(switchName(flag));
+  return names;
+}
+
+// Whether `flags` hold the switch `bare` (its name without dashes): Chromium
+// takes a switch with one dash or two.
+bool hasSwitch(const QByteArray& flags, QByteArrayView bare) {
+  const QList<QByteArray> names = switchNames(flagList(flags));
+  return std::any_of(names.begin(), names.end(), [bare](const QByteArray& name) {
+    qsizetype dashes = 0;
+    while (dashes < name.size() && name[dashes] == '-') ++dashes;
+    return dashes > 0 && dashes <= 2 && name.mid(dashes) == bare;
+  });
+}
+
 }  // namespace
 
 QByteArray chromiumFlags(const QByteArray& given) {
-  QList<QByteArray> flags = given.simplified().split(' ');
-  flags.removeAll(QByteArray());
-  QList<QByteArray> names;
-  for (const QByteArray& flag : flags) names.append(switchName(flag));
+  QList<QByteArray> flags = flagList(given);
+  const QList<QByteArray> names = switchNames(flags);
   for (const char* own : kSwitches) {
     const QByteArray flag(own);
     if (!names.contains(switchName(flag))) flags.append(flag);
@@ -47,6 +72,15 @@ void prepare() {
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
   }
   if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
+bool refusesToStart(unsigned euid, bool sandboxDisabled, const QByteArray& flags) {
+  return euid == 0 && !sandboxDisabled && !hasSwitch(flags, "no-sandbox");
+}
+
+bool refusesToStart() {
+  return refusesToStart(::geteuid(), qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"),
+                        qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"));
 }
 
 }  // namespace pageengine

@@ -20,4 +20,13 @@ QByteArray chromiumFlags(const QByteArray& given);
 // is loaded at all.
 void prepare();
 
+// Whether the engine would refuse to start, ending the whole program at once
+// and without a window. Chromium refuses the superuser (effective user id
+// `euid` 0) while its sandbox is on; QTWEBENGINE_DISABLE_SANDBOX set to any
+// value (`sandboxDisabled`) or the switch --no-sandbox among `flags` (as
+// QTWEBENGINE_CHROMIUM_FLAGS holds them) turns it off.
+bool refusesToStart(unsigned euid, bool sandboxDisabled, const QByteArray& flags);
+// The same for this process and its environment.
+bool refusesToStart();
+
 }  // namespace pageengine

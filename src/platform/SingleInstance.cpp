@@ -2,11 +2,15 @@
 
 #include <QDir>
 
-LockFileInstance::LockFileInstance(const QString& name) {
-  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::tempPath();
-  path_ = folder + u'/' + name;
+#include <unistd.h>
+
+QString runtimeFile(const QString& name) {
+  const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!folder.isEmpty() && QDir(folder).exists()) return folder + u'/' + name;
+  return QDir::tempPath() + u'/' + name + u'-' + QString::number(::getuid());
 }
+
+LockFileInstance::LockFileInstance(const QString& name) : path_(runtimeFile(name)) {}
 
 bool LockFileInstance::anotherIsRunning() {
   if (decided_) return another_;

@@ -5,8 +5,14 @@
 
 #include <memory>
 
+// The path of the file `name` that marks the user's running program: in
+// $XDG_RUNTIME_DIR, the user's own folder; failing it, in the temporary
+// folder with the user's id added to the name, so that the copies run by
+// two users never meet.
+QString runtimeFile(const QString& name);
+
 // Whether another instance of the program runs: the first instance holds a
-// lock file in $XDG_RUNTIME_DIR (or the temporary folder) for its whole life.
+// lock file (runtimeFile) for its whole life.
 class ISingleInstance {
  public:
   virtual ~ISingleInstance() = default;

@@ -19,4 +19,11 @@ void keepAboveProgramWindows(QWidget& window) {
   xcb_flush(connection);
 }
 
+void bringToFront(QWidget& window) {
+  window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 }  // namespace stacking

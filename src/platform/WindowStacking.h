@@ -16,4 +16,9 @@ namespace stacking {
 // Elsewhere nothing more is done.
 void keepAboveProgramWindows(QWidget& window);
 
+// Puts the top-level `window` before the user: out of the minimised state
+// (with the size and place it had), shown, above the other windows and
+// active.
+void bringToFront(QWidget& window);
+
 }  // namespace stacking

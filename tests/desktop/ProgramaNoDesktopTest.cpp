@@ -1,11 +1,8 @@
 #include "ClienteX.h"
+#include "ProgramaEmCasa.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,48 +12,23 @@
 namespace {
 
 // The program as built, started as a user starts it on a desktop: with
-// nothing stored, in a home of its own (settings, data and run-time
-// folders). Only the notes folder is set, to a folder it may write: the
-// build's program folder has none, and the program would say so in a
-// message box over the start.
+// nothing stored but its notes folder, in a home of its own.
 class ProgramaNoDesktop : public ::testing::Test {
  protected:
   void inicia(bool medeInicio) {
-    const QString casa = m_casa.path();
-    QDir().mkpath(casa + QStringLiteral("/config/minivocabra"));
-    QDir().mkpath(casa + QStringLiteral("/notas"));
-    QDir().mkpath(casa + QStringLiteral("/run"));
-    QFile::setPermissions(casa + QStringLiteral("/run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile hive(casa + QStringLiteral("/config/minivocabra/HKEY_CURRENT_USER.reg"));
-    ASSERT_TRUE(hive.open(QIODevice::WriteOnly));
-    hive.write("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Corvanta\\MiniVocabra]\r\n\"Instalacao\"=\"1\"\r\n"
-               "\"DirNotas\"=\"" + casa.toUtf8() + "/notas\"\r\n");
-    hive.close();
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("HOME"), casa);
-    ambiente.insert(QStringLiteral("XDG_CONFIG_HOME"), casa + QStringLiteral("/config"));
-    ambiente.insert(QStringLiteral("XDG_DATA_HOME"), casa + QStringLiteral("/data"));
-    ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), casa + QStringLiteral("/run"));
-    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // It ends by itself once the start page is painted.
-    if (medeInicio)
-      ambiente.insert(QStringLiteral("MINIVOCABRA_T0"), QString::number(QDateTime::currentMSecsSinceEpoch() * 1000000));
-    m_programa.setProcessEnvironment(ambiente);
-    m_programa.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_programa.start(QStringLiteral(MINIVOCABRA_PROGRAM), QStringList());
-    ASSERT_TRUE(m_programa.waitForStarted());
+    m_programa = &m_casa.inicia([medeInicio](QProcessEnvironment& ambiente) {
+      // It ends by itself once the start page is painted.
+      if (medeInicio)
+        ambiente.insert(QStringLiteral("MINIVOCABRA_T0"),
+                        QString::number(QDateTime::currentMSecsSinceEpoch() * 1000000));
+    });
+    ASSERT_TRUE(m_programa->waitForStarted());
   }
-  bool rodando() const { return m_programa.state() != QProcess::NotRunning; }
-
-  void TearDown() override {
-    if (!rodando()) return;
-    m_programa.kill();
-    m_programa.waitForFinished();
-  }
+  bool rodando() const { return m_programa->state() != QProcess::NotRunning; }
 
   ClienteX x;
-  QTemporaryDir m_casa;
-  QProcess m_programa;
+  ProgramaEmCasa m_casa;
+  QProcess* m_programa = nullptr;
 };
 
 // The main window is mapped once, and never destroyed and made again, from
@@ -74,7 +46,7 @@ TEST_F(ProgramaNoDesktop, OneNativeMainWindowForTheWholeStart) {
   }, 30000);
   conta();  // what came between the last look and the end
   ASSERT_TRUE(terminou) << "the program did not paint its start page";
-  EXPECT_EQ(m_programa.exitCode(), 0);
+  EXPECT_EQ(m_programa->exitCode(), 0);
   EXPECT_EQ(principais, 1);
 }
 

@@ -1,6 +1,5 @@
 #include "RegularFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,14 +10,11 @@
 #include <unistd.h>
 
 namespace files {
-namespace {
 
-bool inside(const QString& canonical, const QString& folder) {
+bool isInside(const QString& canonical, const QString& folder) {
   const QString root = QFileInfo(folder).canonicalFilePath();
   return !root.isEmpty() && (canonical == root || canonical.startsWith(root + u'/'));
 }
-
-}  // namespace
 
 Resolved resolve(const QString& path, const QString& folder) {
   struct stat link {};
@@ -30,7 +26,7 @@ Resolved resolve(const QString& path, const QString& folder) {
   if (!S_ISREG(target.st_mode)) return {Kind::Refused, path};
   const QString canonical = QFileInfo(path).canonicalFilePath();
   if (canonical.isEmpty()) return {Kind::Refused, path};
-  if (!folder.isEmpty() && !inside(canonical, folder)) return {Kind::Refused, path};
+  if (!folder.isEmpty() && !isInside(canonical, folder)) return {Kind::Refused, path};
   return {Kind::Regular, canonical};
 }
 

@@ -25,6 +25,10 @@ struct Resolved {
   QString path;
 };
 
+// Whether the canonical path `canonical` is the folder `folder` (links
+// followed) or lies inside it.
+bool isInside(const QString& canonical, const QString& folder);
+
 // Where the file-system path `path` leads now. When `folder` is not empty,
 // a name whose file (links followed) lies outside `folder` (links followed
 // too) is Refused, so a link cannot lead a read or a write elsewhere.

@@ -69,9 +69,9 @@ bool CNotas::carregaMarcas() {
 }
 
 // A note the old folder would not take stays in the box and goes to the
-// new folder.
+// new folder (a message comes only when that one refuses it too).
 void CNotas::AlteraDir(const QString& caminho) {
-  const bool salva = salvaSemPerder();
+  const bool salva = salvaSemPerder(false);
   m_Diretorio = caminho;
   carregaMarcas();
   if (salva) {
@@ -103,12 +103,16 @@ void CNotas::VerificaVerbete(std::int32_t IDVerbete) {
 
 // A note that cannot be saved is not lost: it stays in the box, open, with
 // its entry, and the next display change tries again.
-bool CNotas::salvaSemPerder() {
+bool CNotas::salvaSemPerder(bool avisa) {
   try {
     salvaPendente();
     return true;
   } catch (const std::exception& erro) {
-    mensagemErro(erro);
+    if (avisa) {
+      mensagemErro(erro);
+    } else {
+      qWarning("notes: %s", erro.what());
+    }
     if (!vazio(textoCaixa())) mostraCaixa();
     return false;
   }

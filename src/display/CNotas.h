@@ -80,7 +80,8 @@ class CNotas final : public QObject {
   void defineTextoCaixa(const QString& texto);
   static bool vazio(const QString& texto);
 
-  bool salvaSemPerder();
+  // False, after a message when `avisa`, when the note could not be saved.
+  bool salvaSemPerder(bool avisa = true);
   void salvaPendente();
   void LeNota(std::int32_t id);
   bool carregaMarcas();

@@ -123,6 +123,22 @@ TEST_F(NotasPasta, ANoteThatCannotBeSavedStaysInTheBoxUntilTheNextTry) {
   EXPECT_EQ(programa.mensagens().size(), 1);
 }
 
+// The user fixes the folder: a note the old one would not take goes to the
+// new one.
+TEST_F(NotasPasta, ANoteTheFolderWouldNotTakeGoesToTheFolderChosenNext) {
+  const QString ausente = mundo.root() + QStringLiteral("/nao/existe");
+  Programa programa(ausente);
+  programa.notas.LeArquivo();
+  programa.anota(3, QStringLiteral("guardada"));
+  ASSERT_EQ(programa.mensagens().size(), 2);  // 503 at the load, 500 at the save
+  EXPECT_EQ(programa.caixa.toPlainText(), QStringLiteral("guardada"));
+  programa.notas.AlteraDir(mundo.notesDir());
+  EXPECT_EQ(le(QStringLiteral("id000003.txt")), QByteArray("guardada\r\n"));
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({3}));
+  EXPECT_EQ(programa.mensagens().size(), 2);
+  EXPECT_FALSE(QDir(ausente).exists());
+}
+
 TEST_F(NotasPasta, APipeInPlaceOfTheBitmapIsNamedAndNeverWaitedOn) {
   const DesbloqueiaFifo fifo(em(QStringLiteral("notas.dat")));
   ASSERT_TRUE(fifo.criada());

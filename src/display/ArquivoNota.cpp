@@ -1,28 +1,47 @@
 #include "ArquivoNota.h"
 
-#include "Ansi.h"
-#include "MarcasNotas.h"
+#include "ErroNotas.h"
 #include "ProgramPaths.h"
+#include "RegularFile.h"
+#include "StoredText.h"
 
 #include <QFile>
+
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace ArquivoNota {
 namespace {
 
 const QString kFimLinha = QStringLiteral("\r\n");
 
-}  // namespace
-
-QString caminho(const QString& pasta, std::int32_t id) {
-  const QString numero = (QStringLiteral("0000000") + QString::number(id)).right(6);
-  return paths::toFileSystem(pasta + QStringLiteral("\\id") + numero + QStringLiteral(".txt"));
+[[noreturn]] void recusa(const QString& arquivo) {
+  throw ErroNotas("not a regular file of the notes folder: " + arquivo.toStdString(),
+                  ErroNotas::Causa::ArquivoRecusado, arquivo);
 }
 
-QString le(const QString& pasta, std::int32_t id) {
-  QFile file(caminho(pasta, id));
-  if (!file.exists()) return QString();
-  if (!file.open(QIODevice::ReadOnly)) throw ErroNotas("cannot read " + file.fileName().toStdString());
-  const QString conteudo = ansi::toUnicode(file.readAll());
+// The note's bytes; empty when there is no note file.
+QByteArray bytesDaNota(const QString& pasta, const QString& arquivo) {
+  const files::Resolved alvo = files::resolve(arquivo, pasta);
+  if (alvo.kind == files::Kind::Refused) recusa(arquivo);
+  if (alvo.kind == files::Kind::Missing) return {};
+  files::ReadResult lido = files::readRegular(alvo.path);
+  switch (lido.status) {
+    case files::ReadStatus::Read:
+      return std::move(lido.bytes);
+    case files::ReadStatus::Missing:
+      return {};
+    case files::ReadStatus::NotRegular:
+      recusa(arquivo);
+    case files::ReadStatus::Failed:
+      break;
+  }
+  throw ErroNotas("cannot read " + arquivo.toStdString());
+}
+
+// Each line followed by CR LF, whatever ended it.
+QString linhas(const QString& conteudo) {
   QString texto;
   QString linha;
   bool linhaAberta = false;
@@ -42,18 +61,33 @@ QString le(const QString& pasta, std::int32_t id) {
   return texto;
 }
 
+}  // namespace
+
+QString caminho(const QString& pasta, std::int32_t id) {
+  const QString numero = (QStringLiteral("0000000") + QString::number(id)).right(6);
+  return paths::toFileSystem(pasta + QStringLiteral("\\id") + numero + QStringLiteral(".txt"));
+}
+
+QString le(const QString& pasta, std::int32_t id) {
+  return linhas(storedtext::decode(bytesDaNota(paths::toFileSystem(pasta), caminho(pasta, id))));
+}
+
 void grava(const QString& pasta, std::int32_t id, const QString& texto, files::IFileWriter& gravador) {
   // A note read back ends in CR LF already; adding another on every save
   // would grow it by a blank line each time it is edited.
   const QString completo = texto.endsWith(kFimLinha) ? texto : texto + kFimLinha;
-  const QByteArray bytes = ansi::fromUnicode(completo);
+  const QString pastaArquivos = paths::toFileSystem(pasta);
   const QString arquivo = caminho(pasta, id);
-  if (!gravador.write(arquivo, bytes)) throw ErroNotas("cannot write " + arquivo.toStdString());
+  if (gravador.writeInside(pastaArquivos, arquivo, storedtext::encode(completo))) return;
+  if (files::resolve(arquivo, pastaArquivos).kind == files::Kind::Refused) recusa(arquivo);
+  throw ErroNotas("cannot write " + arquivo.toStdString());
 }
 
 void apaga(const QString& pasta, std::int32_t id) {
-  QFile file(caminho(pasta, id));
-  if (file.exists() && !file.remove()) throw ErroNotas("cannot remove " + file.fileName().toStdString());
+  const QString arquivo = caminho(pasta, id);
+  if (::unlink(QFile::encodeName(arquivo).constData()) != 0 && errno != ENOENT) {
+    throw ErroNotas("cannot remove " + arquivo.toStdString());
+  }
 }
 
 }  // namespace ArquivoNota

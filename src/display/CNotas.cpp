@@ -2,8 +2,10 @@
 
 #include "ArquivoNota.h"
 #include "Dialogs.h"
+#include "ErroNotas.h"
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
+#include "TravaNotas.h"
 #include "Trim.h"
 
 #include <QPlainTextEdit>
@@ -15,6 +17,8 @@ namespace {
 
 constexpr int kMensagemAnotacao = 500;
 constexpr int kMensagemDiretorio = 503;
+constexpr int kMensagemArquivoRecusado = 880;
+constexpr int kMensagemPastaOcupada = 881;
 constexpr int kTitulo = 100;
 
 }  // namespace
@@ -49,30 +53,39 @@ void CNotas::LeArquivo() {
 }
 
 bool CNotas::carregaMarcas() {
-  files::removeStaleTemporaries(paths::toFileSystem(m_Diretorio));  // left by saves a crash ended
-  if (m_Marcas.carrega(paths::toFileSystem(m_Diretorio + QStringLiteral("/notas.dat")))) return true;
+  const QString pasta = pastaArquivos();
+  files::removeStaleTemporaries(pasta);  // left by saves a crash ended
+  switch (m_Marcas.carrega(pasta)) {
+    case MarcasNotas::Carga::Lida:
+      return true;
+    case MarcasNotas::Carga::Recusada:
+      mensagemArquivo(kMensagemArquivoRecusado, pasta + QStringLiteral("/notas.dat"));
+      return false;
+    case MarcasNotas::Carga::SemGravacao:
+      break;
+  }
   mensagem(kMensagemDiretorio);
   return false;
 }
 
+// A note the old folder would not take stays in the box and goes to the
+// new folder (a message comes only when that one refuses it too).
 void CNotas::AlteraDir(const QString& caminho) {
-  const std::int32_t naTela = m_IDAtual;
-  try {
-    salvaPendente();
-  } catch (const std::exception&) {
-    mensagem(kMensagemAnotacao);
-  }
+  const bool salva = salvaSemPerder(false);
   m_Diretorio = caminho;
   carregaMarcas();
-  m_IDAtual = -1;
-  m_Alterada = false;
-  if (naTela != -1) VerificaVerbete(naTela);
+  if (salva) {
+    m_IDAtual = -1;
+    m_Alterada = false;
+  }
+  VerificaVerbete(m_IDMostrado);
 }
 
 void CNotas::VerificaVerbete(std::int32_t IDVerbete) {
   if (m_TextoNota.isNull() || m_Indicador.isNull()) return;
+  m_IDMostrado = IDVerbete;
+  if (!salvaSemPerder()) return;
   try {
-    salvaPendente();
     if (IDVerbete == -1) {
       escondeCaixa();
     } else {
@@ -80,44 +93,71 @@ void CNotas::VerificaVerbete(std::int32_t IDVerbete) {
     }
     m_IDAtual = IDVerbete;
     m_Alterada = false;
-  } catch (const std::exception&) {
-    mensagem(kMensagemAnotacao);
+  } catch (const std::exception& erro) {
+    mensagemErro(erro);
     escondeCaixa();
     m_IDAtual = -1;
     m_Alterada = false;
   }
 }
 
-// Writes the open note, or removes it and its mark when it was erased. The
-// order leaves nothing unreachable when the second step fails: a mark
-// without its file is cleared when the entry is shown, whereas a note file
-// without its mark would never be shown again.
+// A note that cannot be saved is not lost: it stays in the box, open, with
+// its entry, and the next display change tries again.
+bool CNotas::salvaSemPerder(bool avisa) {
+  try {
+    salvaPendente();
+    return true;
+  } catch (const std::exception& erro) {
+    if (avisa) {
+      mensagemErro(erro);
+    } else {
+      qWarning("notes: %s", erro.what());
+    }
+    if (!vazio(textoCaixa())) mostraCaixa();
+    return false;
+  }
+}
+
+// Writes the open note, or removes it and its mark when it was erased, under
+// the folder's lock. The order leaves nothing unreachable when the second
+// step fails: a mark without its file is cleared when the entry is shown,
+// whereas a note file without its mark would never be shown again.
 void CNotas::salvaPendente() {
   if (!m_Alterada || m_IDAtual == -1) return;
   const QString texto = textoCaixa();
+  const TravaNotas trava(pastaArquivos());
   if (vazio(texto)) {
     ArquivoNota::apaga(m_Diretorio, m_IDAtual);
-    m_Marcas.desmarca(m_IDAtual);
+    m_Marcas.desmarca(m_IDAtual, trava);
   } else {
-    m_Marcas.marca(m_IDAtual);
+    m_Marcas.marca(m_IDAtual, trava);
     ArquivoNota::grava(m_Diretorio, m_IDAtual, texto, m_gravador);
   }
   m_Alterada = false;
 }
 
 void CNotas::mostraNota(std::int32_t id) {
+  m_Marcas.atualiza();  // notes another program saved meanwhile
   if (!m_Marcas.tem(id)) {
     defineTextoCaixa(QString());
     escondeCaixa();
     return;
   }
   LeNota(id);
-  if (!textoCaixa().isEmpty()) {
+  if (textoCaixa().isEmpty()) desmarcaSemNota(id);
+  if (textoCaixa().isEmpty()) {
+    escondeCaixa();
+  } else {
     mostraCaixa();
-    return;
   }
-  m_Marcas.desmarca(id);  // marked, but its file is missing or empty
-  escondeCaixa();
+}
+
+// Marked, but its file is missing or empty. Looked at again under the lock:
+// another program saving this note sets the mark before it writes the file.
+void CNotas::desmarcaSemNota(std::int32_t id) {
+  const TravaNotas trava(pastaArquivos());
+  LeNota(id);
+  if (textoCaixa().isEmpty()) m_Marcas.desmarca(id, trava);
 }
 
 void CNotas::LeNota(std::int32_t id) {
@@ -147,9 +187,25 @@ void CNotas::escondeCaixa() {
   emit Posiciona();
 }
 
+QString CNotas::pastaArquivos() const { return paths::toFileSystem(m_Diretorio); }
+
 // The folder is named as the file system knows it, whatever separators the
 // setting was stored with.
-void CNotas::mensagem(int idTexto) {
-  m_dialogos.MsgBox(LoadResString(idTexto).replace(QStringLiteral("%1"), paths::toFileSystem(m_Diretorio)),
-                    dlg::vbCritical, LoadResString(kTitulo));
+void CNotas::mensagem(int idTexto) { mensagemArquivo(idTexto, pastaArquivos()); }
+
+void CNotas::mensagemArquivo(int idTexto, const QString& arquivo) {
+  m_dialogos.MsgBox(LoadResString(idTexto).replace(QStringLiteral("%1"), arquivo), dlg::vbCritical,
+                    LoadResString(kTitulo));
+}
+
+void CNotas::mensagemErro(const std::exception& erro) {
+  qWarning("notes: %s", erro.what());
+  const auto* notas = dynamic_cast<const ErroNotas*>(&erro);
+  if (notas == nullptr || notas->causa() == ErroNotas::Causa::Gravacao) {
+    mensagem(kMensagemAnotacao);
+  } else if (notas->causa() == ErroNotas::Causa::ArquivoRecusado) {
+    mensagemArquivo(kMensagemArquivoRecusado, notas->arquivo());
+  } else {
+    mensagem(kMensagemPastaOcupada);
+  }
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <exception>
 
 class QPlainTextEdit;
 class QWidget;
@@ -36,16 +37,23 @@ class CNotas final : public QObject {
 
   // Loads notas.dat from the folder, creating it empty when missing; no entry
   // is then current. When the folder does not let it be read and written,
-  // shows message 503 and no entry has a note. Stale temporaries of earlier
-  // saves in the folder are removed first.
+  // shows message 503, and message 880 naming notas.dat when that is not a
+  // regular file of the folder (nothing is read from it); no entry then has
+  // a note. Stale temporaries of earlier saves in the folder are removed
+  // first.
   void LeArquivo();
 
   // The display changed: saves the note being edited (when it was edited),
   // then shows the note of `IDVerbete`, or hides the box for -1 (a list or a
   // page). The box is shown when the entry has a note and hidden otherwise;
-  // a mark whose note file is missing or empty is cleared. On any failure
-  // (a write refused, an id outside 0 to 145,031) shows message 500, hides
-  // the box and leaves no entry current.
+  // a mark whose note file is missing or empty is cleared.
+  // When the note cannot be saved, shows a message (500; 880 naming a file
+  // that is not a regular file of the folder; 881 when another program
+  // keeps the folder locked) and nothing else changes: the box stays open
+  // with the text and its entry, and the next call tries again. When the
+  // note of `IDVerbete` cannot be shown (its file refused or unreadable, an
+  // id outside 0 to 145,031), shows the message, hides the box and leaves
+  // no entry current.
   void VerificaVerbete(std::int32_t IDVerbete);
 
   // Whether the note box is shown (its own flag, whatever its parent's).
@@ -56,8 +64,9 @@ class CNotas final : public QObject {
   void setVisible(bool Valor);
 
   // Switches to the notes folder `caminho` (kept even when it cannot be
-  // used). The note being edited is first saved in the old folder, and the
-  // entry on screen then shows its note from the new one.
+  // used). The note being edited is first saved in the old folder (when
+  // that fails, in the new one), and the entry on screen then shows its
+  // note from the new one.
   void AlteraDir(const QString& caminho);
 
  signals:
@@ -71,13 +80,19 @@ class CNotas final : public QObject {
   void defineTextoCaixa(const QString& texto);
   static bool vazio(const QString& texto);
 
+  // False, after a message when `avisa`, when the note could not be saved.
+  bool salvaSemPerder(bool avisa = true);
   void salvaPendente();
   void LeNota(std::int32_t id);
   bool carregaMarcas();
   void mostraNota(std::int32_t id);
+  void desmarcaSemNota(std::int32_t id);
   void mostraCaixa();
   void escondeCaixa();
+  QString pastaArquivos() const;
   void mensagem(int idTexto);
+  void mensagemArquivo(int idTexto, const QString& arquivo);
+  void mensagemErro(const std::exception& erro);
 
   dlg::IDialogs& m_dialogos;
   files::IFileWriter& m_gravador;
@@ -86,5 +101,6 @@ class CNotas final : public QObject {
   QPointer<QWidget> m_Indicador;
   MarcasNotas m_Marcas{m_gravador};
   bool m_Alterada = false;
-  std::int32_t m_IDAtual = -1;
+  std::int32_t m_IDAtual = -1;     // whose note the box holds
+  std::int32_t m_IDMostrado = -1;  // the entry on screen (differs after a failed save)
 };

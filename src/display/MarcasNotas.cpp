@@ -1,34 +1,101 @@
 #include "MarcasNotas.h"
 
+#include "ErroNotas.h"
+#include "RegularFile.h"
+
 #include <QFile>
 
-bool MarcasNotas::carrega(const QString& arquivo) {
+#include <cerrno>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray tamanhoCheio(const QByteArray& lidos) {
+  QByteArray bytes(MarcasNotas::Tamanho, '\0');
+  bytes.replace(0, qMin(lidos.size(), MarcasNotas::Tamanho), lidos.left(MarcasNotas::Tamanho));
+  return bytes;
+}
+
+[[noreturn]] void recusa(const QString& arquivo) {
+  throw ErroNotas("not a regular file of the notes folder: " + arquivo.toStdString(),
+                  ErroNotas::Causa::ArquivoRecusado, arquivo);
+}
+
+}  // namespace
+
+QString MarcasNotas::arquivo() const { return m_pasta + QStringLiteral("/notas.dat"); }
+
+MarcasNotas::Carga MarcasNotas::carrega(const QString& pasta) {
+  m_pasta = pasta;
   m_bytes.fill('\0');
-  m_arquivo = arquivo;
-  m_estado = Estado::NaoLido;
-  QFile file(arquivo);
-  // Read-write, as the folder must also let the marks be written back.
-  if (file.open(QIODevice::ReadWrite)) return le(file);
-  if (!file.exists()) {
-    m_estado = Estado::Ausente;
-  } else if (file.open(QIODevice::ReadOnly)) {
-    le(file);
+  m_lida = {};
+  std::optional<QByteArray> lidos;
+  try {
+    lidos = leDisco();
+    if (!lidos && apareceuAoCriar()) lidos = leDisco();
+  } catch (const ErroNotas& erro) {
+    return erro.causa() == ErroNotas::Causa::ArquivoRecusado ? Carga::Recusada : Carga::SemGravacao;
   }
+  if (lidos) m_bytes = *lidos;
+  m_lida = identidadeAtual();
+  const auto gravavel = [](const QString& caminho) {
+    return ::access(QFile::encodeName(caminho).constData(), W_OK) == 0;
+  };
+  return gravavel(m_pasta) && (!lidos || gravavel(arquivo())) ? Carga::Lida : Carga::SemGravacao;
+}
+
+// Made only where there is nothing (another program may make it at the
+// same time), never following a link.
+bool MarcasNotas::apareceuAoCriar() const {
+  const int fd = ::open(QFile::encodeName(arquivo()).constData(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return errno == EEXIST;
+  ::close(fd);
   return false;
 }
 
-bool MarcasNotas::le(QFile& file) {
-  const QByteArray lidos = file.read(Tamanho);
-  if (lidos.isEmpty() && file.error() != QFileDevice::NoError) return false;
-  m_bytes.replace(0, lidos.size(), lidos);
-  m_estado = Estado::Lido;
-  return true;
+std::optional<QByteArray> MarcasNotas::leDisco() const {
+  const files::Resolved alvo = files::resolve(arquivo(), m_pasta);
+  if (alvo.kind == files::Kind::Refused) recusa(arquivo());
+  if (alvo.kind == files::Kind::Missing) return std::nullopt;
+  const files::ReadResult lido = files::readRegular(alvo.path, Tamanho);
+  switch (lido.status) {
+    case files::ReadStatus::Read:
+      return tamanhoCheio(lido.bytes);
+    case files::ReadStatus::Missing:
+      return std::nullopt;
+    case files::ReadStatus::NotRegular:
+      recusa(arquivo());
+    case files::ReadStatus::Failed:
+      break;
+  }
+  throw ErroNotas("cannot read " + arquivo().toStdString());
 }
 
-// A bitmap put in place after a load that found none (a notes folder copied
-// back, say) holds marks this one does not: it is read before being written.
-void MarcasNotas::leSeApareceu() {
-  if (m_estado == Estado::Ausente && QFile::exists(m_arquivo)) carrega(m_arquivo);
+MarcasNotas::Identidade MarcasNotas::identidadeAtual() const {
+  struct stat info {};
+  if (m_pasta.isEmpty() || ::stat(QFile::encodeName(arquivo()).constData(), &info) != 0) return {};
+  return {true,
+          static_cast<quint64>(info.st_dev),
+          static_cast<quint64>(info.st_ino),
+          static_cast<qint64>(info.st_size),
+          static_cast<qint64>(info.st_mtim.tv_sec),
+          static_cast<qint64>(info.st_mtim.tv_nsec)};
+}
+
+void MarcasNotas::atualiza() {
+  const Identidade agora = identidadeAtual();
+  if (!agora.existe || agora == m_lida) return;
+  try {
+    if (const std::optional<QByteArray> lidos = leDisco()) m_bytes = *lidos;
+    m_lida = agora;
+  } catch (const ErroNotas& erro) {
+    qWarning("notes: keeping the marks read before: %s", erro.what());
+  }
 }
 
 qsizetype MarcasNotas::indice(std::int32_t id) {
@@ -41,26 +108,24 @@ bool MarcasNotas::tem(std::int32_t id) const {
   return (byte & (1u << (id % 8))) != 0;
 }
 
-void MarcasNotas::marca(std::int32_t id) { poe(id, true); }
+void MarcasNotas::marca(std::int32_t id, const TravaNotas&) { poe(id, true); }
 
-void MarcasNotas::desmarca(std::int32_t id) { poe(id, false); }
+void MarcasNotas::desmarca(std::int32_t id, const TravaNotas&) { poe(id, false); }
 
+// A file that has gone since it was read is made again from the marks
+// known here.
 void MarcasNotas::poe(std::int32_t id, bool marcado) {
   const qsizetype i = indice(id);
-  leSeApareceu();
-  const auto antes = static_cast<unsigned char>(m_bytes[i]);
+  if (m_pasta.isEmpty()) throw ErroNotas("the notes bitmap was never loaded");
+  if (std::optional<QByteArray> lidos = leDisco()) m_bytes = *lidos;
+  QByteArray novos = m_bytes;
   const unsigned bit = 1u << (id % 8);
-  m_bytes[i] = static_cast<char>(marcado ? (antes | bit) : (antes & ~bit));
-  try {
-    grava();
-  } catch (const ErroNotas&) {
-    m_bytes[i] = static_cast<char>(antes);  // memory says what the disk holds
-    throw;
+  const auto antes = static_cast<unsigned char>(novos[i]);
+  novos[i] = static_cast<char>(marcado ? (antes | bit) : (antes & ~bit));
+  if (!m_gravador->writeInside(m_pasta, arquivo(), novos)) {
+    if (files::resolve(arquivo(), m_pasta).kind == files::Kind::Refused) recusa(arquivo());
+    throw ErroNotas("cannot write " + arquivo().toStdString());
   }
-}
-
-void MarcasNotas::grava() {
-  if (m_estado == Estado::NaoLido) throw ErroNotas("the notes bitmap was not read");
-  if (!m_gravador->write(m_arquivo, m_bytes)) throw ErroNotas("cannot write " + m_arquivo.toStdString());
-  m_estado = Estado::Lido;
+  m_bytes = novos;
+  m_lida = identidadeAtual();
 }

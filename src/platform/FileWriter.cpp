@@ -1,5 +1,7 @@
 #include "FileWriter.h"
 
+#include "RegularFile.h"
+
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
@@ -28,13 +30,6 @@ QString randomTag() {
   QString tag;
   for (int i = 0; i < 6; ++i) tag += QLatin1Char(kChars[QRandomGenerator::global()->bounded(62)]);
   return tag;
-}
-
-// The file a write to `path` replaces: the target of a symbolic link.
-QString finalTarget(const QString& path) {
-  const QFileInfo info(path);
-  if (info.isSymLink() && info.exists()) return info.canonicalFilePath();
-  return path;
 }
 
 // One write under way: the temporary file, removed unless committed.
@@ -104,15 +99,26 @@ class Temporary final {
 
 DiskFileWriter::DiskFileWriter() { std::signal(SIGXFSZ, SIG_IGN); }
 
-bool DiskFileWriter::write(const QString& path, const QByteArray& bytes) {
+bool DiskFileWriter::write(const QString& path, const QByteArray& bytes) { return writeInside(QString(), path, bytes); }
+
+bool DiskFileWriter::write(const QString& path, QIODevice& source) { return writeTo(resolve(path), path, source); }
+
+bool DiskFileWriter::writeInside(const QString& folder, const QString& path, const QByteArray& bytes) {
   QBuffer source;
   source.setData(bytes);
   source.open(QIODevice::ReadOnly);
-  return write(path, source);
+  return writeTo(resolve(path, folder), path, source);
 }
 
-bool DiskFileWriter::write(const QString& path, QIODevice& source) {
-  Temporary temporary(finalTarget(path));
+// The file a link leads to is replaced in one rename of its own name, so a
+// link put there meanwhile is itself replaced and never followed.
+bool DiskFileWriter::writeTo(const Resolved& target, const QString& path, QIODevice& source) {
+  if (target.kind == Kind::Refused) {
+    qWarning("writing %s: not a regular file, or a link that leads where this file may not be written",
+             qPrintable(path));
+    return false;
+  }
+  Temporary temporary(target.path);
   if (!temporary.create()) return false;
   std::array<char, 1 << 16> block{};
   for (;;) {

@@ -9,21 +9,31 @@ class QIODevice;
 // new one. Every file the program writes goes through here.
 namespace files {
 
+struct Resolved;
+
 class IFileWriter {
  public:
   virtual ~IFileWriter() = default;
 
-  // Replaces the file at the file-system path `path` (a symbolic link: the
-  // file it points to) by `bytes`. True only when the whole new content is on
-  // disk under that name. False when any step fails (the folder refuses a new
-  // file, a write or the flush to disk fails, as on a full disk or past a
-  // file-size limit, the rename fails): the file is then as it was, or still
-  // absent, and no temporary file is left.
+  // Replaces the file at the file-system path `path` by `bytes`. A symbolic
+  // link there is followed when it leads to a regular file, which is then
+  // replaced; a link that leads nowhere is replaced itself. True only when
+  // the whole new content is on disk under that name. False when `path` (or
+  // the file a link leads to) is anything but a regular file (a device, a
+  // pipe, a folder: it is left alone), or when any step fails (the folder
+  // refuses a new file, a write or the flush to disk fails, as on a full
+  // disk or past a file-size limit, the rename fails): the file is then as
+  // it was, or still absent, and no temporary file is left.
   virtual bool write(const QString& path, const QByteArray& bytes) = 0;
 
   // The same with the content of `source`, open for reading, read to its end
   // (a copy); false also when reading it fails.
   virtual bool write(const QString& path, QIODevice& source) = 0;
+
+  // As write, for a file of a folder others may fill too: false, and
+  // nothing written anywhere, also when a link at `path` leads out of
+  // `folder` (links followed).
+  virtual bool writeInside(const QString& folder, const QString& path, const QByteArray& bytes) = 0;
 };
 
 // The real writer: a temporary file beside the target (named by
@@ -38,6 +48,10 @@ class DiskFileWriter final : public IFileWriter {
 
   bool write(const QString& path, const QByteArray& bytes) override;
   bool write(const QString& path, QIODevice& source) override;
+  bool writeInside(const QString& folder, const QString& path, const QByteArray& bytes) override;
+
+ private:
+  static bool writeTo(const Resolved& target, const QString& path, QIODevice& source);
 };
 
 // The program's one real writer.

@@ -1,23 +1,18 @@
 #include "PageAccess.h"
 
 #include "ProgramPaths.h"
+#include "RegularFile.h"
 
 #include <QFileInfo>
 
 namespace pageaccess {
-namespace {
 
-bool inside(const QString& canonical, const QString& folder) {
-  const QString root = QFileInfo(folder).canonicalFilePath();
-  return !root.isEmpty() && (canonical == root || canonical.startsWith(root + u'/'));
-}
-
-}  // namespace
+using files::isInside;
 
 Verdict check(const QString& path) {
   const QString canonical = QFileInfo(path).canonicalFilePath();
   if (canonical.isEmpty()) return Verdict::Missing;
-  if (!inside(canonical, paths::appPath()) && !inside(canonical, paths::userDataDir() + QStringLiteral("/css")))
+  if (!isInside(canonical, paths::appPath()) && !isInside(canonical, paths::userDataDir() + QStringLiteral("/css")))
     return Verdict::Outside;
   const QFileInfo file(canonical);
   if (!file.isFile() || file.size() > kLargestPage) return Verdict::NotAPage;

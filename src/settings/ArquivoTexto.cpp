@@ -1,24 +1,23 @@
 #include "ArquivoTexto.h"
 
-#include "Ansi.h"
 #include "ProgramPaths.h"
-
-#include <QFile>
+#include "RegularFile.h"
+#include "StoredText.h"
 
 namespace modCSS {
 
 QString LeArquivoTexto(const QString& caminho) {
-  QFile arquivo(paths::toFileSystem(caminho));
-  if (!arquivo.open(QIODevice::ReadOnly)) {
-    throw ErroArquivo("cannot read " + arquivo.fileName().toStdString() + ": " + arquivo.errorString().toStdString(),
-                      arquivo.fileName());
+  const QString arquivo = paths::toFileSystem(caminho);
+  const files::ReadResult lido = files::readRegular(arquivo);
+  if (lido.status != files::ReadStatus::Read) {
+    throw ErroArquivo("cannot read " + arquivo.toStdString() + ": missing, unreadable or not a regular file", arquivo);
   }
-  return ansi::toUnicode(arquivo.readAll());
+  return storedtext::decode(lido.bytes);
 }
 
 void GravaArquivoTexto(const QString& caminho, const QString& texto, files::IFileWriter& gravador) {
   const QString arquivo = paths::toFileSystem(caminho);
-  if (!gravador.write(arquivo, ansi::fromUnicode(texto))) {
+  if (!gravador.write(arquivo, storedtext::encode(texto))) {
     throw ErroArquivo("cannot write " + arquivo.toStdString(), arquivo);
   }
 }

@@ -8,8 +8,12 @@
 #include <string>
 #include <utility>
 
-// Whole-file reading and writing of the program's own ANSI text files
-// (style sheets, their template, the preview page). Paths are program paths.
+// Whole-file reading and writing of the text files of the entry's look:
+// the style sheets, their template and the preview page. Paths are program
+// paths. The sheets carry what the user chose, so they are written as UTF-8
+// and every file is read as UTF-8 when it is valid UTF-8, else as
+// Windows-1252 (the templates the program ships, and sheets written by older
+// versions).
 namespace modCSS {
 
 // A text file that could not be read or written; what() names it and says
@@ -25,8 +29,9 @@ class ErroArquivo final : public std::runtime_error {
   QString m_caminho;
 };
 
-// The whole file as text. Throws ErroArquivo when it does not exist or
-// cannot be read; never creates it.
+// The whole file as text. Throws ErroArquivo when it does not exist, cannot
+// be read or is not a regular file (a pipe is never waited on); never
+// creates it.
 QString LeArquivoTexto(const QString& caminho);
 
 // Replaces the file by `texto` through `gravador`, so the old content stays

@@ -19,6 +19,10 @@ namespace {
 
 constexpr int kMensagemSemGravacao = 371;
 
+// First in every sheet written: the engine then reads it as UTF-8 whatever
+// page links it.
+const QString kDeclaracao = QStringLiteral("@charset \"UTF-8\";\n");
+
 // The entry font sizes in pixels, by size index; the fourth is empty.
 const std::array<QString, 4>& tamanhosFonte() {
   static const std::array<QString, 4> tamanhos{QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12"),
@@ -132,7 +136,9 @@ bool GeradorCSS::GeraArquivosCSS() {
       throw ErroArquivo("cannot make " + paths::styleSheetFolder().toStdString(), paths::styleSheetFolder());
     }
     guardaAnteriores(pasta);
-    for (std::size_t i = 0; i < folhas.size(); ++i) GravaArquivoTexto(folha(pasta, i), folhas[i], m_gravador);
+    for (std::size_t i = 0; i < folhas.size(); ++i) {
+      GravaArquivoTexto(folha(pasta, i), kDeclaracao + folhas[i], m_gravador);
+    }
     return true;
   } catch (const std::exception& erro) {
     qWarning("style sheets: %s", erro.what());

@@ -44,7 +44,8 @@ class GeradorCSS final {
   // The preview page with the sheet of model 0.
   QString MontaExemploVerbete() const;
 
-  // Writes the three sheets, making their folder when missing. False, after
+  // Writes the three sheets as UTF-8, each beginning with the rule
+  // '@charset "UTF-8";', making their folder when missing. False, after
   // message 371 naming that folder, when any cannot be made or written; a
   // sheet already written stays so, and one not written keeps its earlier
   // content.

@@ -5,6 +5,8 @@
 #include "ProgramPaths.h"
 #include "WritableFolders.h"
 
+#include <QRegularExpression>
+
 namespace modClipBoard {
 namespace {
 
@@ -24,12 +26,31 @@ const QString& cabecalho() {
 
 QString dezDigitos(qsizetype valor) { return QStringLiteral("%1").arg(valor, 10, 10, QLatin1Char('0')); }
 
+// The sheet as it goes inside the document: without the file's own
+// encoding rule (the document is single-byte text), and with every
+// character outside ASCII as a CSS escape ("\\0065E5"), so nothing the
+// user chose becomes "?" on the way.
+QString folhaParaDocumento(const QString& folha) {
+  static const QRegularExpression declaracao(QStringLiteral(R"(^@charset\s+"[^"]*";\s*)"));
+  const QString semDeclaracao = QString(folha).remove(declaracao);
+  QString texto;
+  texto.reserve(semDeclaracao.size());
+  for (const char32_t c : semDeclaracao.toUcs4()) {
+    if (c < 0x80) {
+      texto += QChar(static_cast<char16_t>(c));
+    } else {
+      texto += QStringLiteral("\\%1").arg(static_cast<uint>(c), 6, 16, QLatin1Char('0')).toUpper();
+    }
+  }
+  return texto;
+}
+
 // The text of the sheet the entry page shows (the user's when there is one),
 // or nothing when it cannot be read.
 std::optional<QString> folhaEstilo() {
   try {
     const QString instalada = paths::toFileSystem(paths::appPath() + QStringLiteral("\\css\\estilo1.css"));
-    return modCSS::LeArquivoTexto(paths::styleSheetInUse(instalada));
+    return folhaParaDocumento(modCSS::LeArquivoTexto(paths::styleSheetInUse(instalada)));
   } catch (const modCSS::ErroArquivo& erro) {
     qWarning("clipboard: copying without a style sheet: %s", erro.what());
     return std::nullopt;

@@ -39,6 +39,13 @@ class Notas : public ::testing::Test {
   bool existe(const QString& arquivo) const { return QFile::exists(mundo.notesDir() + u'/' + arquivo); }
   bool marcado(int id) const { return (static_cast<unsigned char>(le(QStringLiteral("notas.dat")).at(id / 8)) >> (id % 8)) & 1; }
   void digita(const QString& texto) { caixa.setPlainText(texto); }
+  // The files of `pasta` but the lock file, which stays there.
+  static QStringList arquivosEm(const QString& pasta) {
+    QStringList nomes = QDir(pasta).entryList(QDir::Files | QDir::Hidden);
+    nomes.removeAll(QStringLiteral(".notas.dat.lock"));
+    nomes.sort();
+    return nomes;
+  }
   std::vector<QString> mensagens() const {
     std::vector<QString> textos;
     for (const auto& chamada : dialogos.calls()) textos.push_back(chamada.prompt);
@@ -285,8 +292,9 @@ TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
   EXPECT_EQ(mensagens().size(), 2u);  // only the two loads' 503
 }
 
-// A notas.dat that cannot be read (here a folder) is never written over.
-TEST_F(Notas, ABitmapThatCannotBeReadIsNeverWrittenOver) {
+// A notas.dat that is not a regular file (here a folder) is named, never
+// read and never written over; the note typed meanwhile stays in the box.
+TEST_F(Notas, ABitmapThatIsNotAFileIsNamedAndNeverWrittenOver) {
   QDir(mundo.notesDir()).mkpath(QStringLiteral("notas.dat"));
   mundo.write(QStringLiteral("notas/notas.dat/dentro"), "x");
   notas.LeArquivo();
@@ -298,8 +306,12 @@ TEST_F(Notas, ABitmapThatCannotBeReadIsNeverWrittenOver) {
   EXPECT_EQ(mundo.read(QStringLiteral("notas/notas.dat/dentro")), "x");
   const std::vector<QString> textos = mensagens();
   ASSERT_EQ(textos.size(), 2u);
-  EXPECT_TRUE(textos[0].startsWith(QStringLiteral("O diretório")));
-  EXPECT_TRUE(textos[1].startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+  for (const QString& texto : textos)
+    EXPECT_TRUE(texto.startsWith(QStringLiteral("O arquivo %1/notas.dat da pasta de anotações não é um arquivo comum")
+                                     .arg(mundo.notesDir())))
+        << texto.toStdString();
+  EXPECT_EQ(caixa.toPlainText(), QStringLiteral("recusada"));
+  EXPECT_TRUE(notas.EhVisivel());
 }
 
 // A folder stored with "\" by an older settings file is still read, and
@@ -333,13 +345,17 @@ TEST_F(Notas, AnInterruptedWriteKeepsTheOldFilesWhole) {
   grava(QStringLiteral("notas.dat"), marcas);
   grava(QStringLiteral("id000001.txt"), "curta\r\n");
   notas.LeArquivo();
+  const QString longa(3 * kTamanho, u'n');
   {
     const FileSizeLimit limite(2 * kTamanho);  // the bitmap fits, the note does not
     notas.VerificaVerbete(1);
-    digita(QString(3 * kTamanho, u'n'));
+    digita(longa);
     notas.VerificaVerbete(-1);
   }
   EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("curta\r\n"));
+  EXPECT_EQ(caixa.toPlainText(), longa);  // kept, to be saved at the next change
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(le(QStringLiteral("id000001.txt")), longa.toLatin1() + "\r\n");
   {
     const FileSizeLimit limite(kTamanho / 4);  // not even the bitmap fits
     notas.VerificaVerbete(3);
@@ -350,13 +366,13 @@ TEST_F(Notas, AnInterruptedWriteKeepsTheOldFilesWhole) {
   EXPECT_EQ(le(QStringLiteral("notas.dat")), marcas);
   EXPECT_FALSE(existe(QStringLiteral("id000003.txt")));  // no note left without its mark
   EXPECT_EQ(dialogos.calls().size(), 2u);
-  const QStringList arquivos = QDir(mundo.notesDir()).entryList(QDir::Files | QDir::Hidden);
-  EXPECT_EQ(arquivos, QStringList({QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
+  EXPECT_EQ(arquivosEm(mundo.notesDir()), QStringList({QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
 }
 
 // A note edited, then saved while the file system refuses one of the writes:
-// message 500, both files as they were, and the marks in memory as on disk.
-TEST_F(Notas, ARefusedWriteGivesMessage500AndKeepsTheFilesAndTheMarksAsOnDisk) {
+// message 500, both files as they were; the note stays in the box and the
+// next display change saves it.
+TEST_F(Notas, ARefusedWriteGivesMessage500AndKeepsTheFilesUntilTheNextTry) {
   const QByteArray marcas = bitmap({1});
   grava(QStringLiteral("notas.dat"), marcas);
   grava(QStringLiteral("id000001.txt"), "curta\r\n");
@@ -368,21 +384,21 @@ TEST_F(Notas, ARefusedWriteGivesMessage500AndKeepsTheFilesAndTheMarksAsOnDisk) {
   EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("curta\r\n"));
 
   gravador.failWritesTo(QStringLiteral("notas.dat"));
-  notas.VerificaVerbete(3);
-  notas.setVisible(true);
-  digita(QStringLiteral("nova"));
   notas.VerificaVerbete(-1);
   EXPECT_EQ(le(QStringLiteral("notas.dat")), marcas);
-  EXPECT_FALSE(existe(QStringLiteral("id000003.txt")));
+  EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("curta\r\n"));
   ASSERT_EQ(dialogos.calls().size(), 2u);
-  EXPECT_TRUE(dialogos.calls()[1].prompt.startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+  for (const auto& chamada : dialogos.calls())
+    EXPECT_TRUE(chamada.prompt.startsWith(QStringLiteral("Não foi possível inserir a anotação")));
 
   gravador.stopFailing();
   notas.VerificaVerbete(5);
+  EXPECT_EQ(le(QStringLiteral("id000001.txt")), QByteArray("longa\r\n"));
   notas.setVisible(true);
   digita(QStringLiteral("outra"));
   notas.VerificaVerbete(-1);
-  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 5}));  // 3 was never on disk
+  EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 5}));
+  EXPECT_EQ(dialogos.calls().size(), 2u);
 }
 
 // The notes folder on a real disk that fills up: the bitmap that no longer
@@ -406,6 +422,9 @@ TEST_F(Notas, OnAFullDiskASaveThatDoesNotFitGivesMessage500AndKeepsTheOldFiles) 
   notas.VerificaVerbete(-1);
   EXPECT_EQ(arquivo("id000001.txt"), QByteArray("curta\r\n"));
   EXPECT_EQ(arquivo("notas.dat"), marcas);
+  digita(QStringLiteral("curta de novo"));  // shortened in the box that kept it
+  notas.VerificaVerbete(-1);
+  EXPECT_EQ(arquivo("id000001.txt"), QByteArray("curta de novo\r\n"));
 
   disco.fillLeaving(2048);  // not even the bitmap fits
   notas.VerificaVerbete(2);
@@ -415,9 +434,8 @@ TEST_F(Notas, OnAFullDiskASaveThatDoesNotFitGivesMessage500AndKeepsTheOldFiles) 
   EXPECT_EQ(arquivo("notas.dat"), marcas);
   EXPECT_EQ(arquivo("id000002.txt"), QByteArray("(nenhum)"));
   EXPECT_EQ(dialogos.calls().size(), 2u);
-  QStringList restam = QDir(pasta).entryList(QDir::Files | QDir::Hidden);
-  restam.sort();
-  EXPECT_EQ(restam, QStringList({QStringLiteral("filler"), QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
+  EXPECT_EQ(arquivosEm(pasta),
+            QStringList({QStringLiteral("filler"), QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
 }
 
 }  // namespace

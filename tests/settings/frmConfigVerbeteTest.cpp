@@ -154,7 +154,7 @@ TEST_F(ConfigVerbete, OkWritesTheSheetsThenSavesTheSettings) {
   controle<QComboBox>("comboTipoFonte")->setCurrentIndex(1);
   clica("cmdOK");
   EXPECT_EQ(dlg->result(), QDialog::Accepted);
-  EXPECT_EQ(folha(1), QByteArray("T=336699/Normal/Italic;A=983400;s=11px;"));
+  EXPECT_EQ(folha(1), QByteArray("@charset \"UTF-8\";\nT=336699/Normal/Italic;A=983400;s=11px;"));
   EXPECT_EQ(salvo(QStringLiteral("Título - Tipo Fonte")), QStringLiteral("1"));
   EXPECT_EQ(salvo(QStringLiteral("Fonte verbete")), QStringLiteral("1"));
 }

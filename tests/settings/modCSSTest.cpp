@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
 
 namespace {
@@ -44,6 +45,8 @@ class ModCSS : public ::testing::Test {
     return gerador.MontaCSS(modo);
   }
   QByteArray folha(int n) { return world.read(QStringLiteral("program/css/estilo%1.css").arg(n)); }
+  // The file of model `modo` as written: UTF-8, saying so first.
+  QByteArray gravada(std::int16_t modo) const { return "@charset \"UTF-8\";\n" + gerador.MontaCSS(modo).toUtf8(); }
 
   TestFolders world;
   reg::Registry registry;
@@ -131,15 +134,31 @@ TEST_F(ModCSS, MissingTemplateIsReported) {
   EXPECT_THROW(gerador.InicializaCSS(), modCSS::ErroArquivo);
 }
 
-TEST_F(ModCSS, WritesTheThreeSheetsAsAnsiText) {
+TEST_F(ModCSS, WritesTheThreeSheetsAsUtf8SayingSo) {
   config.ElementosVerbete[1].Cor = QStringLiteral("123456");
   gerador.InicializaCSS();
   ASSERT_TRUE(gerador.GeraArquivosCSS());
   for (std::int16_t modo = 0; modo < 3; ++modo) {
-    EXPECT_EQ(folha(modo + 1), ansi::fromUnicode(gerador.MontaCSS(modo)));
+    EXPECT_EQ(folha(modo + 1), gravada(modo));
   }
   EXPECT_TRUE(folha(1).contains("x=<cor\x4futro>"));
   EXPECT_TRUE(dialogs.calls().empty());
+}
+
+// What the user chose reaches the sheet whatever its script, and a template
+// or sheet of an older version, in Windows-1252, still reads as written.
+TEST_F(ModCSS, EveryCharacterReachesTheSheetAndOlderFilesStillRead) {
+  const QString escolhido = QStringLiteral("— € 日本 Привет 😀");
+  world.write(QStringLiteral("program/mod.dat"), (QStringLiteral("font-family: \"") + escolhido + u'"').toUtf8());
+  gerador.InicializaCSS();
+  ASSERT_TRUE(gerador.GeraArquivosCSS());
+  EXPECT_EQ(folha(1), QByteArray("@charset \"UTF-8\";\nfont-family: \"") + escolhido.toUtf8() + '"');
+  EXPECT_EQ(modCSS::LeArquivoTexto(world.programDir() + QStringLiteral("/css/estilo1.css")),
+            QStringLiteral("@charset \"UTF-8\";\nfont-family: \"") + escolhido + u'"');
+
+  world.write(QStringLiteral("program/mod.dat"), "c=<corClasse gramatical/Reg\xeancia>; /* a\xe7\xe3o \x80 */");
+  gerador.InicializaCSS();
+  EXPECT_EQ(gerador.MontaCSS(0), QStringLiteral("c=FF0000; /* ação € */"));
 }
 
 // The user's own css folder, where the sheets go when the program
@@ -161,7 +180,7 @@ TEST_F(ModCSS, ASheetThatCannotBeWrittenShowsMessage371AndKeepsItsOldContent) {
   gravador.failWritesTo(QStringLiteral("estilo2.css"));
   EXPECT_FALSE(gerador.GeraArquivosCSS());
   EXPECT_EQ(dialogs.calls().size(), 1u);
-  EXPECT_EQ(folha(1), ansi::fromUnicode(gerador.MontaCSS(0)));  // written before the failure
+  EXPECT_EQ(folha(1), gravada(0));  // written before the failure
   EXPECT_EQ(folha(2), "antigo2");
   EXPECT_EQ(folha(3), "antigo3");
 }
@@ -199,7 +218,7 @@ TEST_F(ModCSS, AnUnwritableProgramFolderSendsTheSheetsToTheUsersFolder) {
   for (std::int16_t modo = 0; modo < 3; ++modo) {
     QFile escrita(pastaDoUsuario(world) + QStringLiteral("/estilo%1.css").arg(modo + 1));
     ASSERT_TRUE(escrita.open(QIODevice::ReadOnly)) << modo;
-    EXPECT_EQ(escrita.readAll(), ansi::fromUnicode(gerador.MontaCSS(modo)));
+    EXPECT_EQ(escrita.readAll(), gravada(modo));
   }
   EXPECT_TRUE(dialogs.calls().empty());
 }
@@ -238,10 +257,13 @@ TEST(ModCSSPrograma, ShippedSheetsAreTheTemplatesDefaults) {
   config.Inicializar(janela);
   modCSS::GeradorCSS gerador(config, dialogs);
   gerador.InicializaCSS();
-  for (std::int16_t modo = 0; modo < 3; ++modo) {
-    const QByteArray folha = world.read(QStringLiteral("program/css/estilo%1.css").arg(modo + 1));
-    EXPECT_EQ(ansi::toUnicode(folha), gerador.MontaCSS(modo)) << "estilo" << modo + 1;
-    EXPECT_FALSE(folha.contains('<')) << "a placeholder left in estilo" << modo + 1;
+  std::array<QByteArray, 3> enviadas;
+  for (std::size_t i = 0; i < enviadas.size(); ++i)
+    enviadas[i] = world.read(QStringLiteral("program/css/estilo%1.css").arg(i + 1));
+  ASSERT_TRUE(gerador.GeraArquivosCSS());
+  for (std::size_t i = 0; i < enviadas.size(); ++i) {
+    EXPECT_EQ(enviadas[i], world.read(QStringLiteral("program/css/estilo%1.css").arg(i + 1))) << "estilo" << i + 1;
+    EXPECT_FALSE(enviadas[i].contains('<')) << "a placeholder left in estilo" << i + 1;
   }
 }
 

@@ -107,4 +107,17 @@ TEST_F(ModClipBoard, OffsetLettersInsideThePageStayThePages) {
   EXPECT_EQ(campo(doc, "EndHTML"), doc.size());
 }
 
+// The sheet is UTF-8 and says so; the document is single-byte text, so the
+// sheet goes in without its encoding rule and with every character outside
+// ASCII as a CSS escape: nothing the user chose turns into "?".
+TEST_F(ModClipBoard, TheSheetGoesInWholeWhateverItsCharacters) {
+  world.write(QStringLiteral("program/css/estilo1.css"),
+              QStringLiteral("@charset \"UTF-8\";\n#D_TIT { font-family: \"— € 日本 Привет 😀\"; }").toUtf8());
+  const QByteArray doc = copia(QStringLiteral("<b>casa</b>")).chopped(10);
+  EXPECT_TRUE(doc.contains("<style>#D_TIT { font-family: \"\\002014 \\0020AC \\0065E5\\00672C "
+                           "\\00041F\\000440\\000438\\000432\\000435\\000442 \\01F600\"; }</style><b>casa</b>"))
+      << doc.constData();
+  EXPECT_EQ(campo(doc, "EndHTML"), doc.size());
+}
+
 }  // namespace

@@ -23,6 +23,9 @@ class FailingFileWriter final : public files::IFileWriter {
   bool write(const QString& path, QIODevice& source) override {
     return fails(path) ? false : files::disk().write(path, source);
   }
+  bool writeInside(const QString& folder, const QString& path, const QByteArray& bytes) override {
+    return fails(path) ? false : files::disk().writeInside(folder, path, bytes);
+  }
 
  private:
   bool fails(const QString& path) {

@@ -1,0 +1,120 @@
+#include "DLLMiniVocabraDB.h"
+#include "DadosDeTeste.h"
+#include "DesbloqueiaFifo.h"
+#include "JanelaTeste.h"
+#include "TabelaChaves.h"
+
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The note box of the main window over the sample dictionary, with the
+// notes in a folder of the test's own.
+class frmMainNotas : public JanelaTeste {
+ protected:
+  frmMainNotas() {
+    QDir().mkpath(world.notesDir());
+    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
+    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
+    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
+  }
+
+  std::unique_ptr<frmMain> janela() {
+    modMain::InicializaChaves();
+    const QString dados = dadosteste::pastaExemplo();
+    return criaJanela([dados] { return std::make_unique<DLLMiniVocabraDB>(dados); });
+  }
+
+  // What an input method hands the box when the user has composed `texto`.
+  static void compoe(QWidget* caixa, const QString& texto) {
+    QInputMethodEvent evento;
+    evento.setCommitString(texto);
+    QCoreApplication::sendEvent(caixa, &evento);
+  }
+
+  static void fecha(frmMain& janela) {
+    janela.Form_QueryUnload();
+    janela.Form_Unload();
+  }
+
+  QStringList mensagens() const {
+    QStringList textos;
+    for (const auto& chamada : dialogs.calls()) textos << chamada.prompt;
+    return textos;
+  }
+  QString recusado(const char* nome) const {
+    return QStringLiteral("O arquivo %1/%2 da pasta de anotações não é um arquivo comum")
+        .arg(world.notesDir(), QLatin1String(nome));
+  }
+};
+
+TEST_F(frmMainNotas, ANoteInAnyScriptComesBackAfterTheProgramStartsAgain) {
+  const QString nota = QStringLiteral("— € 日本 Привет 😀");
+  {
+    auto w = janela();
+    ASSERT_TRUE(iniciaAtiva(*w));
+    ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+    w->ComandoMenu(QStringLiteral("nota"));
+    ASSERT_TRUE(w->m_Notas->EhVisivel());
+    w->txtNota->setFocus();
+    QTest::keyClicks(w->txtNota, QStringLiteral("nota: "));
+    compoe(w->txtNota, nota);
+    ASSERT_TRUE(digita(*w, QStringLiteral("bola"), QStringLiteral("bola")));
+    EXPECT_FALSE(w->m_Notas->EhVisivel());
+    fecha(*w);
+  }
+  const QStringList arquivos = QDir(world.notesDir()).entryList({QStringLiteral("id*.txt")});
+  ASSERT_EQ(arquivos.size(), 1);
+  EXPECT_EQ(world.read(QStringLiteral("notas/") + arquivos[0]),
+            (QStringLiteral("nota: ") + nota + QStringLiteral("\r\n")).toUtf8());
+
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+  EXPECT_TRUE(w->m_Notas->EhVisivel());
+  EXPECT_EQ(w->txtNota->toPlainText(), QStringLiteral("nota: ") + nota + u'\n');
+  EXPECT_TRUE(mensagens().isEmpty()) << qPrintable(mensagens().join(u'\n'));
+}
+
+TEST_F(frmMainNotas, APipeForTheBitmapLetsTheProgramStartAndNamesIt) {
+  const DesbloqueiaFifo fifo(world.notesDir() + QStringLiteral("/notas.dat"));
+  ASSERT_TRUE(fifo.criada());
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+  EXPECT_FALSE(fifo.precisouDesbloquear());
+  ASSERT_EQ(mensagens().size(), 1);
+  EXPECT_TRUE(mensagens()[0].startsWith(recusado("notas.dat"))) << qPrintable(mensagens()[0]);
+}
+
+TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
+  std::int32_t id = -1;
+  {
+    auto w = janela();
+    ASSERT_TRUE(iniciaAtiva(*w));
+    ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+    id = w->lista->ObtemPoslista();
+    w->ComandoMenu(QStringLiteral("nota"));
+    w->txtNota->setPlainText(QStringLiteral("casa"));
+    fecha(*w);  // saves the note and its mark
+  }
+  const QString arquivo = world.notesDir() + QStringLiteral("/id%1.txt").arg(id, 6, 10, QLatin1Char('0'));
+  ASSERT_TRUE(QFile::remove(arquivo));
+  const DesbloqueiaFifo fifo(arquivo);
+  ASSERT_TRUE(fifo.criada());
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+  EXPECT_FALSE(fifo.precisouDesbloquear());
+  EXPECT_FALSE(w->m_Notas->EhVisivel());
+  ASSERT_EQ(mensagens().size(), 1);
+  EXPECT_TRUE(mensagens()[0].startsWith(
+      QStringLiteral("O arquivo %1 da pasta de anotações não é um arquivo comum").arg(arquivo)));
+}
+
+}  // namespace

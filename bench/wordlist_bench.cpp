@@ -1,6 +1,7 @@
 // The word list against a scripted 145,000-entry alphabet: building a letter
 // list up to its first repaint, one repaint of a full page, loading the
-// largest letter completely, and a search that fills the list with it.
+// largest letter completely, a search that fills the list with it, and a
+// held scroll arrow.
 #include "CList.h"
 #include "FakeMiniVocabraDB.h"
 #include "Fonts.h"
@@ -9,9 +10,11 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <map>
 #include <memory>
 
@@ -121,6 +124,39 @@ void BM_PesquisaComTodasAsLinhas(benchmark::State& state) {
   state.counters["linhas"] = l.lista.UltimoIndice() + 1;
 }
 BENCHMARK(BM_PesquisaComTodasAsLinhas)->Unit(benchmark::kMillisecond);
+
+// The down arrow held for 1.5 s on a shown list of "c" (the half-second wait,
+// then a second of repeat): the process's CPU time and the rows stepped.
+void BM_SetaSeguraUmSegundo(benchmark::State& state) {
+  Lista l;
+  l.lista.ListaLetra(QStringLiteral("c"), kMeioDoC);
+  while (l.lista.CarregaListaLetra()) {
+  }
+  l.fundo.show();
+  QCoreApplication::processEvents();
+  ImageControl& baixo = *l.lista.imagemScroll(3);
+  std::int32_t linhas = 0;
+  double cpuMs = 0;
+  for (auto _ : state) {
+    l.lista.scroll().setValor(0);
+    l.lista.Repaint();
+    QEventLoop laco;
+    bool solto = false;
+    QTimer::singleShot(1500, &laco, [&] {
+      emit baixo.MouseUp(1, 0, 0, 0);
+      solto = true;
+      laco.quit();
+    });
+    const std::clock_t inicio = std::clock();
+    emit baixo.MouseDown(1, 0, 0, 0);
+    if (!solto) laco.exec();
+    cpuMs = 1000.0 * static_cast<double>(std::clock() - inicio) / CLOCKS_PER_SEC;
+    linhas = l.lista.scroll().Valor();
+  }
+  state.counters["linhas"] = linhas;
+  state.counters["cpu_processo_ms"] = cpuMs;
+}
+BENCHMARK(BM_SetaSeguraUmSegundo)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

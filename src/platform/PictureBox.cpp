@@ -27,6 +27,7 @@ void PictureBox::setPicture(const QImage& picture) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter(this).drawImage(0, 0, surface().image());
+  emit FramePainted();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

@@ -5,8 +5,9 @@
 
 // A picture box whose drawing persists: everything is drawn into its
 // DrawingSurface (the size of the box) and the box shows that image. Raises
-// Paint when shown anew, Resize when its size changes, and MouseWheel for the
-// wheel over it or over a child that leaves the wheel alone.
+// Paint when shown anew, Resize when its size changes, MouseWheel for the
+// wheel over it or over a child that leaves the wheel alone, and
+// FramePainted each time its drawing has been put on screen.
 class PictureBox final : public VbControl {
   Q_OBJECT
 
@@ -31,6 +32,9 @@ class PictureBox final : public VbControl {
   // a touchpad slid (`pixelDelta`, when the platform gives pixels; else
   // null). A box nobody listens to passes the wheel on to its parent.
   void MouseWheel(QPoint angleDelta, QPoint pixelDelta);
+  // The box has just shown what was drawn into it: a frame of its drawing is
+  // on screen. Not raised while the box is hidden.
+  void FramePainted();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

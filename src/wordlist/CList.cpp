@@ -31,6 +31,7 @@ void CList::Inicializa(PictureBox& fundo, std::shared_ptr<IMiniVocabraDB> Pesqui
   bmpSetaBaixo_ = res::LoadResPicture(103);
   CriaImagens();
   m_CScroll.Inicializa(imgScroll_[0], imgScroll_[1], imgScroll_[2], imgScroll_[3]);
+  m_CScroll.AcompanhaQuadros(fundo);  // a held arrow steps as fast as the rows are shown
   m_CScroll.setTamPagina(lista::kLinhasIniciais);
   selecionado_ = -1;
   CriaBufer();

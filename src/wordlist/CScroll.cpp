@@ -1,23 +1,28 @@
 #include "CScroll.h"
 
 #include "Numbers.h"
+#include "PictureBox.h"
 #include "ResourceImages.h"
 #include "Twips.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // How long an arrow must be held before it starts repeating.
 constexpr int kEsperaRepeticaoMs = 500;
+// The refresh rate assumed when the screen tells none.
+constexpr double kQuadrosPorSegundo = 60;
 
 }  // namespace
 
-CScroll::CScroll(QObject* parent) : QObject(parent) {}
+CScroll::CScroll(QObject* parent) : QObject(parent) {
+  repeticao_.setTimerType(Qt::PreciseTimer);  // the wait is never cut short
+  connect(&repeticao_, &QTimer::timeout, this, &CScroll::Repete);
+}
 
 void CScroll::Inicializa(ImageControl* img1, ImageControl* img2, ImageControl* img3, ImageControl* img4) {
   m_barraScroll = img1;
@@ -37,8 +42,18 @@ void CScroll::Inicializa(ImageControl* img1, ImageControl* img2, ImageControl* i
   connect(img3, &VbControl::MouseDown, this, [this] { imgSeta_MouseDown(+1); });
   connect(img2, &VbControl::MouseUp, this, &CScroll::imgSeta_MouseUp);
   connect(img3, &VbControl::MouseUp, this, &CScroll::imgSeta_MouseUp);
+  for (const ImageControl* seta : {img2, img3}) {
+    connect(seta, &VbControl::MouseMove, this,
+            [this, seta](int button, int, double x, double y) { imgSeta_MouseMove(seta, button, x, y); });
+    connect(seta, &VbControl::MouseLeave, this, &CScroll::ParaRepeticao);
+  }
   connect(img2, &VbControl::DblClick, this, [this] { imgSeta_DblClick(-1); });
   connect(img3, &VbControl::DblClick, this, [this] { imgSeta_DblClick(+1); });
+}
+
+void CScroll::AcompanhaQuadros(const PictureBox& superficie) {
+  comQuadros_ = true;
+  connect(&superficie, &PictureBox::FramePainted, this, [this] { quadroPendente_ = false; });
 }
 
 void CScroll::setValor(std::int32_t valor) {
@@ -126,40 +141,63 @@ void CScroll::fundoScroll_MouseDown(int, int, double, double y) {
   PosicionaBarra();
 }
 
+bool CScroll::NoLimite(int sentido) const { return sentido > 0 ? valor_ >= valorMax_ : valor_ <= 0; }
+
 void CScroll::Rola(std::int32_t linhas) {
-  if (linhas == 0 || (linhas > 0 ? valor_ >= valorMax_ : valor_ <= 0)) return;
+  if (linhas == 0 || NoLimite(linhas)) return;
   const std::int64_t novo = std::int64_t{valor_} + linhas;
   valor_ = static_cast<std::int32_t>(linhas > 0 ? std::min<std::int64_t>(novo, valorMax_)
                                                 : std::max<std::int64_t>(novo, 0));
+  // Before the event: an owner may paint at once, inside its handler.
+  quadroPendente_ = comQuadros_;
   emit EndScroll(valor_);
   PosicionaBarra();
 }
 
+// One step now; the repeat starts when the wait ends, if the arrow is still
+// held then.
 void CScroll::imgSeta_MouseDown(int sentido) {
   passo_ = sentido;
   Rola(sentido);
-  AguardaRepete(sentido);
+  repeticao_.start(kEsperaRepeticaoMs);
 }
 
-// Waits half a second (to its end, even after a release), then repeats the
-// step as fast as the owner handles it until the arrow is released or the
-// bound is reached. Yields to the event loop throughout, so the release is
-// seen; stops at once if this bar is destroyed meanwhile.
-void CScroll::AguardaRepete(int sentido) {
-  const QPointer<CScroll> vivo(this);
-  {
-    QEventLoop espera;
-    QTimer::singleShot(kEsperaRepeticaoMs, &espera, &QEventLoop::quit);
-    espera.exec();
+// A tick of the repeat: after the wait the timer ticks once per screen
+// refresh, and a tick steps only when the owner has painted the step before
+// (a slow paint skips ticks). Stops at the bound.
+void CScroll::Repete() {
+  if (passo_ == 0 || NoLimite(passo_)) {
+    ParaRepeticao();
+    return;
   }
-  if (!vivo) return;
-  while (passo_ == sentido && (sentido > 0 ? valor_ < valorMax_ : valor_ > 0)) {
-    Rola(sentido);
-    QCoreApplication::processEvents();
-    if (!vivo) return;
-  }
+  const int intervalo = IntervaloQuadro();
+  if (repeticao_.interval() != intervalo) repeticao_.setInterval(intervalo);
+  if (quadroPendente_) return;
+  Rola(passo_);
+  if (NoLimite(passo_)) ParaRepeticao();
 }
 
-void CScroll::imgSeta_MouseUp() { passo_ = 0; }
+void CScroll::ParaRepeticao() {
+  passo_ = 0;
+  repeticao_.stop();
+}
+
+// One refresh of the screen the arrows are on, in whole milliseconds, never
+// shorter than the refresh.
+int CScroll::IntervaloQuadro() const {
+  const QScreen* tela = m_imgSetaBaixo ? m_imgSetaBaixo->screen() : nullptr;
+  const double taxa = tela && tela->refreshRate() > 0 ? tela->refreshRate() : kQuadrosPorSegundo;
+  return static_cast<int>(std::ceil(1000.0 / taxa));
+}
+
+void CScroll::imgSeta_MouseUp() { ParaRepeticao(); }
+
+// The pointer dragged off the held arrow, or moving with no button down (the
+// release went elsewhere), ends the repeat.
+void CScroll::imgSeta_MouseMove(const ImageControl* seta, int button, double x, double y) {
+  if (!Repetindo()) return;
+  const QPointF ponto(x / twips::perPixelX(), y / twips::perPixelY());
+  if (button == 0 || !QRectF(seta->rect()).contains(ponto)) ParaRepeticao();
+}
 
 void CScroll::imgSeta_DblClick(int sentido) { Rola(sentido); }

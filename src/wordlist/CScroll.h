@@ -4,8 +4,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <cstdint>
+
+class PictureBox;
 
 // A vertical scroll bar made of four image controls that its owner places: a
 // thumb, an up arrow (at the top), a down arrow (at the bottom) and a track
@@ -14,8 +17,9 @@
 // values. The images carry no pictures; the owner paints the bar.
 //
 // Image positions are the container's pixels; the images report the mouse in
-// twips. Everything runs on the GUI thread; the arrows' press waits and
-// repeats inside the mouse-down handler, yielding to the event loop.
+// twips. Everything runs on the GUI thread. A held arrow steps once, waits
+// half a second, then repeats from a timer, once per frame the owner paints:
+// its handlers return at once and the event loop runs freely meanwhile.
 class CScroll final : public QObject {
   Q_OBJECT
   Q_DISABLE_COPY_MOVE(CScroll)
@@ -40,6 +44,12 @@ class CScroll final : public QObject {
   // maximum to 100 (the thumb's visibility is left alone). The images must be
   // non-null; they are not owned.
   void Inicializa(ImageControl* img1, ImageControl* img2, ImageControl* img3, ImageControl* img4);
+  // The owner's surface, which shows each step it is told of by EndScroll: a
+  // held arrow's next step waits until the surface has painted the one
+  // before, so the rows never run ahead of the screen. Without it the steps
+  // come at the screen's refresh rate alone. `superficie` must outlive the
+  // bar.
+  void AcompanhaQuadros(const PictureBox& superficie);
 
   // Moves the value by `linhas` (negative: up), held within 0 and the
   // maximum, as held arrows would step it: when it moves, raises EndScroll
@@ -49,6 +59,11 @@ class CScroll final : public QObject {
   // How far the thumb can move, in pixels: from the up arrow's bottom edge to
   // the down arrow's top less the thumb's height.
   double Curso() const;
+
+  // An arrow is held: the bar waits to repeat or is repeating. False again
+  // once the arrow is released, the pointer leaves it, or the bound is
+  // reached.
+  bool Repetindo() const { return repeticao_.isActive(); }
 
  signals:
   // While the thumb is dragged, each time the value changes.
@@ -61,7 +76,10 @@ class CScroll final : public QObject {
   void MoveBarra(double topo);
   double TopoBarra() const;
   double BordaSetaCima() const;
-  void AguardaRepete(int sentido);
+  bool NoLimite(int sentido) const;
+  void Repete();
+  void ParaRepeticao();
+  int IntervaloQuadro() const;
 
   void barraScroll_MouseDown(int button, int shift, double x, double y);
   void barraScroll_MouseMove(int button, int shift, double x, double y);
@@ -69,12 +87,16 @@ class CScroll final : public QObject {
   void fundoScroll_MouseDown(int button, int shift, double x, double y);
   void imgSeta_MouseDown(int sentido);
   void imgSeta_MouseUp();
+  void imgSeta_MouseMove(const ImageControl* seta, int button, double x, double y);
   void imgSeta_DblClick(int sentido);
 
   std::int32_t valorMax_ = 0;
   std::int32_t valor_ = 0;
   std::int32_t tamPagina_ = 0;
   int passo_ = 0;
+  QTimer repeticao_;             // the wait, then one tick per screen refresh
+  bool comQuadros_ = false;      // steps wait for the owner's frames
+  bool quadroPendente_ = false;  // the last step is not on screen yet
   bool arrastando_ = false;
   std::int16_t inicioArraste_ = 0;
   double topoBarra_ = 0;  // the thumb's top in real pixels

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -139,8 +140,16 @@ INSTANTIATE_TEST_SUITE_P(Casos, CScrollTrilho,
 
 TEST_F(CScrollTest, HoldingAnArrowBrieflyStepsOnce) {
   QSignalSpy fins(&scroll, &CScroll::EndScroll);
-  QTimer::singleShot(300, &baixo(), [this] { emit baixo().MouseUp(1, 0, 0, 0); });
-  emit baixo().MouseDown(1, 0, 0, 0);  // returns after the half-second wait
+  bool solto = false;
+  QTimer::singleShot(300, &baixo(), [&] {
+    emit baixo().MouseUp(1, 0, 0, 0);
+    solto = true;
+  });
+  emit baixo().MouseDown(1, 0, 0, 0);  // returns at once
+  EXPECT_EQ(scroll.Valor(), 1);
+  EXPECT_TRUE(scroll.Repetindo());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return solto; }));
+  EXPECT_FALSE(scroll.Repetindo());  // released during the wait: no repeat will come
   EXPECT_EQ(scroll.Valor(), 1);
   EXPECT_EQ(fins.count(), 1);
 }
@@ -154,6 +163,7 @@ TEST_F(CScrollTest, HoldingAnArrowRepeatsAfterHalfASecondUpToTheBound) {
   });
   relogio.start();
   emit baixo().MouseDown(1, 0, 0, 0);  // never released: stops at the maximum
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !scroll.Repetindo(); }, 20000));
   EXPECT_EQ(scroll.Valor(), 100);
   EXPECT_EQ(passos, 100);
   EXPECT_GE(segundoPasso, 500);
@@ -163,12 +173,43 @@ TEST_F(CScrollTest, HoldingAnArrowRepeatsAfterHalfASecondUpToTheBound) {
 TEST_F(CScrollTest, ReleasingTheArrowEndsTheRepeat) {
   scroll.setValorMax(2000000000);
   scroll.setValor(1000000000);
-  QTimer::singleShot(600, &cima(), [this] { emit cima().MouseUp(1, 0, 0, 0); });
+  bool solto = false;
+  QTimer::singleShot(600, &cima(), [&] {
+    emit cima().MouseUp(1, 0, 0, 0);
+    solto = true;
+  });
   emit cima().MouseDown(1, 0, 0, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return solto; }));
   const std::int32_t aoSoltar = scroll.Valor();
   EXPECT_LT(aoSoltar, 1000000000 - 1);  // it repeated
   EXPECT_GT(aoSoltar, 0);               // and stopped before the bound
+  EXPECT_FALSE(scroll.Repetindo());
 }
+
+struct MovimentoSeta {
+  const char* caso;
+  int botao;
+  double x, y;  // pixels on the held down arrow (21 x 16)
+  bool segue;
+};
+
+void PrintTo(const MovimentoSeta& m, std::ostream* os) { *os << m.caso; }
+
+class CScrollMovimento : public CScrollTest, public ::testing::WithParamInterface<MovimentoSeta> {};
+
+TEST_P(CScrollMovimento, DraggingOffTheHeldArrowEndsTheRepeat) {
+  const MovimentoSeta m = GetParam();
+  emit baixo().MouseDown(1, 0, Twips(10), Twips(8));
+  emit baixo().MouseMove(m.botao, 0, Twips(m.x), Twips(m.y));
+  EXPECT_EQ(scroll.Repetindo(), m.segue);
+  EXPECT_EQ(scroll.Valor(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, CScrollMovimento,
+                         ::testing::Values(MovimentoSeta{"within the arrow", 1, 20, 15, true},
+                                           MovimentoSeta{"above it, onto the track", 1, 10, -1, false},
+                                           MovimentoSeta{"off its side", 1, 21.5, 8, false},
+                                           MovimentoSeta{"within, no button down", 0, 10, 8, false}));
 
 TEST_F(CScrollTest, ADoubleClickOnAnArrowStepsOnceMoreWithinTheBounds) {
   scroll.setValor(99);

@@ -14,4 +14,4 @@ EncerramentoOrdenado::EncerramentoOrdenado(frmMain& janela) : m_janela(janela) {
 }
 
 // A window closed already does not unload again.
-void EncerramentoOrdenado::fechaJanela() { m_janela.close(); }
+void EncerramentoOrdenado::fechaJanela() { m_janela.FechaFimDeSessao(); }

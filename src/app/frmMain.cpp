@@ -208,6 +208,10 @@ void frmMain::changeEvent(QEvent* event) {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   if (!m_descarregada) {
+    if (!m_fimDeSessao && !podeFecharComNota()) {
+      event->ignore();
+      return;
+    }
     Form_QueryUnload();
     Form_Unload();
   }

@@ -70,6 +70,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // Saves the settings the unload saves (the window's placement and state,
   // the search mode, the previous searches) and leaves the window as it is.
   void GravaEstado();
+  // Closes the window because the session ends (a termination signal, the
+  // session's quit): the unload runs without asking the user anything.
+  void FechaFimDeSessao();
 
   // The window procedure's two messages: the pointer moved over the bare
   // form, the left button was released over it.
@@ -301,6 +304,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Whether a close may go on: true unless the open note cannot be saved
+  // and the user chooses to keep the window.
+  bool podeFecharComNota();
 
  private:
   void criaControles();
@@ -416,6 +422,7 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
 
   bool m_PrimeiraAtivacao = false;
   bool m_descarregada = false;
+  bool m_fimDeSessao = false;
   std::int16_t m_modoBusca = 0;
   std::int16_t m_TopoBusca = 99;
   std::int16_t m_limiteTip = 6;

@@ -206,3 +206,17 @@ void frmMain::GravaEstado() {
     if (m_Buscas) m_Buscas->GravaHistorico(*config);
   });
 }
+
+void frmMain::FechaFimDeSessao() {
+  m_fimDeSessao = true;
+  close();
+}
+
+// The unload's last save of a note has no later move to try again: a note
+// that cannot be saved now is lost only when the user says so, and a No
+// keeps the window, the note open in its box.
+bool frmMain::podeFecharComNota() {
+  if (!m_Notas || m_Notas->SalvaNota()) return true;
+  constexpr int estilo = dlg::vbYesNo + dlg::vbExclamation + dlg::vbDefaultButton2;
+  return m_servicos.dialogos.MsgBox(LoadResString(883), estilo, LoadResString(100)) == dlg::vbYes;
+}

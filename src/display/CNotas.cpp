@@ -19,6 +19,7 @@ constexpr int kMensagemAnotacao = 500;
 constexpr int kMensagemDiretorio = 503;
 constexpr int kMensagemArquivoRecusado = 880;
 constexpr int kMensagemPastaOcupada = 881;
+constexpr int kMensagemSemPasta = 882;
 constexpr int kTitulo = 100;
 
 }  // namespace
@@ -46,6 +47,8 @@ void CNotas::defineTextoCaixa(const QString& texto) {
 
 bool CNotas::vazio(const QString& texto) { return trim::blanks(QString(texto).remove(QStringLiteral("\r\n"))).isEmpty(); }
 
+bool CNotas::semPasta() const { return trim::blanks(m_Diretorio).isEmpty(); }
+
 bool CNotas::EhVisivel() const { return !m_TextoNota.isNull() && !m_TextoNota->isHidden(); }
 
 void CNotas::LeArquivo() {
@@ -53,6 +56,10 @@ void CNotas::LeArquivo() {
 }
 
 bool CNotas::carregaMarcas() {
+  if (semPasta()) {
+    m_Marcas = MarcasNotas(m_gravador);
+    return true;
+  }
   const QString pasta = pastaArquivos();
   files::removeStaleTemporaries(pasta);  // left by saves a crash ended
   switch (m_Marcas.carrega(pasta)) {
@@ -125,6 +132,10 @@ bool CNotas::salvaSemPerder(bool avisa) {
 void CNotas::salvaPendente() {
   if (!m_Alterada || m_IDAtual == -1) return;
   const QString texto = textoCaixa();
+  if (semPasta()) {
+    if (vazio(texto)) return;
+    throw ErroNotas("no notes folder is set", ErroNotas::Causa::SemPasta);
+  }
   const TravaNotas trava(pastaArquivos());
   if (vazio(texto)) {
     ArquivoNota::apaga(m_Diretorio, m_IDAtual);
@@ -137,7 +148,7 @@ void CNotas::salvaPendente() {
 }
 
 void CNotas::mostraNota(std::int32_t id) {
-  m_Marcas.atualiza();  // notes another program saved meanwhile
+  if (!semPasta()) m_Marcas.atualiza();  // notes another program saved meanwhile
   if (!m_Marcas.tem(id)) {
     defineTextoCaixa(QString());
     escondeCaixa();
@@ -165,8 +176,10 @@ void CNotas::LeNota(std::int32_t id) {
   defineTextoCaixa(ArquivoNota::le(m_Diretorio, id));
 }
 
+bool CNotas::SalvaNota() { return salvaSemPerder(false); }
+
 void CNotas::setVisible(bool Valor) {
-  if (m_IDAtual == -1 || m_TextoNota.isNull() || m_Indicador.isNull()) return;
+  if (m_IDAtual == -1 || semPasta() || m_TextoNota.isNull() || m_Indicador.isNull()) return;
   if (!Valor && !vazio(textoCaixa())) return;
   m_Indicador->setVisible(Valor);
   m_TextoNota->setVisible(Valor);
@@ -205,6 +218,8 @@ void CNotas::mensagemErro(const std::exception& erro) {
     mensagem(kMensagemAnotacao);
   } else if (notas->causa() == ErroNotas::Causa::ArquivoRecusado) {
     mensagemArquivo(kMensagemArquivoRecusado, notas->arquivo());
+  } else if (notas->causa() == ErroNotas::Causa::SemPasta) {
+    mensagem(kMensagemSemPasta);
   } else {
     mensagem(kMensagemPastaOcupada);
   }

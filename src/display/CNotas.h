@@ -36,7 +36,8 @@ class CNotas final : public QObject {
   void Inicializa(QPlainTextEdit& txtNota, const QString& caminho, QWidget& txtLabel);
 
   // Loads notas.dat from the folder, creating it empty when missing; no entry
-  // is then current. When the folder does not let it be read and written,
+  // is then current. With no folder set (a blank setting), no entry has a
+  // note and nothing is read. When the folder does not let it be read and written,
   // shows message 503, and message 880 naming notas.dat when that is not a
   // regular file of the folder (nothing is read from it); no entry then has
   // a note. Stale temporaries of earlier saves in the folder are removed
@@ -60,8 +61,14 @@ class CNotas final : public QObject {
   bool EhVisivel() const;
 
   // Shows or hides the box at the user's request. Nothing happens when no
-  // entry is current, or when hiding a box that holds text.
+  // entry is current, when no notes folder is set, or when hiding a box that
+  // holds text.
   void setVisible(bool Valor);
+
+  // Saves the note being edited now, without a message; false when it could
+  // not be saved (it then stays in its open box). For a close, which has no
+  // later display change to try again.
+  bool SalvaNota();
 
   // Switches to the notes folder `caminho` (kept even when it cannot be
   // used). The note being edited is first saved in the old folder (when
@@ -79,6 +86,9 @@ class CNotas final : public QObject {
   QString textoCaixa() const;
   void defineTextoCaixa(const QString& texto);
   static bool vazio(const QString& texto);
+  // No notes folder is set: the user chose to go without notes, so no file
+  // is read or written.
+  bool semPasta() const;
 
   // False, after a message when `avisa`, when the note could not be saved.
   bool salvaSemPerder(bool avisa = true);

@@ -13,6 +13,7 @@ class ErroNotas final : public std::runtime_error {
     Gravacao,         // the file system refused (a folder that cannot be written, a full disk, ...)
     ArquivoRecusado,  // arquivo() is not a regular file of the notes folder
     PastaOcupada,     // another program kept the folder's lock
+    SemPasta,         // no notes folder is set
   };
 
   explicit ErroNotas(const std::string& what, Causa causa = Causa::Gravacao, QString arquivo = QString())

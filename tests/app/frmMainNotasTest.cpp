@@ -117,4 +117,42 @@ TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
       QStringLiteral("O arquivo %1 da pasta de anotações não é um arquivo comum").arg(arquivo)));
 }
 
+// Closing the window is the last chance to save the open note: one that
+// cannot be saved (its folder gone) keeps the window open on a No, with the
+// note in its box, and is given up only on a Yes.
+TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+  w->ComandoMenu(QStringLiteral("nota"));
+  w->txtNota->setPlainText(QStringLiteral("sem lugar"));
+  ASSERT_TRUE(QDir(world.notesDir()).removeRecursively());
+  const QString pergunta = QStringLiteral("A anotação deste verbete não pôde ser gravada. Se o programa for fechado "
+                                          "agora, ela será perdida. Deseja fechar assim mesmo?");
+
+  dialogs.answer(dlg::vbNo);
+  EXPECT_FALSE(w->close());
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_TRUE(w->m_Notas->EhVisivel());
+  EXPECT_EQ(w->txtNota->toPlainText(), QStringLiteral("sem lugar"));
+  ASSERT_EQ(mensagens(), QStringList{pergunta});
+
+  QDir().mkpath(world.notesDir());  // the folder is back: the close saves it
+  EXPECT_TRUE(w->close());
+  EXPECT_EQ(mensagens(), QStringList{pergunta});
+  EXPECT_EQ(QDir(world.notesDir()).entryList({QStringLiteral("id*.txt")}).size(), 1);
+}
+
+TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedClosesOnAYes) {
+  auto w = janela();
+  ASSERT_TRUE(iniciaAtiva(*w));
+  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
+  w->ComandoMenu(QStringLiteral("nota"));
+  w->txtNota->setPlainText(QStringLiteral("sem lugar"));
+  ASSERT_TRUE(QDir(world.notesDir()).removeRecursively());
+  dialogs.answer(dlg::vbYes);
+  EXPECT_TRUE(w->close());
+  EXPECT_FALSE(w->isVisible());
+}
+
 }  // namespace

@@ -438,4 +438,35 @@ TEST_F(Notas, OnAFullDiskASaveThatDoesNotFitGivesMessage500AndKeepsTheOldFiles) 
             QStringList({QStringLiteral("filler"), QStringLiteral("id000001.txt"), QStringLiteral("notas.dat")}));
 }
 
+// A blank folder setting means going without notes, as the user chose: the
+// box does not open, and a note left over from the old folder is neither
+// written nor lost.
+TEST_F(Notas, WithNoFolderSetTheBoxDoesNotOpenAndNothingIsWritten) {
+  CNotas semPasta{dialogos, gravador};
+  QPlainTextEdit caixa2{&janela};
+  QWidget indicador2{&janela};
+  caixa2.hide();
+  semPasta.Inicializa(caixa2, QString(), indicador2);
+  semPasta.VerificaVerbete(4);
+  semPasta.setVisible(true);
+  EXPECT_FALSE(semPasta.EhVisivel());
+  EXPECT_TRUE(dialogos.calls().empty());
+}
+
+TEST_F(Notas, ANoteLeftWhenTheFolderIsClearedStaysInItsBox) {
+  notas.LeArquivo();
+  notas.VerificaVerbete(4);
+  notas.setVisible(true);
+  digita(QStringLiteral("guardada"));
+  gravador.failWritesTo(QStringLiteral(".txt"));
+  notas.AlteraDir(QString());
+  gravador.stopFailing();
+  EXPECT_TRUE(notas.EhVisivel());
+  EXPECT_EQ(caixa.toPlainText(), QStringLiteral("guardada"));
+  ASSERT_EQ(mensagens().size(), 1u);
+  EXPECT_TRUE(mensagens()[0].startsWith(QStringLiteral("Nenhum diretório de notas foi definido")));
+  EXPECT_FALSE(notas.SalvaNota());
+  EXPECT_FALSE(existe(QStringLiteral("id000004.txt")));
+}
+
 }  // namespace

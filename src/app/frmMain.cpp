@@ -150,12 +150,6 @@ void frmMain::moveTwips(const QRect& r) {
 bool frmMain::minimizada() const { return isMinimized(); }
 void frmMain::minimiza() { showMinimized(); }
 void frmMain::mostraRedimensionador(bool visivel) { ImgResize->setVisible(visivel); }
-
-void frmMain::defineImagemMaximizar(const QString& bitmap) {
-  imgMax->loadPicture(bitmap);
-}
-
-void frmMain::defineSomarFiltros(int valor) { chkAvancada[3]->setChecked(valor != 0); }
 double frmMain::twipsPorPixelX() const { return m_servicos.tela.twipsPerPixelX(); }
 double frmMain::twipsPorPixelY() const { return m_servicos.tela.twipsPerPixelY(); }
 

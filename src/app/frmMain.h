@@ -148,8 +148,6 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   bool minimizada() const override;
   void minimiza() override;
   void mostraRedimensionador(bool visivel) override;
-  void defineImagemMaximizar(const QString& bitmap) override;
-  void defineSomarFiltros(int valor) override;
   double twipsPorPixelX() const override;
   double twipsPorPixelY() const override;
   const scr::IScreen& tela() const override { return m_servicos.tela; }
@@ -225,6 +223,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void tmrTip_Timer();
   // What the results handlers make of the filters (frmMainFiltros.cpp).
   QString ObtemFiltros() const;
+  // The value of the "sum the filters" box (the general options dialog's
+  // and the start-up's): any value but 0 ticks it.
+  void marcaSomarFiltros(int valor);
   QString DescreveFiltros() const;
   static QString FormataNumVerbetes(std::int32_t n);
   // The clicked word of an entry: an abbreviation's tip, or a flexible
@@ -314,6 +315,9 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void criaPainelBusca();
   void DefineDirNotas();
   QString dirNotas() const;
+  // The "sum the filters" box, the window's placement and state and the
+  // maximise button's picture, as the last run left them.
+  void restauraSituacao();
   void leNotas();
   void subclassifica();
   void defineDicas();

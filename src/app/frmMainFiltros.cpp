@@ -63,6 +63,8 @@ QString frmMain::DescreveFiltros() const {
   return s;
 }
 
+void frmMain::marcaSomarFiltros(int valor) { chkAvancada[3]->setChecked(valor != 0); }
+
 QString frmMain::FormataNumVerbetes(std::int32_t n) {
   return QString::number(n) + u' ' + LoadResString(n < 2 ? kVerbete : kVerbetes);
 }

@@ -79,7 +79,7 @@ bool frmMain::Form_Load() {
   m_modoBusca = 0;
   CarregaFiltros();
 
-  config->CarregaSituacao();
+  restauraSituacao();
   m_limiteTip = leLimiteTip(*config);
   aplicaCoresMarca();
   m_Buscas->RestauraHistorico(*config);
@@ -129,6 +129,15 @@ QString frmMain::dirNotas() const {
   const QString pasta = config->LeReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
   paths::makeUserNotesFolder(pasta);
   return pasta;
+}
+
+// The sum box first, read leniently; the button's picture follows the state
+// the placement leaves.
+void frmMain::restauraSituacao() {
+  marcaSomarFiltros(
+      num::roundEven(num::val(config->LeReg(cfg::nome(cfg::SomarFiltros), cfg::padrao(cfg::SomarFiltros)))));
+  config->CarregaSituacao();
+  imgMax->loadPicture(bitmapMaximizar());
 }
 
 void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }

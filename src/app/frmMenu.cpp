@@ -106,7 +106,7 @@ void frmMenu::mnu_configuragerais_Click() {
     m_frmConfig = new frmConfig(  // owned by the main window
         frmConfig::Dependencias{*m_janela.config, m_dep.registro, m_dep.dialogos,
                                 [this](const QString& nome) { comando(nome); },
-                                [this](int valor) { m_janela.defineSomarFiltros(valor); }},
+                                [this](int valor) { m_janela.marcaSomarFiltros(valor); }},
         &m_janela);
   }
   m_frmConfig->Cancela = false;

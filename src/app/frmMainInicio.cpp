@@ -140,7 +140,9 @@ void frmMain::restauraSituacao() {
   imgMax->loadPicture(bitmapMaximizar());
 }
 
-void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }
+void frmMain::subclassifica() {
+  m_procJanela = std::make_unique<ProcJanela>(*this, [this] { TrataMouseMove(); }, [this] { TrataLButtonUp(); });
+}
 
 void frmMain::defineDicas() {
   btCasa->setToolTip(LoadResString(701));

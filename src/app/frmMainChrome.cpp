@@ -82,9 +82,15 @@ void frmMain::ligaBotao(ImageControl* botao, void (frmMain::*solta)(int, int, do
 void frmMain::ligaChrome() {
   m_arrastaJanela = m_servicos.arrastaJanela ? m_servicos.arrastaJanela : std::make_shared<QtWindowDrag>();
   m_menusPopup = m_servicos.menusPopup ? m_servicos.menusPopup : std::make_shared<QtPopupMenu>();
-  menus = std::make_unique<frmMenu>(
-      *this, frmMenu::Dependencias{m_servicos.registro, m_servicos.dialogos, m_servicos.criaVisao,
-                                   m_servicos.executaModal});
+  menus = std::make_unique<frmMenu>(frmMenu::Dependencias{*this,
+                                                          *config,
+                                                          *m_browser,
+                                                          [this](const QString& comando) { ComandoMenu(comando); },
+                                                          [this](int valor) { marcaSomarFiltros(valor); },
+                                                          m_servicos.registro,
+                                                          m_servicos.dialogos,
+                                                          m_servicos.criaVisao,
+                                                          m_servicos.executaModal});
   ligaBotao(btAnterior, &frmMain::btAnterior_MouseUp);
   ligaBotao(btProximo, &frmMain::btProximo_MouseUp);
   ligaBotao(btCasa, &frmMain::btCasa_MouseUp);

@@ -18,11 +18,7 @@ void frmMain::abreMenu(ImageControl& botao, const QString& bitmapMenu, QMenu& me
 
 void frmMain::imgArquivo_MouseUp(int, int, double X, double Y) {
   if (!chromePronto() || !menus || !soltouDentro(*imgArquivo, X, Y)) return;
-  bool verbete = false;
-  bool conjugacao = false;
-  m_browser->TemElementos(verbete, conjugacao);
-  menus->mnu_copiaVerbete->setEnabled(verbete);
-  menus->mnu_copiaConjugacao->setEnabled(conjugacao);
+  menus->HabilitaCopia();
   abreMenu(*imgArquivo, QStringLiteral("BTNARQUIVOMENU"), *menus->mnu_Arquivo);
 }
 

@@ -25,12 +25,13 @@ class frmMainSituacao : public JanelaTeste {
 
 TEST_F(frmMainSituacao, TheFirstRunOpensMaximisedWithTheRestoreButtonAndTheSumBoxClear) {
   auto w = carregada();
-  EXPECT_EQ(w->config->EstadoJanela, CConfig::Maximizada);
-  EXPECT_EQ(w->imgMax->PictureName(), QStringLiteral("BTNRESTAURAR"));
-  EXPECT_FALSE(w->chkAvancada[3]->isChecked());
-  w->imgMax_MouseUp(1, 0, 0, 0);
-  EXPECT_EQ(w->config->EstadoJanela, CConfig::Normal);
-  EXPECT_EQ(w->imgMax->PictureName(), QStringLiteral("BTNMAXIMIZAR"));
+  frmMainTeste t(*w);
+  EXPECT_EQ(t.config.EstadoJanela, CConfig::Maximizada);
+  EXPECT_EQ(t.imgMax->PictureName(), QStringLiteral("BTNRESTAURAR"));
+  EXPECT_FALSE(t.chkAvancada[3]->isChecked());
+  emit t.imgMax->MouseUp(1, 0, 0, 0);
+  EXPECT_EQ(t.config.EstadoJanela, CConfig::Normal);
+  EXPECT_EQ(t.imgMax->PictureName(), QStringLiteral("BTNMAXIMIZAR"));
 }
 
 // "SomarFiltros" is read leniently.
@@ -42,10 +43,11 @@ TEST_F(frmMainSituacao, AStoredNormalPlacementKeepsTheMaximiseButtonAndTheStored
   setHive(reg::HKEY_CURRENT_USER, "JanelaMax", "0");
   setHive(reg::HKEY_CURRENT_USER, "SomarFiltros", " 1");
   auto w = carregada();
-  EXPECT_EQ(w->config->EstadoJanela, CConfig::Normal);
+  frmMainTeste t(*w);
+  EXPECT_EQ(t.config.EstadoJanela, CConfig::Normal);
   EXPECT_EQ(w->retanguloTwips(), QRect(300, 450, 9600, 9000));
-  EXPECT_EQ(w->imgMax->PictureName(), QStringLiteral("BTNMAXIMIZAR"));
-  EXPECT_TRUE(w->chkAvancada[3]->isChecked());
+  EXPECT_EQ(t.imgMax->PictureName(), QStringLiteral("BTNMAXIMIZAR"));
+  EXPECT_TRUE(t.chkAvancada[3]->isChecked());
 }
 
 }  // namespace

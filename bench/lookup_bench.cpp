@@ -22,6 +22,7 @@
 #include "VirtualKeys.h"
 #include "WebView.h"
 #include "frmMain.h"
+#include "frmMainTeste.h"
 
 #include <QApplication>
 #include <QDir>
@@ -85,7 +86,7 @@ struct Mesa {
     janela->show();
     janela->Form_Activate();
     espera(500);
-    janela->BuscaPalavraDigitada(palavras[0]);  // loads the entry template
+    frmMainTeste(*janela).BuscaPalavraDigitada(palavras[0]);  // loads the entry template
     espera(3000);
   }
 
@@ -96,7 +97,7 @@ struct Mesa {
     while (palavras.size() < 150) {
       QString html;
       const QString palavra =
-          frmMain::limpaVerbete(pesquisa.ObtemVerbete(static_cast<std::int32_t>(sorteio() % 140000), html, 0));
+          frmMainTeste::limpaVerbete(pesquisa.ObtemVerbete(static_cast<std::int32_t>(sorteio() % 140000), html, 0));
       const std::int32_t id = pesquisa.ObtemPosicaoPalavra(palavra);
       if (id < 0) continue;
       QString buffer;
@@ -136,7 +137,7 @@ WebView* visaoPronta(benchmark::State& state) {
     state.SkipWithError("no data: set MINIVOCABRA_BENCH_DATA");
     return nullptr;
   }
-  auto* visao = qobject_cast<WebView*>(mesa.janela->m_browser->visao());
+  auto* visao = qobject_cast<WebView*>(mesa.janela->visaoPagina());
   if (visao == nullptr) state.SkipWithError("no page view");
   return visao;
 }
@@ -194,11 +195,12 @@ void BM_TickAteCarregado(benchmark::State& state) {
   if (!mesa.ok) return state.SkipWithError("no data: set MINIVOCABRA_BENCH_DATA");
   qint64 carregadoEm = -1;
   QElapsedTimer relogio;
-  QObject::connect(mesa.janela->m_browser.get(), &CBrowser::Carregado, [&] { carregadoEm = relogio.nsecsElapsed(); });
+  frmMainTeste t(*mesa.janela);
+  QObject::connect(&t.m_browser, &CBrowser::Carregado, [&] { carregadoEm = relogio.nsecsElapsed(); });
   mede(state, [&](std::size_t i) {
     carregadoEm = -1;
     relogio.start();
-    mesa.janela->BuscaPalavraDigitada(mesa.palavras[i % mesa.palavras.size()]);
+    t.BuscaPalavraDigitada(mesa.palavras[i % mesa.palavras.size()]);
     return static_cast<double>(carregadoEm < 0 ? relogio.nsecsElapsed() : carregadoEm) / 1e6;
   });
 }
@@ -209,12 +211,12 @@ void BM_TickAtePaginaPintada(benchmark::State& state) {
   WebView* visao = visaoPronta(state);
   if (visao == nullptr) return;
   Mesa& mesa = mesaComVisao();
-  frmMain& janela = *mesa.janela;
+  frmMainTeste t(*mesa.janela);
   mede(state, [&](std::size_t i) {
-    janela.tmrLista->setEnabled(false);
-    janela.txtEntrada->setText(mesa.palavras[i % mesa.palavras.size()]);
+    t.tmrLista->setEnabled(false);
+    t.txtEntrada->setText(mesa.palavras[i % mesa.palavras.size()]);
     espera(350);  // the timer's interval after the last key
-    return doTickAPintura(*visao, *janela.tmrBusca);
+    return doTickAPintura(*visao, *t.tmrBusca);
   });
 }
 BENCHMARK(BM_TickAtePaginaPintada)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
@@ -224,19 +226,19 @@ void BM_SetaAbaixoAtePaginaPintada(benchmark::State& state) {
   WebView* visao = visaoPronta(state);
   if (visao == nullptr) return;
   Mesa& mesa = mesaComVisao();
-  frmMain& janela = *mesa.janela;
-  janela.BuscaPalavraDigitada(mesa.palavras[0]);
+  frmMainTeste t(*mesa.janela);
+  t.BuscaPalavraDigitada(mesa.palavras[0]);
   espera(300);
   mede(state, [&](std::size_t) {
     int tecla = vk::Down;
     int shift = 0;
-    janela.Form_KeyDown(tecla, shift);
+    t.Form_KeyDown(tecla, shift);
     tecla = vk::Down;
-    janela.Form_KeyUp(tecla, shift);
+    t.Form_KeyUp(tecla, shift);
     QCoreApplication::processEvents();
-    janela.tmrLista->setEnabled(false);  // its tick is made here, after its interval
+    t.tmrLista->setEnabled(false);  // its tick is made here, after its interval
     espera(200);
-    return doTickAPintura(*visao, *janela.tmrLista);
+    return doTickAPintura(*visao, *t.tmrLista);
   });
 }
 BENCHMARK(BM_SetaAbaixoAtePaginaPintada)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(60);
@@ -248,20 +250,20 @@ void BM_PaginaResultadosPintada(benchmark::State& state) {
   WebView* visao = visaoPronta(state);
   if (visao == nullptr) return;
   Mesa& mesa = mesaComVisao();
-  frmMain& janela = *mesa.janela;
+  frmMainTeste t(*mesa.janela);
   static const QString kBuscas[] = {QStringLiteral("pre*"), QStringLiteral("des*"), QStringLiteral("con*"),
                                     QStringLiteral("re*"),  QStringLiteral("in*"),  QStringLiteral("ca*")};
   bool pagina = false;
-  QObject::connect(janela.m_browser.get(), &CBrowser::Historico, visao, [&pagina] { pagina = true; });
-  const auto linhas = [&janela] { return !janela.lista2->Carregando() && janela.lista2->UltimoIndice() >= 299; };
+  QObject::connect(&t.m_browser, &CBrowser::Historico, visao, [&pagina] { pagina = true; });
+  const auto linhas = [&t] { return !t.lista2.Carregando() && t.lista2.UltimoIndice() >= 299; };
   mede(state, [&](std::size_t i) {
     espera(400);  // the previous search's follow-up (the results list shows its first entry) settles
-    janela.tmrLista->setEnabled(false);
-    janela.txtEntrada->setText(kBuscas[i % std::size(kBuscas)]);
+    t.tmrLista->setEnabled(false);
+    t.txtEntrada->setText(kBuscas[i % std::size(kBuscas)]);
     pagina = false;
     QElapsedTimer relogio;
     relogio.start();
-    double ms = ateAPintura(*visao, [&] { janela.btBuscar_Click(); }, [&] { return pagina; });
+    double ms = ateAPintura(*visao, [&] { t.btBuscar->click(); }, [&] { return pagina; });
     if (ms >= 0 && !linhas()) {
       while (!linhas() && relogio.elapsed() < 5000) QCoreApplication::processEvents();
       ms = static_cast<double>(relogio.nsecsElapsed()) / 1e6;

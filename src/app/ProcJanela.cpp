@@ -1,10 +1,12 @@
 #include "ProcJanela.h"
 
-#include "frmMain.h"
+#include "ImageControl.h"
 
 #include <QMouseEvent>
+#include <QWidget>
 
-ProcJanela::ProcJanela(frmMain& janela) : m_janela(janela) {
+ProcJanela::ProcJanela(QWidget& janela, std::function<void()> aoMover, std::function<void()> aoSoltar)
+    : m_janela(janela), m_aoMover(std::move(aoMover)), m_aoSoltar(std::move(aoSoltar)) {
   m_janela.installEventFilter(this);
   for (ImageControl* imagem : m_janela.findChildren<ImageControl*>()) imagem->installEventFilter(this);
 }
@@ -16,10 +18,10 @@ ProcJanela::~ProcJanela() {
 
 bool ProcJanela::eventFilter(QObject*, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
-    m_janela.TrataMouseMove();
+    m_aoMover();
   } else if (event->type() == QEvent::MouseButtonRelease &&
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    m_janela.TrataLButtonUp();
+    m_aoSoltar();
   }
   return false;
 }

@@ -1,9 +1,11 @@
 // The main window's design: its controls at their places in the 846 x 638
-// design, and what it answers about itself in twips.
+// design, their wiring to the components, what it answers about itself in
+// twips, its painting and its window events.
 #include "frmMain.h"
 
 #include "ProcJanela.h"
 #include "ResourceImages.h"
+#include "ResourceStrings.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -13,18 +15,10 @@
 
 namespace {
 
-template <typename T>
-T* cria(QWidget* pai, int left, int top, int width, int height) {
-  auto* controle = new T(pai);  // owned by its parent window
-  controle->setGeometry(left, top, width, height);
-  return controle;
-}
-
-ImageControl* botao(QWidget* pai, const char* nome, const char* bitmap, int left, int top, int width, int height) {
-  auto* imagem = cria<ImageControl>(pai, left, top, width, height);
-  imagem->setObjectName(QString::fromLatin1(nome));
-  imagem->loadPicture(QString::fromLatin1(bitmap));
-  return imagem;
+void botao(ImageControl& imagem, const char* nome, const char* bitmap, int left, int top, int width, int height) {
+  imagem.setGeometry(left, top, width, height);
+  imagem.setObjectName(QString::fromLatin1(nome));
+  imagem.loadPicture(QString::fromLatin1(bitmap));
 }
 
 // The busy pictures over the browser area: a framed notice.
@@ -54,84 +48,100 @@ frmMain::frmMain(Servicos servicos, QWidget* parent)
   // not only those with a button held.
   setMouseTracking(true);
   criaControles();
+  defineDicas();
+  ligaListas();
+  ligaResultados();
+  ligaNavegacao();
+  ligaBrowser();
+  ligaEscolheLetra();
+  ligaTeclado();
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::criaControles() {
-  imgMove = cria<ImageControl>(this, 0, 0, 392, 43);
-  imgMove->setObjectName(QStringLiteral("imgMove"));
+  imgMove.setGeometry(0, 0, 392, 43);
+  imgMove.setObjectName(QStringLiteral("imgMove"));
   criaBarraFerramentas();
   criaPainelBusca();
 
-  PicLista = cria<PictureBox>(this, 6, 210, 253, 397);
-  picLista2 = cria<PictureBox>(this, 6, 210, 253, 397);
-  picLista2->hide();
-  txtTip = cria<QLabel>(this, 0, 0, 160, 18);
-  txtTip->setFrameShape(QFrame::Box);
-  txtTip->setAutoFillBackground(true);
-  txtTip->hide();
-  imgLetras = cria<PictureBox>(this, 8, 159, 247, 38);
-  imgLetras->setScale(VbControl::Scale::Twips);
-  imgLetraBackBuffer = cria<PictureBox>(this, 8, 159, 247, 38);
-  imgLetraBackBuffer->hide();
-  picBuscasAnteriores = cria<PictureBox>(this, 25, 558, 213, 63);
-  picRecortaBrowser = cria<QWidget>(this, 264, 51, 572, 564);
-  picAguarde = cria<PictureBox>(this, 193, 245, 186, 74);
-  picAguarde->setParent(picRecortaBrowser);
-  picAguarde->hide();
-  picPesquisando = cria<PictureBox>(picRecortaBrowser, 193, 245, 186, 74);
-  picPesquisando->hide();
-  txtNota = cria<QPlainTextEdit>(this, 270, 540, 526, 71);
-  txtNota->hide();
-  txtAnotacoes = cria<QLabel>(this, 275, 607, 74, 22);
-  txtAnotacoes->setPixmap(QPixmap::fromImage(res::LoadResPicture(QStringLiteral("ANOTACOES"))));
-  txtAnotacoes->hide();
-  picNomeEmpresa = cria<QWidget>(this, 700, 620, 132, 15);
-  lblNomeEmpresa = cria<QLabel>(picNomeEmpresa, 0, 0, 132, 15);
-  desenhaAviso(*picAguarde, QStringLiteral("Aguarde..."));
-  desenhaAviso(*picPesquisando, QStringLiteral("Pesquisando..."));
-  // The timers are owned by the window.
-  tmrListaCarga = new VbTimer(this, 1);
-  tmrBusca = new VbTimer(this, 350);
-  tmrLista = new VbTimer(this, 200);
-  tmrComandoBrowser = new VbTimer(this, 1);
+  PicLista.setGeometry(6, 210, 253, 397);
+  picLista2.setGeometry(6, 210, 253, 397);
+  picLista2.hide();
+  txtTip.setGeometry(0, 0, 160, 18);
+  txtTip.setFrameShape(QFrame::Box);
+  txtTip.setAutoFillBackground(true);
+  txtTip.hide();
+  imgLetras.setGeometry(8, 159, 247, 38);
+  imgLetras.setScale(VbControl::Scale::Twips);
+  imgLetraBackBuffer.setGeometry(8, 159, 247, 38);
+  imgLetraBackBuffer.hide();
+  picBuscasAnteriores.setGeometry(25, 558, 213, 63);
+  picRecortaBrowser.setGeometry(264, 51, 572, 564);
+  for (PictureBox* aviso : {&picAguarde, &picPesquisando}) {
+    aviso->setGeometry(193, 245, 186, 74);
+    aviso->hide();
+  }
+  txtNota.setGeometry(270, 540, 526, 71);
+  txtNota.hide();
+  txtAnotacoes.setGeometry(275, 607, 74, 22);
+  txtAnotacoes.setPixmap(QPixmap::fromImage(res::LoadResPicture(QStringLiteral("ANOTACOES"))));
+  txtAnotacoes.hide();
+  picNomeEmpresa.setGeometry(700, 620, 132, 15);
+  lblNomeEmpresa.setGeometry(0, 0, 132, 15);
+  desenhaAviso(picAguarde, QStringLiteral("Aguarde..."));
+  desenhaAviso(picPesquisando, QStringLiteral("Pesquisando..."));
 }
 
 void frmMain::criaBarraFerramentas() {
-  imgArquivo = botao(this, "imgArquivo", "BTNARQUIVO", 166, 21, 43, 17);
-  imgAjuda = botao(this, "imgAjuda", "BTNAJUDA", 223, 21, 34, 18);
-  btCasa = botao(this, "btCasa", "BTNCASA", 279, 12, 26, 26);
-  btAnterior = botao(this, "btAnterior", "BTNSETAESQUERDA", 323, 13, 26, 23);
-  btProximo = botao(this, "btProximo", "BTNSETADIREITA", 353, 13, 26, 23);
-  btVisual = {botao(this, "btVisual1", "BTNVISUAL1", 432, 11, 25, 25),
-              botao(this, "btVisual2", "BTNVISUAL2", 469, 11, 25, 25),
-              botao(this, "btVisual3", "BTNVISUAL3", 505, 11, 25, 25)};
-  imgPrinter = botao(this, "imgPrinter", "BTNPRINTER", 683, 11, 25, 25);
-  imgNota = botao(this, "imgNota", "BTNLAPIS", 723, 11, 25, 25);
-  imgMin = botao(this, "imgMin", "BTNMINIMIZAR", 784, 5, 17, 17);
-  imgMax = botao(this, "imgMax", "BTNMAXIMIZAR", 804, 5, 17, 17);
-  imgClose = botao(this, "imgClose", "BTNFECHAR", 824, 5, 17, 17);
-  ImgResize = cria<ImageControl>(this, 822, 615, 24, 23);
-  ImgResize->setObjectName(QStringLiteral("ImgResize"));
-  ImgResize->setCursor(Qt::SizeFDiagCursor);
+  botao(imgArquivo, "imgArquivo", "BTNARQUIVO", 166, 21, 43, 17);
+  botao(imgAjuda, "imgAjuda", "BTNAJUDA", 223, 21, 34, 18);
+  botao(btCasa, "btCasa", "BTNCASA", 279, 12, 26, 26);
+  botao(btAnterior, "btAnterior", "BTNSETAESQUERDA", 323, 13, 26, 23);
+  botao(btProximo, "btProximo", "BTNSETADIREITA", 353, 13, 26, 23);
+  botao(btVisual[0], "btVisual1", "BTNVISUAL1", 432, 11, 25, 25);
+  botao(btVisual[1], "btVisual2", "BTNVISUAL2", 469, 11, 25, 25);
+  botao(btVisual[2], "btVisual3", "BTNVISUAL3", 505, 11, 25, 25);
+  botao(imgPrinter, "imgPrinter", "BTNPRINTER", 683, 11, 25, 25);
+  botao(imgNota, "imgNota", "BTNLAPIS", 723, 11, 25, 25);
+  botao(imgMin, "imgMin", "BTNMINIMIZAR", 784, 5, 17, 17);
+  botao(imgMax, "imgMax", "BTNMAXIMIZAR", 804, 5, 17, 17);
+  botao(imgClose, "imgClose", "BTNFECHAR", 824, 5, 17, 17);
+  ImgResize.setGeometry(822, 615, 24, 23);
+  ImgResize.setObjectName(QStringLiteral("ImgResize"));
+  ImgResize.setCursor(Qt::SizeFDiagCursor);
 }
 
 void frmMain::criaPainelBusca() {
-  txtEntrada = cria<QLineEdit>(this, 36, 75, 194, 16);
-  txtEntrada->setFrame(false);
-  chkAvancada = {cria<QCheckBox>(this, 44, 98, 12, 13), cria<QCheckBox>(this, 44, 116, 12, 13),
-                 cria<QCheckBox>(this, 44, 135, 12, 13), cria<QCheckBox>(this, 47, 267, 12, 13)};
-  for (QCheckBox* caixa : chkAvancada) caixa->hide();
-  lblDescricaoPesquisa = cria<QLabel>(this, 14, 161, 236, 25);
-  lblDescricaoPesquisa->setWordWrap(true);
+  txtEntrada.setGeometry(36, 75, 194, 16);
+  txtEntrada.setFrame(false);
+  const std::array<QPoint, 4> caixas = {QPoint(44, 98), QPoint(44, 116), QPoint(44, 135), QPoint(47, 267)};
+  for (std::size_t i = 0; i < caixas.size(); ++i) {
+    chkAvancada[i].setGeometry(QRect(caixas[i], QSize(12, 13)));
+    chkAvancada[i].hide();
+  }
+  lblDescricaoPesquisa.setGeometry(14, 161, 236, 25);
+  lblDescricaoPesquisa.setWordWrap(true);
   // Small enough for two lines of every results caption in its box, count
   // included; the word lists' Verdana 7.5 needs three.
   QFont legenda(QStringLiteral("Verdana"));
   legenda.setPixelSize(9);
-  lblDescricaoPesquisa->setFont(legenda);
-  lblDescricaoPesquisa->hide();
+  lblDescricaoPesquisa.setFont(legenda);
+  lblDescricaoPesquisa.hide();
+  lblDescricaoPesquisa.setText(LoadResString(106));
   criaPainelAvancado();
+  CarregaFiltros();
+}
+
+void frmMain::defineDicas() {
+  btCasa.setToolTip(LoadResString(701));
+  btAnterior.setToolTip(LoadResString(702));
+  btProximo.setToolTip(LoadResString(703));
+  btVisual[0].setToolTip(LoadResString(704));
+  btVisual[1].setToolTip(LoadResString(705));
+  btVisual[2].setToolTip(LoadResString(706));
+  imgPrinter.setToolTip(LoadResString(707));
+  imgNota.setToolTip(LoadResString(708));
 }
 
 QRect frmMain::retanguloTwips() const {
@@ -149,13 +159,7 @@ void frmMain::moveTwips(const QRect& r) {
 
 bool frmMain::minimizada() const { return isMinimized(); }
 void frmMain::minimiza() { showMinimized(); }
-void frmMain::mostraRedimensionador(bool visivel) { ImgResize->setVisible(visivel); }
-
-void frmMain::defineImagemMaximizar(const QString& bitmap) {
-  imgMax->loadPicture(bitmap);
-}
-
-void frmMain::defineSomarFiltros(int valor) { chkAvancada[3]->setChecked(valor != 0); }
+void frmMain::mostraRedimensionador(bool visivel) { ImgResize.setVisible(visivel); }
 double frmMain::twipsPorPixelX() const { return m_servicos.tela.twipsPerPixelX(); }
 double frmMain::twipsPorPixelY() const { return m_servicos.tela.twipsPerPixelY(); }
 
@@ -164,7 +168,7 @@ void frmMain::paintEvent(QPaintEvent*) {
   pintor.fillRect(rect(), Qt::white);
   if (!m_fundo.isNull()) desenhaFundo(pintor);
   if (!m_pinturaForm.isNull()) pintor.drawPicture(0, 0, m_pinturaForm);
-  if (m_Notas && m_Notas->EhVisivel()) desenhaMolduraNota(pintor);
+  if (m_Notas.EhVisivel()) desenhaMolduraNota(pintor);
 }
 
 // The background picture at its design size, and beyond it, on a larger
@@ -181,7 +185,7 @@ void frmMain::desenhaFundo(QPainter& pintor) const {
 }
 
 void frmMain::desenhaMolduraNota(QPainter& pintor) const {
-  const QRect nota = txtNota->geometry();
+  const QRect nota = txtNota.geometry();
   pintor.setPen(QColor(180, 180, 180));
   pintor.drawRect(nota.x() - 2, nota.y() - 2, nota.width() + 2, nota.height() + 2);
   pintor.setPen(QColor(220, 220, 220));

@@ -15,20 +15,24 @@ constexpr int kSemNavegador = 910;  // resource string: no web browser took the 
 
 }  // namespace
 
-void frmMain::criaBrowser() {
-  m_abreWeb = m_servicos.abreWeb ? m_servicos.abreWeb : std::make_shared<QtWebOpener>();
-  m_browser = std::make_unique<CBrowser>(CBrowser::Dependencias{
-      {picRecortaBrowser, picAguarde, picPesquisando},
-      [this] { return modMain::MontaTextoVersao(*config, Pesquisa()); },
-      [this](const QUrl& endereco) { abreForaDoPrograma(endereco); },
-      m_servicos.criaVisao,
-      m_servicos.clipboard});
-  connect(m_browser.get(), &CBrowser::Carregado, this, &frmMain::m_Browser_Carregado);
-  connect(m_browser.get(), &CBrowser::ExecComando, this, &frmMain::m_browser_ExecComando);
-  connect(m_browser.get(), &CBrowser::Historico, this, &frmMain::m_browser_Historico);
-  connect(m_browser.get(), &CBrowser::HistPagina, this, &frmMain::m_browser_HistPagina);
-  connect(tmrComandoBrowser, &VbTimer::Timer, this, &frmMain::tmrComandoBrowser_Timer);
-  m_browser->Inicializa();
+CBrowser::Dependencias frmMain::dependenciasBrowser() {
+  return {{&picRecortaBrowser, &picAguarde, &picPesquisando},
+          [this] { return modMain::MontaTextoVersao(config, Pesquisa()); },
+          [this](const QUrl& endereco) { abreForaDoPrograma(endereco); },
+          m_servicos.criaVisao,
+          m_servicos.clipboard};
+}
+
+void frmMain::ligaBrowser() {
+  connect(&m_browser, &CBrowser::Carregado, this, &frmMain::m_Browser_Carregado);
+  connect(&m_browser, &CBrowser::ExecComando, this, &frmMain::m_browser_ExecComando);
+  connect(&m_browser, &CBrowser::Historico, this, &frmMain::m_browser_Historico);
+  connect(&m_browser, &CBrowser::HistPagina, this, &frmMain::m_browser_HistPagina);
+  connect(&tmrComandoBrowser, &VbTimer::Timer, this, &frmMain::tmrComandoBrowser_Timer);
+}
+
+void frmMain::iniciaBrowser() {
+  m_browser.Inicializa();
   // The page view comes once the window shows; the window's native window is
   // made ready for it now, so that it is made once.
   if (!m_servicos.criaVisao) webview::prepareHostWindow(*this);
@@ -37,19 +41,19 @@ void frmMain::criaBrowser() {
 // The highlight colours, background read first.
 void frmMain::aplicaCoresMarca() {
   const auto numero = [this](const cfg::Valor& valor) {
-    return num::roundEven(num::val(config->LeReg(cfg::nome(valor), cfg::padrao(valor))));
+    return num::roundEven(num::val(config.LeReg(cfg::nome(valor), cfg::padrao(valor))));
   };
   const std::int32_t fundo = numero(cfg::MarcaCorFundo);
   const std::int32_t texto = numero(cfg::MarcaCorTexto);
-  m_browser->DefineCorPalavraEncontrada(fundo, texto);
+  m_browser.DefineCorPalavraEncontrada(fundo, texto);
 }
 
 void frmMain::aplicaModelo() {
-  const QString modelo = config->LeReg(cfg::nome(cfg::FormaApresentacao), cfg::padrao(cfg::FormaApresentacao));
-  m_browser->AlteraModelo(static_cast<std::int16_t>(num::roundEven(num::val(modelo))));
+  const QString modelo = config.LeReg(cfg::nome(cfg::FormaApresentacao), cfg::padrao(cfg::FormaApresentacao));
+  m_browser.AlteraModelo(static_cast<std::int16_t>(num::roundEven(num::val(modelo))));
 }
 
-void frmMain::m_Browser_Carregado() { picAguarde->hide(); }
+void frmMain::m_Browser_Carregado() { picAguarde.hide(); }
 
 // The maker's site and the links of pages that lead out of the program.
 void frmMain::abreForaDoPrograma(const QUrl& endereco) {
@@ -59,33 +63,33 @@ void frmMain::abreForaDoPrograma(const QUrl& endereco) {
 }
 
 // The command is read back on the tick, after the navigation event returned.
-void frmMain::m_browser_ExecComando(std::int16_t) { tmrComandoBrowser->setEnabled(true); }
+void frmMain::m_browser_ExecComando(std::int16_t) { tmrComandoBrowser.setEnabled(true); }
 
 void frmMain::m_browser_Historico(const QString& Conteudo) {
   QString palavra, iniciada, terminada;
-  lista2->getPalavraBusca(palavra, iniciada, terminada);
-  m_Historico->AdicionaLista(Conteudo, palavra, iniciada, terminada, resultadosAtuais());
+  lista2.getPalavraBusca(palavra, iniciada, terminada);
+  m_Historico.AdicionaLista(Conteudo, palavra, iniciada, terminada, resultadosAtuais());
 }
 
 void frmMain::m_browser_HistPagina(const QString& URL) {
-  m_Historico->AdicionaArquivo(QStringLiteral("Manual"), URL);
+  m_Historico.AdicionaArquivo(QStringLiteral("Manual"), URL);
 }
 
 void frmMain::tmrComandoBrowser_Timer() {
-  tmrComandoBrowser->setEnabled(false);
-  switch (m_browser->getComandoBrowser()) {
+  tmrComandoBrowser.setEnabled(false);
+  switch (m_browser.getComandoBrowser()) {
     case CBrowser::kComandoVerbete: {
       QString palavra;
-      MostraVerbeteID(m_browser->getIdClicadoLista(), palavra, true, true);
+      MostraVerbeteID(m_browser.getIdClicadoLista(), palavra, true, true);
       break;
     }
     case CBrowser::kComandoPalavra: {
-      QString palavra = m_browser->getPalavraClicada();
+      QString palavra = m_browser.getPalavraClicada();
       TrataPalavraClicada(palavra);
       break;
     }
     case CBrowser::kComandoVoltar:
-      m_Historico->Anterior();
+      m_Historico.Anterior();
       break;
     default:
       break;

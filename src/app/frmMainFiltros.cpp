@@ -29,9 +29,9 @@ constexpr int kVerbetes = 115;
 }  // namespace
 
 void frmMain::CarregaFiltros() {
-  cmbFiltro->setCurrentIndex(0);
+  cmbFiltro.setCurrentIndex(0);
   for (const Filtro& filtro : kFiltros) {
-    auto* item = new QListWidgetItem(QString::fromUtf16(filtro.titulo), lstFiltros);  // owned by the list
+    auto* item = new QListWidgetItem(QString::fromUtf16(filtro.titulo), &lstFiltros);  // owned by the list
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
@@ -39,9 +39,9 @@ void frmMain::CarregaFiltros() {
 
 QString frmMain::ObtemFiltros() const {
   QString codigos;
-  if (cmbFiltro->currentIndex() != 1) return codigos;
-  for (int i = 0; i < lstFiltros->count() && i < static_cast<int>(kFiltros.size()); ++i) {
-    if (lstFiltros->item(i)->checkState() == Qt::Checked)
+  if (cmbFiltro.currentIndex() != 1) return codigos;
+  for (int i = 0; i < lstFiltros.count() && i < static_cast<int>(kFiltros.size()); ++i) {
+    if (lstFiltros.item(i)->checkState() == Qt::Checked)
       codigos += QString::number(kFiltros[static_cast<std::size_t>(i)].codigo) + u';';
   }
   return codigos;
@@ -49,9 +49,9 @@ QString frmMain::ObtemFiltros() const {
 
 QString frmMain::DescreveFiltros() const {
   QString s;
-  if (cmbFiltro->isVisibleTo(this) && !m_buscaPalavraClicada && cmbFiltro->currentIndex() == 1) {
-    for (int i = 0; i < lstFiltros->count(); ++i) {
-      const QListWidgetItem* item = lstFiltros->item(i);
+  if (cmbFiltro.isVisibleTo(this) && !m_buscaPalavraClicada && cmbFiltro.currentIndex() == 1) {
+    for (int i = 0; i < lstFiltros.count(); ++i) {
+      const QListWidgetItem* item = lstFiltros.item(i);
       if (item->checkState() != Qt::Checked) continue;
       if (!s.isEmpty()) s += QStringLiteral(" | ");
       s += item->text();
@@ -59,9 +59,11 @@ QString frmMain::DescreveFiltros() const {
   }
   if (s.isEmpty()) return s;
   s = LoadResString(kFiltroTexto) + u' ' + s;
-  if (chkAvancada[3]->isChecked()) s += u' ' + LoadResString(kFiltrosSomados);
+  if (chkAvancada[3].isChecked()) s += u' ' + LoadResString(kFiltrosSomados);
   return s;
 }
+
+void frmMain::marcaSomarFiltros(int valor) { chkAvancada[3].setChecked(valor != 0); }
 
 QString frmMain::FormataNumVerbetes(std::int32_t n) {
   return QString::number(n) + u' ' + LoadResString(n < 2 ? kVerbete : kVerbetes);
@@ -72,5 +74,5 @@ QString frmMain::FormataNumVerbetes(std::int32_t n) {
 void frmMain::SubstituiMarcadores(int id, const QStringList& pares) {
   QString texto = LoadResString(id);
   for (qsizetype i = 0; i + 1 < pares.size(); i += 2) texto.replace(u'%' + pares[i], pares[i + 1]);
-  lblDescricaoPesquisa->setText(texto);
+  lblDescricaoPesquisa.setText(texto);
 }

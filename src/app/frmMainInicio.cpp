@@ -53,107 +53,79 @@ bool frmMain::Form_Load() {
   for (const QString& css : {paths::appPath() + QStringLiteral("/css"), paths::userDataDir() + QStringLiteral("/css")})
     files::removeStaleTemporaries(css);
 
-  lista = std::make_unique<CList>();
-  lista2 = std::make_unique<CList>();
-  config = std::make_unique<CConfig>(m_servicos.registro, m_servicos.dialogos);
-  config->Inicializar(*this);
-
-  lblNomeEmpresa->setText(Pesquisa().ObtemInfoDados().section(u'|', 1, 1));
-  lblNomeEmpresa->adjustSize();
+  config.Inicializar(*this);
+  lblNomeEmpresa.setText(Pesquisa().ObtemInfoDados().section(u'|', 1, 1));
+  lblNomeEmpresa.adjustSize();
   DefineDirNotas();
 
-  PicLista->setGeometry(6, 210, 253, 397);
-  picLista2->setGeometry(6, 210, 253, 397);
-  ligaListas();
-  ligaResultados();
+  PicLista.setGeometry(6, 210, 253, 397);
+  picLista2.setGeometry(6, 210, 253, 397);
+  iniciaListas();
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
-  criaNavegacao();
-  criaBrowser();
-  ligaEscolheLetra();
-  criaNotas();
+  iniciaBrowser();
+  m_Notas.Inicializa(txtNota, dirNotas(), txtAnotacoes);
 
   m_TopoBusca = 99;
-  lblDescricaoPesquisa->setText(LoadResString(106));
   m_modoBusca = 0;
-  CarregaFiltros();
-
-  config->CarregaSituacao();
-  m_limiteTip = leLimiteTip(*config);
+  restauraSituacao();
+  m_limiteTip = leLimiteTip(config);
   aplicaCoresMarca();
-  m_Buscas->RestauraHistorico(*config);
+  m_Buscas.RestauraHistorico(config);
   aplicaFonteLista();
   aplicaModelo();
 
-  defineDicas();
   instalaTeclado();
   PosicionaControles();
   ligaChrome();
   DesmarcarBotoes(nullptr);
+  m_carregada = true;
   return true;
 }
 
 void frmMain::DefineDirNotas() {
-  const QString maquina = config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
-  const QString usuario = config->LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
+  const QString maquina = config.LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM));
+  const QString usuario = config.LeRegCU(cfg::nome(cfg::InstalacaoCU), cfg::padrao(cfg::InstalacaoCU));
   if (maquina == usuario) return;
-  config->GravaGrupo(CConfig::Origem::Programa, [this] {
-    config->GravaReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
-    config->GravaReg(cfg::nome(cfg::InstalacaoCU),
-                     config->LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
+  config.GravaGrupo(CConfig::Origem::Programa, [this] {
+    config.GravaReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
+    config.GravaReg(cfg::nome(cfg::InstalacaoCU),
+                    config.LeRegLM(cfg::nome(cfg::InstalacaoLM), cfg::padrao(cfg::InstalacaoLM)));
   });
-}
-
-// The history, and the previous-searches panel in picBuscasAnteriores.
-void frmMain::criaNavegacao() {
-  m_Historico = std::make_unique<CHistorico>();
-  connect(m_Historico.get(), &CHistorico::NavegaVerbete, this, &frmMain::m_Historico_NavegaVerbete);
-  connect(m_Historico.get(), &CHistorico::NavegaPagina, this, &frmMain::m_Historico_NavegaPagina);
-  connect(m_Historico.get(), &CHistorico::NavegaLista, this, &frmMain::m_Historico_NavegaLista);
-  m_Buscas = std::make_unique<CBuscasAnteriores>();
-  m_Buscas->Inicializa(*picBuscasAnteriores);
-  connect(m_Buscas.get(), &CBuscasAnteriores::SelecionaItem, this, &frmMain::m_Buscas_SelecionaItem);
-}
-
-// The notes, in txtNota and txtAnotacoes, from the folder "DirNotas".
-void frmMain::criaNotas() {
-  m_Notas = std::make_unique<CNotas>(m_servicos.dialogos);
-  m_Notas->Inicializa(*txtNota, dirNotas(), *txtAnotacoes);
-  connect(m_Notas.get(), &CNotas::Posiciona, this, &frmMain::m_Notas_Posiciona);
 }
 
 // The notes folder of the setting "DirNotas"; the user's own default folder
 // is made on first use.
-QString frmMain::dirNotas() const {
-  const QString pasta = config->LeReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
+QString frmMain::dirNotas() {
+  const QString pasta = config.LeReg(cfg::nome(cfg::DirNotas), paths::defaultNotesFolder());
   paths::makeUserNotesFolder(pasta);
   return pasta;
 }
 
-void frmMain::subclassifica() { m_procJanela = std::make_unique<ProcJanela>(*this); }
+// The sum box first, read leniently; the button's picture follows the state
+// the placement leaves.
+void frmMain::restauraSituacao() {
+  marcaSomarFiltros(
+      num::roundEven(num::val(config.LeReg(cfg::nome(cfg::SomarFiltros), cfg::padrao(cfg::SomarFiltros)))));
+  config.CarregaSituacao();
+  imgMax.loadPicture(bitmapMaximizar());
+}
 
-void frmMain::defineDicas() {
-  btCasa->setToolTip(LoadResString(701));
-  btAnterior->setToolTip(LoadResString(702));
-  btProximo->setToolTip(LoadResString(703));
-  btVisual[0]->setToolTip(LoadResString(704));
-  btVisual[1]->setToolTip(LoadResString(705));
-  btVisual[2]->setToolTip(LoadResString(706));
-  imgPrinter->setToolTip(LoadResString(707));
-  imgNota->setToolTip(LoadResString(708));
+void frmMain::subclassifica() {
+  m_procJanela = std::make_unique<ProcJanela>(*this, [this] { TrataMouseMove(); }, [this] { TrataLButtonUp(); });
 }
 
 void frmMain::Form_Activate() {
   if (!m_PrimeiraAtivacao) return;
-  if (config->LeReg(cfg::nome(cfg::ModoBusca), cfg::padrao(cfg::ModoBusca)) == u"1") imgAvancada_Click();
+  if (config.LeReg(cfg::nome(cfg::ModoBusca), cfg::padrao(cfg::ModoBusca)) == u"1") imgAvancada_Click();
   repaint();
-  m_browser->MostraPagina(paths::appPath() + QStringLiteral("\\h.htm"));
+  m_browser.MostraPagina(paths::appPath() + QStringLiteral("\\h.htm"));
   AtualizaBotoesVerbete(true);
   selecionaLista(1);
-  m_EscolheLetra->MarcaLetra(QStringLiteral("A"));
-  lista->ListaLetra(QStringLiteral("a"), 0);
-  lista->DesmarcaLista();
+  m_EscolheLetra.MarcaLetra(QStringLiteral("A"));
+  lista.ListaLetra(QStringLiteral("a"), 0);
+  lista.DesmarcaLista();
   leNotas();
   m_PrimeiraAtivacao = false;
 }
@@ -171,39 +143,38 @@ void frmMain::leNotas() {
                                dlg::vbExclamation, LoadResString(100));
     return;
   }
-  m_Notas->LeArquivo();
+  m_Notas.LeArquivo();
 }
 
 void frmMain::TrataMouseMove() {
-  if (m_EscolheLetra) m_EscolheLetra->LimparDestaque();
+  m_EscolheLetra.LimparDestaque();
   DesmarcarBotoes(nullptr);
 }
 
-void frmMain::TrataLButtonUp() {
-  if (config) config->AtualizarPosicao();
-}
+void frmMain::TrataLButtonUp() { config.AtualizarPosicao(); }
 
 void frmMain::Form_QueryUnload() {
-  if (lista) lista->Finaliza();
-  if (lista2) lista2->Finaliza();  // a search still loading its rows stops too
+  lista.Finaliza();
+  lista2.Finaliza();  // a search still loading its rows stops too
   m_pesquisa.reset();
 }
 
+// A window closed before it was loaded has nothing to save.
 void frmMain::Form_Unload() {
   m_descarregada = true;
   m_procJanela.reset();
   GravaEstado();
-  if (m_Notas) m_Notas->VerificaVerbete(0);  // saves the open note when it was edited
+  if (m_carregada) m_Notas.VerificaVerbete(0);  // saves the open note when it was edited
   emit Encerrado();
 }
 
 // The program's own state, saved in one go: a failure is told once.
 void frmMain::GravaEstado() {
-  if (!config) return;
-  config->GravaGrupo(CConfig::Origem::Programa, [this] {
-    config->GravaSituacao();
-    config->GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
-    if (m_Buscas) m_Buscas->GravaHistorico(*config);
+  if (!m_carregada) return;
+  config.GravaGrupo(CConfig::Origem::Programa, [this] {
+    config.GravaSituacao();
+    config.GravaReg(cfg::nome(cfg::ModoBusca), m_modoBusca == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+    m_Buscas.GravaHistorico(config);
   });
 }
 
@@ -216,7 +187,7 @@ void frmMain::FechaFimDeSessao() {
 // that cannot be saved now is lost only when the user says so, and a No
 // keeps the window, the note open in its box.
 bool frmMain::podeFecharComNota() {
-  if (!m_Notas || m_Notas->SalvaNota()) return true;
+  if (!m_carregada || m_Notas.SalvaNota()) return true;
   constexpr int estilo = dlg::vbYesNo + dlg::vbExclamation + dlg::vbDefaultButton2;
   return m_servicos.dialogos.MsgBox(LoadResString(883), estilo, LoadResString(100)) == dlg::vbYes;
 }

@@ -18,34 +18,34 @@ constexpr int kFolgaGrip = 4;  // pixels between the maker's name and the grip
 }  // namespace
 
 void frmMain::PosicionaControles() {
-  imgMove->setGeometry(0, 0, 392, 43);
-  imgFundo[0]->setGeometry(LarguraProjeto - LarguraCanto, 0, LarguraCanto, 26);
-  txtEntrada->setGeometry(36, 75, 194, 16);
-  txtEntrada1->setGeometry(108, 57, 125, 16);
-  txtEntrada2->setGeometry(108, 75, 125, 16);
+  imgMove.setGeometry(0, 0, 392, 43);
+  imgFundo[0].setGeometry(LarguraProjeto - LarguraCanto, 0, LarguraCanto, 26);
+  txtEntrada.setGeometry(36, 75, 194, 16);
+  txtEntrada1.setGeometry(108, 57, 125, 16);
+  txtEntrada2.setGeometry(108, 75, 125, 16);
   const std::array<QRect, 4> rotulos = {QRect(36, 58, 57, 13), QRect(36, 76, 73, 13), QRect(36, 58, 57, 13),
                                         QRect(64, 267, 84, 13)};
-  for (std::size_t i = 0; i < rotulos.size(); ++i) lblPesquisa[i]->setGeometry(rotulos[i]);
-  for (std::size_t i = 0; i < 3; ++i) chkAvancada[i]->setGeometry(44, std::array{98, 116, 135}[i], 12, 13);
-  chkAvancada[3]->setGeometry(47, 267, 12, 13);
-  imgPesqAvancada->setGeometry(58, 98, 151, 51);
-  cmbFiltro->setGeometry(43, 156, 188, cmbFiltro->height());
-  lstFiltros->setGeometry(43, 176, 188, 88);
-  imgAvancada->setGeometry(33, 100, 118, 13);
-  imgFechar->setGeometry(33, 100, 55, 16);
-  btBuscar->setGeometry(172, 99, 59, 17);
-  for (ImageControl* aba : imgBtSelLista) aba->setGeometry(2, 122, 261, 31);
-  imgLetras->setGeometry(8, 159, 247, 38);
-  lblDescricaoPesquisa->setGeometry(14, 161, 236, 25);
-  lblFiltros->setGeometry(14, 188, 236, 15);
-  picBuscasAnteriores->setGeometry(25, 558, 213, 63);
-  imgFundo[2]->setGeometry(4, 532, 257, 97);
-  imgFundo[1]->setGeometry(4, 607, 257, 22);
-  picRecortaBrowser->setGeometry(264, 51, 572, 564);
-  picAguarde->setGeometry(193, 245, 186, 74);
-  picPesquisando->setGeometry(193, 245, 186, 74);
-  txtNota->setGeometry(270, 540, 526, 71);
-  txtAnotacoes->setGeometry(275, 607, 74, 22);
+  for (std::size_t i = 0; i < rotulos.size(); ++i) lblPesquisa[i].setGeometry(rotulos[i]);
+  for (std::size_t i = 0; i < 3; ++i) chkAvancada[i].setGeometry(44, std::array{98, 116, 135}[i], 12, 13);
+  chkAvancada[3].setGeometry(47, 267, 12, 13);
+  imgPesqAvancada.setGeometry(58, 98, 151, 51);
+  cmbFiltro.setGeometry(43, 156, 188, cmbFiltro.height());
+  lstFiltros.setGeometry(43, 176, 188, 88);
+  imgAvancada.setGeometry(33, 100, 118, 13);
+  imgFechar.setGeometry(33, 100, 55, 16);
+  btBuscar.setGeometry(172, 99, 59, 17);
+  for (ImageControl& aba : imgBtSelLista) aba.setGeometry(2, 122, 261, 31);
+  imgLetras.setGeometry(8, 159, 247, 38);
+  lblDescricaoPesquisa.setGeometry(14, 161, 236, 25);
+  lblFiltros.setGeometry(14, 188, 236, 15);
+  picBuscasAnteriores.setGeometry(25, 558, 213, 63);
+  imgFundo[2].setGeometry(4, 532, 257, 97);
+  imgFundo[1].setGeometry(4, 607, 257, 22);
+  picRecortaBrowser.setGeometry(264, 51, 572, 564);
+  picAguarde.setGeometry(193, 245, 186, 74);
+  picPesquisando.setGeometry(193, 245, 186, 74);
+  txtNota.setGeometry(270, 540, 526, 71);
+  txtAnotacoes.setGeometry(275, 607, 74, 22);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -54,7 +54,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::Form_Resize() {
-  if (isMinimized() || !config || !m_browser) return;
+  if (isMinimized() || !m_carregada) return;
   int W = width();
   int H = height();
   if (W < kLarguraMinima && H < kAlturaMinima) {
@@ -66,70 +66,70 @@ void frmMain::Form_Resize() {
     H = std::max(H, kAlturaMinima);
     resize(W, H);
   }
-  if (btBuscar->y() != m_TopoBusca) moveBlocoBusca(m_TopoBusca);
-  imgFundo[0]->move(W - imgFundo[0]->width(), imgFundo[0]->y());
-  imgFundo[2]->move(imgFundo[2]->x(), H - imgFundo[2]->height() - 9);
-  imgFundo[1]->move(imgFundo[1]->x(), H - imgFundo[1]->height() - 9);
+  if (btBuscar.y() != m_TopoBusca) moveBlocoBusca(m_TopoBusca);
+  imgFundo[0].move(W - imgFundo[0].width(), imgFundo[0].y());
+  imgFundo[2].move(imgFundo[2].x(), H - imgFundo[2].height() - 9);
+  imgFundo[1].move(imgFundo[1].x(), H - imgFundo[1].height() - 9);
   posicionaBarra(W);
-  imgMax->move(W - 42, imgMax->y());
-  imgMin->move(W - 62, imgMin->y());
-  imgClose->move(W - 22, imgClose->y());
-  ImgResize->move(W - 24, H - 23);
-  picBuscasAnteriores->move(picBuscasAnteriores->x(), H - picBuscasAnteriores->height() - 17);
+  imgMax.move(W - 42, imgMax.y());
+  imgMin.move(W - 62, imgMin.y());
+  imgClose.move(W - 22, imgClose.y());
+  ImgResize.move(W - 24, H - 23);
+  picBuscasAnteriores.move(picBuscasAnteriores.x(), H - picBuscasAnteriores.height() - 17);
   posicionaBrowser(W, H);
   ajustaAlturaListas();
   desenhaForm(W, H);
   // The maker's name ends clear of the resize grip's corner.
-  picNomeEmpresa->setGeometry(ImgResize->x() - kFolgaGrip - lblNomeEmpresa->width(), H - lblNomeEmpresa->height() - 3,
-                              lblNomeEmpresa->width(), lblNomeEmpresa->height());
-  config->AtualizarPosicao();
+  picNomeEmpresa.setGeometry(ImgResize.x() - kFolgaGrip - lblNomeEmpresa.width(), H - lblNomeEmpresa.height() - 3,
+                              lblNomeEmpresa.width(), lblNomeEmpresa.height());
+  config.AtualizarPosicao();
 }
 
 void frmMain::moveBlocoBusca(int P) {
-  btBuscar->move(btBuscar->x(), P);
-  imgFechar->move(imgFechar->x(), P + 1);
-  for (ImageControl* aba : imgBtSelLista) aba->move(aba->x(), P + 23);
-  imgLetras->move(imgLetras->x(), P + 60);
-  imgLetraBackBuffer->move(imgLetraBackBuffer->x(), P + 60);
-  lblDescricaoPesquisa->move(lblDescricaoPesquisa->x(), P + 62);
-  lblFiltros->move(lblFiltros->x(), P + 89);
-  PicLista->move(PicLista->x(), P + 111);
-  picLista2->move(picLista2->x(), P + 111);
+  btBuscar.move(btBuscar.x(), P);
+  imgFechar.move(imgFechar.x(), P + 1);
+  for (ImageControl& aba : imgBtSelLista) aba.move(aba.x(), P + 23);
+  imgLetras.move(imgLetras.x(), P + 60);
+  imgLetraBackBuffer.move(imgLetraBackBuffer.x(), P + 60);
+  lblDescricaoPesquisa.move(lblDescricaoPesquisa.x(), P + 62);
+  lblFiltros.move(lblFiltros.x(), P + 89);
+  PicLista.move(PicLista.x(), P + 111);
+  picLista2.move(picLista2.x(), P + 111);
 }
 
 // The entry toolbar keeps its design spacing on a wide window and shares
 // the free width out on a narrow one.
 void frmMain::posicionaBarra(int W) {
   if (W > 700) {
-    imgNota->move(W - 123, imgNota->y());
-    imgPrinter->move(W - 163, imgPrinter->y());
-    btVisual[0]->move(432, btVisual[0]->y());
-    btVisual[1]->move(469, btVisual[1]->y());
-    btVisual[2]->move(505, btVisual[2]->y());
+    imgNota.move(W - 123, imgNota.y());
+    imgPrinter.move(W - 163, imgPrinter.y());
+    btVisual[0].move(432, btVisual[0].y());
+    btVisual[1].move(469, btVisual[1].y());
+    btVisual[2].move(505, btVisual[2].y());
     return;
   }
   const int g = (W - 76 - 416) / 5;  // whole pixels: the difference is an integer already
-  const std::array<QWidget*, 5> botoes = {btVisual[0], btVisual[1], btVisual[2], imgPrinter, imgNota};
+  const std::array<QWidget*, 5> botoes = {&btVisual[0], &btVisual[1], &btVisual[2], &imgPrinter, &imgNota};
   for (std::size_t i = 0; i < botoes.size(); ++i)
     botoes[i]->move(420 + static_cast<int>(i) * g, botoes[i]->y());
 }
 
 void frmMain::posicionaBrowser(int W, int H) {
-  if (!m_PrimeiraAtivacao && m_Notas && m_Notas->EhVisivel()) {
-    const int alturaNota = txtNota->height();
-    txtAnotacoes->move(txtAnotacoes->x(), H - alturaNota - 50);
-    txtNota->setGeometry(txtNota->x(), H - alturaNota - 25, W - txtNota->x() - 10, alturaNota);
-    m_browser->Tamanho(static_cast<std::int16_t>(W), static_cast<std::int16_t>(H - alturaNota - 33));
+  if (!m_PrimeiraAtivacao && m_Notas.EhVisivel()) {
+    const int alturaNota = txtNota.height();
+    txtAnotacoes.move(txtAnotacoes.x(), H - alturaNota - 50);
+    txtNota.setGeometry(txtNota.x(), H - alturaNota - 25, W - txtNota.x() - 10, alturaNota);
+    m_browser.Tamanho(static_cast<std::int16_t>(W), static_cast<std::int16_t>(H - alturaNota - 33));
   } else {
-    m_browser->Tamanho(static_cast<std::int16_t>(W), static_cast<std::int16_t>(H));
+    m_browser.Tamanho(static_cast<std::int16_t>(W), static_cast<std::int16_t>(H));
   }
 }
 
 void frmMain::ajustaAlturaListas() {
-  const int fim = picBuscasAnteriores->isVisibleTo(this) ? picBuscasAnteriores->y() - 26 : imgFundo[1]->y();
-  const int altura = std::max(fim - PicLista->y(), 1);
-  PicLista->resize(PicLista->width(), altura);
-  picLista2->resize(picLista2->width(), altura);
+  const int fim = picBuscasAnteriores.isVisibleTo(this) ? picBuscasAnteriores.y() - 26 : imgFundo[1].y();
+  const int altura = std::max(fim - PicLista.y(), 1);
+  PicLista.resize(PicLista.width(), altura);
+  picLista2.resize(picLista2.width(), altura);
 }
 
 // The frame, the band over a hidden entry toolbar, the panel's separators,
@@ -145,11 +145,11 @@ void frmMain::desenhaForm(int W, int H) {
   pintor.drawLine(0, 2, W - 1, 2);
   if (m_SemVerbete) pintor.fillRect(QRect(QPoint(390, 2), QPoint(W - 1, 40)), kCorMoldura);
   pintor.setPen(QPen(kCorSeparador, 1));
-  pintor.drawLine(5, 200, 5, imgFundo[1]->y());
-  pintor.drawLine(259, 200, 259, imgFundo[1]->y());
+  pintor.drawLine(5, 200, 5, imgFundo[1].y());
+  pintor.drawLine(259, 200, 259, imgFundo[1].y());
   pintor.fillRect(QRect(QPoint(6, P + 45), QPoint(258, P + 111)), Qt::white);
   pintor.drawImage(6, P + 104, res::LoadResPicture(QStringLiteral("104")));
-  if (ImgResize->isVisibleTo(this)) pintor.drawImage(W - 24, H - 23, res::LoadResPicture(QStringLiteral("RESIZE")));
+  if (ImgResize.isVisibleTo(this)) pintor.drawImage(W - 24, H - 23, res::LoadResPicture(QStringLiteral("RESIZE")));
   pintor.end();
   update();
 }

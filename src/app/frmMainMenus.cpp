@@ -6,6 +6,18 @@
 
 namespace cfg = TabelaConfiguracoes;
 
+frmMenu::Dependencias frmMain::dependenciasMenus() {
+  return {*this,
+          config,
+          m_browser,
+          [this](const QString& comando) { ComandoMenu(comando); },
+          [this](int valor) { marcaSomarFiltros(valor); },
+          m_servicos.registro,
+          m_servicos.dialogos,
+          m_servicos.criaVisao,
+          m_servicos.executaModal};
+}
+
 // Shows the button's "menu open" look, pops the menu up just below the
 // button and, once it has closed, gives the button its normal look back.
 void frmMain::abreMenu(ImageControl& botao, const QString& bitmapMenu, QMenu& menu) {
@@ -17,22 +29,18 @@ void frmMain::abreMenu(ImageControl& botao, const QString& bitmapMenu, QMenu& me
 }
 
 void frmMain::imgArquivo_MouseUp(int, int, double X, double Y) {
-  if (!chromePronto() || !menus || !soltouDentro(*imgArquivo, X, Y)) return;
-  bool verbete = false;
-  bool conjugacao = false;
-  m_browser->TemElementos(verbete, conjugacao);
-  menus->mnu_copiaVerbete->setEnabled(verbete);
-  menus->mnu_copiaConjugacao->setEnabled(conjugacao);
-  abreMenu(*imgArquivo, QStringLiteral("BTNARQUIVOMENU"), *menus->mnu_Arquivo);
+  if (!m_carregada || !soltouDentro(imgArquivo, X, Y)) return;
+  menus.HabilitaCopia();
+  abreMenu(imgArquivo, QStringLiteral("BTNARQUIVOMENU"), *menus.mnu_Arquivo);
 }
 
 void frmMain::imgAjuda_MouseUp(int, int, double X, double Y) {
-  if (!chromePronto() || !menus || !soltouDentro(*imgAjuda, X, Y)) return;
-  abreMenu(*imgAjuda, QStringLiteral("BTNAJUDAMENU"), *menus->mnu_ajuda);
+  if (!m_carregada || !soltouDentro(imgAjuda, X, Y)) return;
+  abreMenu(imgAjuda, QStringLiteral("BTNAJUDAMENU"), *menus.mnu_ajuda);
 }
 
 void frmMain::ComandoMenu(const QString& Comando) {
-  if (!chromePronto()) return;
+  if (!m_carregada) return;
   if (Comando == u"avancar") {
     btProximo_MouseUp(0, 0, 0, 0);
   } else if (Comando == u"voltar") {
@@ -48,17 +56,17 @@ void frmMain::ComandoMenu(const QString& Comando) {
   } else if (Comando == u"sair") {
     imgClose_MouseUp(0, 0, 0, 0);
   } else if (Comando == u"atualizarCSS") {
-    m_browser->AlteraModelo(0);
+    m_browser.AlteraModelo(0);
     DesmarcarBotoes(nullptr);
   } else if (Comando == u"atualizarmarca") {
-    m_browser->DefineCorPalavraEncontrada(config->MarcaCorFundo, config->MarcaCorTexto);
+    m_browser.DefineCorPalavraEncontrada(config.MarcaCorFundo, config.MarcaCorTexto);
   } else if (Comando == u"atualizarlista") {
-    lista->AlteraFonte(config->FonteLista);
-    lista2->AlteraFonte(config->FonteLista);
+    lista.AlteraFonte(config.FonteLista);
+    lista2.AlteraFonte(config.FonteLista);
   } else if (Comando == u"atualizagerais") {
     aplicaModelo();
     DesmarcarBotoes(nullptr);
   } else if (Comando == u"DirNotas") {
-    m_Notas->AlteraDir(dirNotas());
+    m_Notas.AlteraDir(dirNotas());
   }
 }

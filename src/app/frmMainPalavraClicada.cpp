@@ -35,9 +35,9 @@ void frmMain::TrataPalavraClicada(QString& palavra) {
     palavra = limpaPalavraClicada(palavra);
     QString buffer;
     if (Pesquisa().PesquisaFlexivel(palavra, 0, buffer) <= 0) return;
-    tmrBusca->setEnabled(false);
+    tmrBusca.setEnabled(false);
     AtualizaBotoesVerbete(true);
-    m_browser->PalavraBusca(QString(), QString(), QString());
+    m_browser.PalavraBusca(QString(), QString(), QString());
     limpaLblFiltros();  // first: the results page's history step takes the captions
     const Marca clicada(m_buscaPalavraClicada);
     pesquisaResultados(BuscaLista::Tipo::Flexivel, palavra, QString());
@@ -55,14 +55,14 @@ bool frmMain::mostraAbreviatura(const QString& palavra) {
   if (texto.isEmpty()) return false;
   texto.chop(1);
   texto.replace(u'|', QStringLiteral("\r\n"));
-  const QSize tamanho = QFontMetrics(txtTipAbrev->font()).size(0, QString(texto).remove(u'\r'));
-  picTipAbrev->setGeometry(cursor.x() - janela.left(), cursor.y() - janela.top() + 7, tamanho.width() + 8,
+  const QSize tamanho = QFontMetrics(txtTipAbrev.font()).size(0, QString(texto).remove(u'\r'));
+  picTipAbrev.setGeometry(cursor.x() - janela.left(), cursor.y() - janela.top() + 7, tamanho.width() + 8,
                            tamanho.height() + 6);
-  txtTipAbrev->setGeometry(0, 0, picTipAbrev->width(), picTipAbrev->height());
-  txtTipAbrev->setText(QString(texto).remove(u'\r'));
-  picTipAbrev->show();
-  picTipAbrev->raise();
-  tmrTip->setEnabled(true);
+  txtTipAbrev.setGeometry(0, 0, picTipAbrev.width(), picTipAbrev.height());
+  txtTipAbrev.setText(QString(texto).remove(u'\r'));
+  picTipAbrev.show();
+  picTipAbrev.raise();
+  tmrTip.setEnabled(true);
   m_contaTip = 0;
   return true;
 }
@@ -70,13 +70,13 @@ bool frmMain::mostraAbreviatura(const QString& palavra) {
 void frmMain::tmrTip_Timer() {
   ++m_contaTip;
   if (m_contaTip > m_limiteTip) {
-    picTipAbrev->hide();
-    tmrTip->setEnabled(false);
+    picTipAbrev.hide();
+    tmrTip.setEnabled(false);
   }
 }
 
 // The tip stays open while the pointer moves over it.
 void frmMain::picTipAbrev_MouseMove() {
-  picTipAbrev->setFocus();
+  picTipAbrev.setFocus();
   m_contaTip = 0;
 }

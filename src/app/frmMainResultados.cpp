@@ -61,15 +61,15 @@ QStringList paresTextos(const CasoBusca& caso) {
 }  // namespace
 
 void frmMain::ligaResultados() {
-  lista2->DefineBusca({[this] { return m_buscaLista.somados; }, [this] { return height() * twipsPorPixelY(); }});
-  connect(lista2.get(), &CList::RetornoBusca, this, &frmMain::lista2_RetornoBusca);
-  connect(lista2.get(), &CList::NaoEncontrado, this, &frmMain::lista2_NaoEncontrado);
-  connect(lista2.get(), qOverload<const QString&, std::int32_t>(&CList::SelecionaItem), this,
+  lista2.DefineBusca({[this] { return m_buscaLista.somados; }, [this] { return height() * twipsPorPixelY(); }});
+  connect(&lista2, &CList::RetornoBusca, this, &frmMain::lista2_RetornoBusca);
+  connect(&lista2, &CList::NaoEncontrado, this, &frmMain::lista2_NaoEncontrado);
+  connect(&lista2, qOverload<const QString&, std::int32_t>(&CList::SelecionaItem), this,
           &frmMain::lista2_SelecionaItem);
 }
 
 void frmMain::pesquisaResultados(BuscaLista::Tipo tipo, const QString& texto, const QString& filtros) {
-  m_buscaLista = {tipo, texto, filtros, !filtros.isEmpty() && chkAvancada[3]->isChecked()};
+  m_buscaLista = {tipo, texto, filtros, !filtros.isEmpty() && chkAvancada[3].isChecked()};
   executaBuscaLista();
 }
 
@@ -77,24 +77,24 @@ void frmMain::pesquisaResultados(BuscaLista::Tipo tipo, const QString& texto, co
 void frmMain::executaBuscaLista() {
   const BuscaLista busca = m_buscaLista;
   switch (busca.tipo) {
-    case BuscaLista::Tipo::Flexivel: lista2->ListaPesquisaFlexivel(busca.texto, busca.filtros); break;
-    case BuscaLista::Tipo::Mascara: lista2->ListaPesquisaMascara(busca.texto, busca.filtros); break;
-    case BuscaLista::Tipo::Reversa: lista2->ListaPesquisaReversa(busca.texto, busca.filtros); break;
+    case BuscaLista::Tipo::Flexivel: lista2.ListaPesquisaFlexivel(busca.texto, busca.filtros); break;
+    case BuscaLista::Tipo::Mascara: lista2.ListaPesquisaMascara(busca.texto, busca.filtros); break;
+    case BuscaLista::Tipo::Reversa: lista2.ListaPesquisaReversa(busca.texto, busca.filtros); break;
     case BuscaLista::Tipo::Nenhuma: break;
   }
 }
 
 ResultadosLista frmMain::resultadosAtuais() const {
-  return {m_buscaLista, lblDescricaoPesquisa->text(), lblFiltros->text(), lblFiltros->toolTip()};
+  return {m_buscaLista, lblDescricaoPesquisa.text(), lblFiltros.text(), lblFiltros.toolTip()};
 }
 
 // A page recorded before any search leaves the list and its captions as
 // they are: there is no search of its own to show.
 void frmMain::restauraResultados(const ResultadosLista& resultados) {
   if (resultados.busca.tipo == BuscaLista::Tipo::Nenhuma) return;
-  lblDescricaoPesquisa->setText(resultados.legenda);
-  lblFiltros->setText(resultados.legendaFiltros);
-  lblFiltros->setToolTip(resultados.dicaFiltros);
+  lblDescricaoPesquisa.setText(resultados.legenda);
+  lblFiltros.setText(resultados.legendaFiltros);
+  lblFiltros.setToolTip(resultados.dicaFiltros);
   if (resultados.busca == m_buscaLista) return;
   m_buscaLista = resultados.busca;
   m_restauraBusca = true;
@@ -108,11 +108,11 @@ void frmMain::lista2_RetornoBusca(const QString& palavra, const QString& strList
                                   std::int16_t tipoPesquisa) {
   if (std::exchange(m_restauraBusca, false)) return;
   selecionaLista(2);
-  m_Notas->VerificaVerbete(-1);
-  lista->DesmarcaLista();
+  m_Notas.VerificaVerbete(-1);
+  lista.DesmarcaLista();
   const std::optional<CasoBusca> caso = casoBusca(palavra, tipoPesquisa);
   if (!caso) {
-    picAguarde->hide();  // no page comes to hide it
+    picAguarde.hide();  // no page comes to hide it
     return;
   }
   const QString d = DescreveFiltros();
@@ -121,16 +121,16 @@ void frmMain::lista2_RetornoBusca(const QString& palavra, const QString& strList
   pares << QStringLiteral("listaVerbetes") << strLista;
   pares << QStringLiteral("numVerbetes") << FormataNumVerbetes(tamLista + 1);
   SubstituiMarcadores(caso->legenda, pares);
-  m_browser->MostraLista(caso->pagina, pares);
+  m_browser.MostraLista(caso->pagina, pares);
 }
 
 void frmMain::lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesquisa) {
   if (std::exchange(m_restauraBusca, false)) return;
-  m_Notas->VerificaVerbete(-1);
-  lista->DesmarcaLista();
+  m_Notas.VerificaVerbete(-1);
+  lista.DesmarcaLista();
   const std::optional<CasoBusca> caso = casoBusca(palavra, tipoPesquisa);
   if (!caso) {
-    picAguarde->hide();
+    picAguarde.hide();
     return;
   }
   const QString d = DescreveFiltros();
@@ -141,16 +141,16 @@ void frmMain::lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesq
     pares << QStringLiteral("numVerbetes") << LoadResString(kNenhumVerbete);
   }
   SubstituiMarcadores(caso->legendaNao, caso->textos == 0 ? pares : paresTextos(*caso));
-  m_browser->MostraLista(caso->paginaNao, pares);
-  picAguarde->hide();
+  m_browser.MostraLista(caso->paginaNao, pares);
+  picAguarde.hide();
 }
 
 // The entry follows on tmrLista, highlighted with the results list's search.
 void frmMain::lista2_SelecionaItem(const QString&, std::int32_t) {
-  tmrLista->setEnabled(false);
-  tmrLista->setEnabled(true);
+  tmrLista.setEnabled(false);
+  tmrLista.setEnabled(true);
   QString palavra, iniciada, terminada;
-  lista2->getPalavraBusca(palavra, iniciada, terminada);
-  m_browser->PalavraBusca(palavra, iniciada, terminada);
-  lista->DesmarcaLista();
+  lista2.getPalavraBusca(palavra, iniciada, terminada);
+  m_browser.PalavraBusca(palavra, iniciada, terminada);
+  lista.DesmarcaLista();
 }

@@ -86,18 +86,18 @@ bool frmMain::continuaPedido(std::int32_t ID) {
 
 void frmMain::MostraVerbeteID(std::int32_t ID, QString& palavra, bool gravaHistorico, bool sincronizaLista) {
   if (ID < 0) {
-    picAguarde->hide();
+    picAguarde.hide();
     return;
   }
   m_idPedido = ID;
-  picAguarde->show();
+  picAguarde.show();
   try {
     mostraVerbete(ID, palavra, gravaHistorico, sincronizaLista);
   } catch (const std::exception& erro) {
     // A failing component is replaced; what was done stays done, but no
     // page is coming to take the wait picture away.
     qWarning("entry %d: %s", ID, erro.what());
-    picAguarde->hide();
+    picAguarde.hide();
     LiberaPesquisa();
     try {
       Pesquisa().AbreDados();
@@ -113,20 +113,20 @@ bool frmMain::mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistori
   if (titulo.isEmpty()) {
     // No entry has this id (a link to a number beyond the dictionary):
     // what is on screen stays, and nothing is recorded.
-    picAguarde->hide();
+    picAguarde.hide();
     return false;
   }
   palavra = limpaVerbete(titulo);
   if (!continuaPedido(ID)) return false;
 
-  m_browser->MostraVerbete(html);
+  m_browser.MostraVerbete(html);
   AtualizaBotoesVerbete(false);
-  m_Notas->VerificaVerbete(ID);
+  m_Notas.VerificaVerbete(ID);
   if (gravaHistorico) {
     QString busca, iniciada, terminada;
-    if (picLista2->isVisible()) lista2->getPalavraBusca(busca, iniciada, terminada);
-    m_Historico->Adiciona(palavra, ID, busca, iniciada, terminada);
-    m_Buscas->Adiciona(limpaVerbete1(titulo), ID);
+    if (picLista2.isVisible()) lista2.getPalavraBusca(busca, iniciada, terminada);
+    m_Historico.Adiciona(palavra, ID, busca, iniciada, terminada);
+    m_Buscas.Adiciona(limpaVerbete1(titulo), ID);
   }
   if (!continuaPedido(ID)) return false;
 
@@ -136,31 +136,31 @@ bool frmMain::mostraVerbete(std::int32_t ID, QString& palavra, bool gravaHistori
 
   const QString conjugacao = montaConjugacaoVerbete(ID, titulo);
   if (!alternativas.isEmpty() || !conjugacao.isEmpty()) {
-    m_browser->ListaAlternativas(alternativas, conjugacao);
-    m_browser->MostrarListaAlternativa(true);
+    m_browser.ListaAlternativas(alternativas, conjugacao);
+    m_browser.MostrarListaAlternativa(true);
   } else {
-    m_browser->MostrarListaAlternativa(false);
+    m_browser.MostrarListaAlternativa(false);
   }
   return true;
 }
 
 void frmMain::sincronizaListas(std::int32_t ID, const QString& palavra, bool sincronizaLista) {
-  if (picLista2->isVisible() && lista2->ObtemPoslista() != ID) {
-    if (lista2->SelecionaItemID(ID)) {
-      lista->DesmarcaLista();
+  if (picLista2.isVisible() && lista2.ObtemPoslista() != ID) {
+    if (lista2.SelecionaItemID(ID)) {
+      lista.DesmarcaLista();
     } else {
       selecionaLista(1);
     }
   }
-  if (!sincronizaLista || !PicLista->isVisible()) return;
+  if (!sincronizaLista || !PicLista.isVisible()) return;
   const QString letra = modMain::NormalizaPalavra(palavra).left(1);
-  if (letra.toLower() != lista->ObtemLetraAtual().toLower()) {
-    m_EscolheLetra->MarcaLetra(letra.toUpper());
-    lista->ListaLetra(letraDaLista(palavra, letra), ID);
-    lista2->DesmarcaLista();
-  } else if (lista->ObtemPoslista() != ID) {
-    lista->SelecionaItem(ID);
-    lista2->DesmarcaLista();
+  if (letra.toLower() != lista.ObtemLetraAtual().toLower()) {
+    m_EscolheLetra.MarcaLetra(letra.toUpper());
+    lista.ListaLetra(letraDaLista(palavra, letra), ID);
+    lista2.DesmarcaLista();
+  } else if (lista.ObtemPoslista() != ID) {
+    lista.SelecionaItem(ID);
+    lista2.DesmarcaLista();
   }
 }
 
@@ -188,17 +188,17 @@ QString frmMain::montaConjugacaoVerbete(std::int32_t ID, const QString& titulo) 
 }
 
 void frmMain::BuscaPalavraDigitada(const QString& texto) {
-  picAguarde->show();
+  picAguarde.show();
   const QString t = trim::blanks(texto);
   if (t.isEmpty()) {
-    lista->SelecionaItem(-1);
-    lista->Executa();
+    lista.SelecionaItem(-1);
+    lista.Executa();
     return;
   }
   std::int32_t pos = Pesquisa().ObtemPosicaoPalavra(t);
   for (qsizetype n = t.size() - 1; pos < 0 && n >= 2; --n) pos = Pesquisa().ObtemPosicaoPalavra(t.left(n));
   if (pos < 0) {
-    picAguarde->hide();
+    picAguarde.hide();
     return;
   }
   QString palavra;
@@ -226,22 +226,22 @@ void frmMain::SelecionaPalavraLista(CList& alvo, const QString& palavra, std::in
 void frmMain::selecionaLista(std::int16_t num) {
   const bool palavras = num == 1;
   // The focus on the list that goes passes to the list shown in its place.
-  const bool focoNaLista = PicLista->hasFocus() || picLista2->hasFocus();
-  imgBtSelLista[0]->setVisible(palavras);
-  PicLista->setVisible(palavras);
-  imgLetras->setVisible(palavras);
-  imgBtSelLista[1]->setVisible(!palavras);
-  picLista2->setVisible(!palavras);
-  lblDescricaoPesquisa->setVisible(!palavras);
-  lblFiltros->setVisible(!palavras);
-  m_browser->MarcaPalavra(!palavras);
-  if (focoNaLista) (palavras ? PicLista : picLista2)->setFocus();
+  const bool focoNaLista = PicLista.hasFocus() || picLista2.hasFocus();
+  imgBtSelLista[0].setVisible(palavras);
+  PicLista.setVisible(palavras);
+  imgLetras.setVisible(palavras);
+  imgBtSelLista[1].setVisible(!palavras);
+  picLista2.setVisible(!palavras);
+  lblDescricaoPesquisa.setVisible(!palavras);
+  lblFiltros.setVisible(!palavras);
+  m_browser.MarcaPalavra(!palavras);
+  if (focoNaLista) (palavras ? PicLista : picLista2).setFocus();
 }
 
 void frmMain::AtualizaBotoesVerbete(bool semVerbete) {
   if (semVerbete == m_SemVerbete) return;
   m_SemVerbete = semVerbete;
-  for (ImageControl* botao : {imgNota, imgPrinter, imgFundo[0], btVisual[0], btVisual[1], btVisual[2]})
+  for (ImageControl* botao : {&imgNota, &imgPrinter, &imgFundo[0], &btVisual[0], &btVisual[1], &btVisual[2]})
     botao->setVisible(!semVerbete);
   Form_Resize();  // the band over the hidden toolbar
   update();

@@ -1,20 +1,20 @@
 #include "frmMenu.h"
 
+#include "CBrowser.h"
+#include "CConfig.h"
 #include "ProgramPaths.h"
 #include "modCSS.h"
 #include "frmConfig.h"
 #include "frmConfigLista.h"
 #include "frmConfigVerbete.h"
-#include "frmMain.h"
 
 #include <QAction>
 
 const QString frmMenu::kBiografado = QStringLiteral("Antônio de Morais Silva");
 
-frmMenu::frmMenu(frmMain& janela, Dependencias dependencias)
+frmMenu::frmMenu(Dependencias dependencias)
     : mnu_Arquivo(std::make_unique<QMenu>(QStringLiteral("Arquivo"))),
       mnu_ajuda(std::make_unique<QMenu>(QStringLiteral("Ajuda"))),
-      m_janela(janela),
       m_dep(std::move(dependencias)) {
   criaArquivo();
   criaAjuda();
@@ -73,22 +73,23 @@ void frmMenu::criaAjuda() {
   mnu_ajudaCredito = item(m, QStringLiteral("&Sobre o dicionário eletrônico"), &frmMenu::mnu_ajudaCredito_Click);
 }
 
-void frmMenu::mnu_nota_Click() { m_janela.ComandoMenu(QStringLiteral("nota")); }
-
-void frmMenu::mnu_copiaVerbete_Click() {
-  if (m_janela.m_browser) m_janela.m_browser->CopiaVerbete();
+void frmMenu::HabilitaCopia() {
+  bool verbete = false;
+  bool conjugacao = false;
+  m_dep.browser.TemElementos(verbete, conjugacao);
+  mnu_copiaVerbete->setEnabled(verbete);
+  mnu_copiaConjugacao->setEnabled(conjugacao);
 }
 
-void frmMenu::mnu_copiaConjugacao_Click() {
-  if (m_janela.m_browser) m_janela.m_browser->CopiaVerbo();
-}
-
-void frmMenu::mnu_inicio_Click() { m_janela.ComandoMenu(QStringLiteral("inicio")); }
-void frmMenu::mnu_voltar_Click() { m_janela.ComandoMenu(QStringLiteral("voltar")); }
-void frmMenu::mnu_avancar_Click() { m_janela.ComandoMenu(QStringLiteral("avancar")); }
-void frmMenu::mnu_completo_Click() { m_janela.ComandoMenu(QStringLiteral("verbete1")); }
-void frmMenu::mnu_resumido_Click() { m_janela.ComandoMenu(QStringLiteral("verbete2")); }
-void frmMenu::mnu_dicionario_Click() { m_janela.ComandoMenu(QStringLiteral("verbete3")); }
+void frmMenu::mnu_nota_Click() { comando(QStringLiteral("nota")); }
+void frmMenu::mnu_copiaVerbete_Click() { m_dep.browser.CopiaVerbete(); }
+void frmMenu::mnu_copiaConjugacao_Click() { m_dep.browser.CopiaVerbo(); }
+void frmMenu::mnu_inicio_Click() { comando(QStringLiteral("inicio")); }
+void frmMenu::mnu_voltar_Click() { comando(QStringLiteral("voltar")); }
+void frmMenu::mnu_avancar_Click() { comando(QStringLiteral("avancar")); }
+void frmMenu::mnu_completo_Click() { comando(QStringLiteral("verbete1")); }
+void frmMenu::mnu_resumido_Click() { comando(QStringLiteral("verbete2")); }
+void frmMenu::mnu_dicionario_Click() { comando(QStringLiteral("verbete3")); }
 
 void frmMenu::executa(QDialog& dialogo) {
   if (m_dep.executaModal) {
@@ -98,16 +99,14 @@ void frmMenu::executa(QDialog& dialogo) {
   }
 }
 
-void frmMenu::comando(const QString& nome) { m_janela.ComandoMenu(nome); }
+void frmMenu::comando(const QString& nome) { m_dep.comandoMenu(nome); }
 
 void frmMenu::mnu_configuragerais_Click() {
-  if (!m_janela.config) return;
   if (m_frmConfig == nullptr) {
     m_frmConfig = new frmConfig(  // owned by the main window
-        frmConfig::Dependencias{*m_janela.config, m_dep.registro, m_dep.dialogos,
-                                [this](const QString& nome) { comando(nome); },
-                                [this](int valor) { m_janela.defineSomarFiltros(valor); }},
-        &m_janela);
+        frmConfig::Dependencias{m_dep.config, m_dep.registro, m_dep.dialogos,
+                                [this](const QString& nome) { comando(nome); }, m_dep.defineSomarFiltros},
+        &m_dep.janela);
   }
   m_frmConfig->Cancela = false;
   executa(*m_frmConfig);
@@ -116,8 +115,7 @@ void frmMenu::mnu_configuragerais_Click() {
 
 // However the dialog closes, the lists take the font size it leaves.
 void frmMenu::mnu_configuralista_Click() {
-  if (!m_janela.config) return;
-  frmConfigLista dialogo(*m_janela.config, m_dep.dialogos, &m_janela);
+  frmConfigLista dialogo(m_dep.config, m_dep.dialogos, &m_dep.janela);
   executa(dialogo);
   comando(QStringLiteral("atualizarlista"));
 }
@@ -126,28 +124,24 @@ void frmMenu::mnu_configuralista_Click() {
 // can be written (message 371 otherwise). The entry is then shown again in
 // the complete model, with the new sheets.
 void frmMenu::mnu_configuraverbete_Click() {
-  if (!m_janela.config || !modCSS::VerificaGravacaoCSS(m_dep.dialogos, true)) return;
-  frmConfigVerbete dialogo(frmConfigVerbete::Dependencias{*m_janela.config, m_dep.dialogos,
+  if (!modCSS::VerificaGravacaoCSS(m_dep.dialogos, true)) return;
+  frmConfigVerbete dialogo(frmConfigVerbete::Dependencias{m_dep.config, m_dep.dialogos,
                                                           [this](const QString& nome) { comando(nome); },
                                                           m_dep.criaVisao},
-                           &m_janela);
+                           &m_dep.janela);
   executa(dialogo);
   comando(QStringLiteral("atualizarCSS"));
 }
 
-void frmMenu::mnu_sair_Click() { m_janela.ComandoMenu(QStringLiteral("sair")); }
+void frmMenu::mnu_sair_Click() { comando(QStringLiteral("sair")); }
 
-void frmMenu::mostraPagina(const QString& pagina) {
-  if (m_janela.m_browser) m_janela.m_browser->MostraPagina(paths::appPath() + pagina);
-}
+void frmMenu::mostraPagina(const QString& pagina) { m_dep.browser.MostraPagina(paths::appPath() + pagina); }
 
 void frmMenu::mnu_ajudaComo_Click() { mostraPagina(QStringLiteral("\\manual\\manual.htm")); }
 void frmMenu::mnu_ajudaVerbete_Click() { mostraPagina(QStringLiteral("\\manual\\verbete.htm")); }
 void frmMenu::mnu_ajudaBiografia_Click() { mostraPagina(QStringLiteral("\\manual\\biografia.htm")); }
 void frmMenu::mnu_ajudaDicas_Click() { mostraPagina(QStringLiteral("\\manual\\professor.htm")); }
 
-void frmMenu::mnu_SiteDicionario_Click() {
-  if (m_janela.m_browser) m_janela.m_browser->AbreWeb();
-}
+void frmMenu::mnu_SiteDicionario_Click() { m_dep.browser.AbreWeb(); }
 
 void frmMenu::mnu_ajudaCredito_Click() { mostraPagina(QStringLiteral("\\manual\\creditos.htm")); }

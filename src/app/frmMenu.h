@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComandoMenu.h"
 #include "Dialogs.h"
 #include "IRegistry.h"
 #include "WebBrowser.h"
@@ -11,23 +12,32 @@
 #include <functional>
 #include <memory>
 
+class CBrowser;
+class CConfig;
 class frmConfig;
-class frmMain;
 class QAction;
 
 // The main window's two popup menus, the file menu and the help menu, held
-// apart from any window. Each item's action is its `<item>_Click`: most run
-// one of the main window's commands (frmMain::ComandoMenu), the help items
-// show a page of the program folder in the entry browser.
+// apart from any window. Each item's action is its `<item>_Click`: most send
+// one of the main window's commands, the help items show a page of the
+// program folder in the entry browser, the settings items run their dialogs.
 //
 // The "Inserir &Nota" and "&Professor" items start disabled and nothing
-// enables them; the two copy items are enabled by the file button before
-// each popup.
+// enables them; the two copy items are enabled (HabilitaCopia) by the file
+// button before each popup.
 class frmMenu final : public QObject {
   Q_OBJECT
 
  public:
   struct Dependencias {
+    QWidget& janela;    // the main window: the settings dialogs' parent
+    CConfig& config;    // the settings the dialogs show and change
+    CBrowser& browser;  // the entry browser: copying, help pages, the maker's site
+    // The main window's command entry.
+    ComandoMenu comandoMenu;
+    // Gives the main window's "sum the filters" box the value the general
+    // options saved.
+    std::function<void(int valor)> defineSomarFiltros;
     reg::IRegistry& registro;  // for the general options (the add-in)
     dlg::IDialogs& dialogos;
     // The entry-appearance preview's view; empty: a WebView.
@@ -36,9 +46,8 @@ class frmMenu final : public QObject {
     std::function<void(QDialog& dialogo)> executaModal;
   };
 
-  // `janela` runs the commands and owns the dialogs; it and everything in
-  // `dependencias` must outlive the menus.
-  frmMenu(frmMain& janela, Dependencias dependencias);
+  // Everything in `dependencias` must outlive the menus.
+  explicit frmMenu(Dependencias dependencias);
   ~frmMenu() override;
   Q_DISABLE_COPY_MOVE(frmMenu)
 
@@ -71,6 +80,10 @@ class frmMenu final : public QObject {
   // The person the biography page is about, after "&Biografia de ".
   static const QString kBiografado;
 
+  // Enables each copy item when the page on screen holds what it copies
+  // (an entry, a conjugation table).
+  void HabilitaCopia();
+
  private:
   void criaArquivo();
   void criaVerbetes();
@@ -102,7 +115,6 @@ class frmMenu final : public QObject {
   void executa(QDialog& dialogo);
   void comando(const QString& nome);
 
-  frmMain& m_janela;
   Dependencias m_dep;
   // The general options dialog, made on first use and kept (owned by the
   // main window as its Qt parent).

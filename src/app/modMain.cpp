@@ -50,7 +50,7 @@ void mostraOutraInstancia(frmSplash& splash, ShowRequests& pedidos) {
 void fechaAoPintar(frmMain& janela, const MedidorInicio& medidor) {
   QCoreApplication::processEvents();
   medidor.marca("janela");
-  if (auto* visao = qobject_cast<WebView*>(janela.m_browser->visao())) {
+  if (auto* visao = qobject_cast<WebView*>(janela.visaoPagina())) {
     QObject::connect(visao, &WebView::Rendered, &janela, [&medidor, &janela] {
       medidor.marca("pagina");
       janela.close();

@@ -57,12 +57,13 @@ class CConfig final {
   // Records the window's rectangle when the state is normal.
   void AtualizarPosicao();
   // Covers the work area (at most the screen) and hides the resize grip.
+  // The window shows the state on its own maximise button.
   void MaximizarJanela();
-  // Back to the normal rectangle.
+  // Back to the normal rectangle, the resize grip shown.
   void RestaurarJanela();
   void MinimizarJanela();
-  // Restores the window's rectangle and state, and the "sum the filters"
-  // box, from the settings (at start-up).
+  // Restores the window's rectangle and state from the settings (at
+  // start-up).
   void CarregaSituacao();
   // Saves the window's rectangle and state (at shutdown), as one group of
   // the program's own state (GravaGrupo).

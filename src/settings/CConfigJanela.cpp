@@ -31,14 +31,12 @@ void CConfig::MaximizarJanela() {
   const int screenHeight = num::roundEven(tela.sizePixels().height() * tela.twipsPerPixelY());
   if (screenHeight < height) height = screenHeight;
   if (screenWidth < width) width = screenWidth;
-  m_frmPrincipal->defineImagemMaximizar(QStringLiteral("BTNRESTAURAR"));
   m_frmPrincipal->moveTwips(QRect(left, top, width, height));
 }
 
 void CConfig::RestaurarJanela() {
   EstadoJanela = Normal;
   m_frmPrincipal->mostraRedimensionador(true);
-  m_frmPrincipal->defineImagemMaximizar(QStringLiteral("BTNMAXIMIZAR"));
   m_frmPrincipal->moveTwips(RetanguloJanela);
 }
 
@@ -52,9 +50,6 @@ QString CConfig::leNumeroJanela(const QString& nome, int atual) {
 }
 
 void CConfig::CarregaSituacao() {
-  m_frmPrincipal->defineSomarFiltros(
-      num::roundEven(num::val(LeReg(cfg::nome(cfg::SomarFiltros), cfg::padrao(cfg::SomarFiltros)))));
-
   const QRect atual = m_frmPrincipal->retanguloTwips();
   const int x = num::roundEven(num::val(leNumeroJanela(cfg::nome(cfg::JanelaX), atual.x())));
   const int y = num::roundEven(num::val(leNumeroJanela(cfg::nome(cfg::JanelaY), atual.y())));

@@ -25,12 +25,13 @@ class EncerramentoOrdenadoTest : public JanelaTeste {
       return std::make_unique<FakeMiniVocabraDB>(
           std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("amigo"), QStringLiteral("bola")});
     });
+    t.emplace(*janela);
     ASSERT_TRUE(iniciaAtiva(*janela));
-    janela->config->RestaurarJanela();  // the first run opens maximised
+    t->config.RestaurarJanela();  // the first run opens maximised
     janela->setGeometry(120, 90, 800, 600);
-    janela->BuscaPalavraDigitada(QStringLiteral("bola"));
-    janela->m_Notas->setVisible(true);
-    janela->txtNota->setPlainText(QStringLiteral("nota da sessão"));
+    t->BuscaPalavraDigitada(QStringLiteral("bola"));
+    t->m_Notas.setVisible(true);
+    t->txtNota->setPlainText(QStringLiteral("nota da sessão"));
     ASSERT_TRUE(janela->isVisible());
   }
 
@@ -55,6 +56,7 @@ class EncerramentoOrdenadoTest : public JanelaTeste {
   }
 
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 class SinalDeTermino : public EncerramentoOrdenadoTest, public ::testing::WithParamInterface<int> {};

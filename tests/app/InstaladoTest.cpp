@@ -54,7 +54,7 @@ class Instalado : public ::testing::Test {
   }
 
   static QString corDoTitulo(frmMain& janela) {
-    auto* visao = qobject_cast<WebView*>(janela.m_browser->visao());
+    auto* visao = qobject_cast<WebView*>(janela.visaoPagina());
     if (visao == nullptr) return QStringLiteral("(no page view)");
     return RunScript(visao->page(), QStringLiteral("var t = document.getElementById('D_TIT');"
                                                    "t ? getComputedStyle(t).color : ''"))
@@ -80,10 +80,11 @@ TEST_F(Instalado, NotesAndAChangedStyleGoToTheUsersDataFolderAndTheEntryShowsThe
   const QString usuario = paths::userDataDir();
 
   auto janela = inicia();
-  EXPECT_EQ(janela->config->LeReg(QStringLiteral("DirNotas"), QString()), usuario + QStringLiteral("/notas"));
+  frmMainTeste t(*janela);
+  EXPECT_EQ(t.config.LeReg(QStringLiteral("DirNotas"), QString()), usuario + QStringLiteral("/notas"));
   ASSERT_TRUE(JanelaTeste::digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
   janela->ComandoMenu(QStringLiteral("nota"));
-  janela->txtNota->setPlainText(QStringLiteral("nota instalada"));
+  t.txtNota->setPlainText(QStringLiteral("nota instalada"));
   ASSERT_TRUE(JanelaTeste::digita(*janela, QStringLiteral("bola"), QStringLiteral("bola")));
   const QStringList notas = QDir(usuario + QStringLiteral("/notas")).entryList({QStringLiteral("id*.txt")});
   ASSERT_EQ(notas.size(), 1);
@@ -92,10 +93,10 @@ TEST_F(Instalado, NotesAndAChangedStyleGoToTheUsersDataFolderAndTheEntryShowsThe
   EXPECT_EQ(nota.readAll(), QByteArray("nota instalada\r\n"));
 
   ASSERT_TRUE(JanelaTeste::digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
-  EXPECT_TRUE(janela->m_Notas->EhVisivel());
+  EXPECT_TRUE(t.m_Notas.EhVisivel());
   ASSERT_TRUE(QTest::qWaitFor([&] { return corDoTitulo(*janela) == u"rgb(51, 102, 153)"; }, 20000))
       << qPrintable(corDoTitulo(*janela));  // the installed sheet's 336699
-  janela->menus->mnu_configuraverbete->trigger();
+  t.menus.mnu_configuraverbete->trigger();
   QFile folha(usuario + QStringLiteral("/css/estilo1.css"));
   ASSERT_TRUE(folha.open(QIODevice::ReadOnly));
   EXPECT_TRUE(folha.readAll().contains("#D_TIT { color: #123456;"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frmMain.h"
+#include "frmMainTeste.h"
 
 #include "FakeScreen.h"
 #include "Registry.h"
@@ -47,7 +48,8 @@ class JanelaTeste : public ::testing::Test {
     janela.activateWindow();
     if (!QTest::qWaitForWindowActive(&janela)) return ::testing::AssertionFailure() << "the window never activated";
     janela.Form_Activate();
-    if (!QTest::qWaitFor([&janela] { return !janela.tmrListaCarga->Enabled(); }, 5000))
+    const frmMainTeste t(janela);
+    if (!QTest::qWaitFor([&t] { return !t.tmrListaCarga->Enabled(); }, 5000))
       return ::testing::AssertionFailure() << "the letter list never finished loading";
     return ::testing::AssertionSuccess();
   }
@@ -55,15 +57,16 @@ class JanelaTeste : public ::testing::Test {
   // Types `texto` into an emptied search box and waits for the entry page
   // that holds `esperado` and for the letter list.
   static ::testing::AssertionResult digita(frmMain& janela, const QString& texto, const QString& esperado) {
-    janela.txtEntrada->setFocus();
-    janela.txtEntrada->clear();
-    QTest::keyClicks(janela.txtEntrada, texto);
-    const PageDocument& pagina = janela.m_browser->navegador().document();
+    const frmMainTeste t(janela);
+    t.txtEntrada->setFocus();
+    t.txtEntrada->clear();
+    QTest::keyClicks(t.txtEntrada, texto);
+    const PageDocument& pagina = t.m_browser.navegador().document();
     if (!QTest::qWaitFor(
             [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(esperado); },
             5000))
       return ::testing::AssertionFailure() << "the entry of " << esperado.toStdString() << " never showed";
-    if (!QTest::qWaitFor([&] { return !janela.tmrListaCarga->Enabled(); }, 5000))
+    if (!QTest::qWaitFor([&t] { return !t.tmrListaCarga->Enabled(); }, 5000))
       return ::testing::AssertionFailure() << "the letter list never finished loading";
     return ::testing::AssertionSuccess();
   }

@@ -27,30 +27,32 @@ class frmMainBusca : public JanelaTeste {
       componente = db.get();
       return db;
     });
+    t.emplace(*janela);
     ASSERT_TRUE(iniciaAtiva(*janela));
     componente->chamadas.clear();
-    paginas = std::make_unique<QSignalSpy>(janela->m_browser.get(), &CBrowser::Historico);
+    paginas = std::make_unique<QSignalSpy>(&t->m_browser, &CBrowser::Historico);
   }
 
   QString ultimaPagina() const { return paginas->isEmpty() ? QString() : paginas->last()[0].toString(); }
   QStringList chamadas(const char* prefixo) const { return componente->chamadas.filter(QString::fromUtf8(prefixo)); }
   void busca(const QString& texto) {
-    janela->txtEntrada->setText(texto);
-    janela->btBuscar->click();
+    t->txtEntrada->setText(texto);
+    t->btBuscar->click();
   }
   void abreAvancada(bool filtroLigado) {
-    janela->cmbFiltro->setCurrentIndex(filtroLigado ? 1 : 0);
-    janela->imgAvancada_Click();
+    t->cmbFiltro->setCurrentIndex(filtroLigado ? 1 : 0);
+    emit t->imgAvancada->Click();
   }
   void marcaFiltros(std::initializer_list<int> itens) {
-    for (int i : itens) janela->lstFiltros->item(i)->setCheckState(Qt::Checked);
+    for (int i : itens) t->lstFiltros->item(i)->setCheckState(Qt::Checked);
   }
   void marcaOpcoes(std::initializer_list<int> caixas) {
-    for (int i : caixas) janela->chkAvancada[static_cast<std::size_t>(i)]->click();
+    for (int i : caixas) t->chkAvancada[static_cast<std::size_t>(i)]->click();
   }
 
   FakeMiniVocabraDB* componente = nullptr;
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
   std::unique_ptr<QSignalSpy> paginas;
 };
 
@@ -65,58 +67,58 @@ TEST_F(frmMainBusca, AMaskInTheSimplePanelListsItsResultsWithPageAndCaption) {
   busca(QStringLiteral("ca*o"));
   EXPECT_EQ(chamadas("PesquisaMascara(ca*o,0)").size(), 1);
   EXPECT_TRUE(chamadas("DefineFiltro").isEmpty());
-  EXPECT_TRUE(janela->picLista2->isVisible());
-  EXPECT_TRUE(janela->imgBtSelLista[1]->isVisible());
-  EXPECT_FALSE(janela->PicLista->isVisible());
+  EXPECT_TRUE(t->picLista2->isVisible());
+  EXPECT_TRUE(t->imgBtSelLista[1]->isVisible());
+  EXPECT_FALSE(t->PicLista->isVisible());
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("goID://4")));
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("1 verbete")));
-  EXPECT_EQ(janela->lblDescricaoPesquisa->text(),
+  EXPECT_EQ(t->lblDescricaoPesquisa->text(),
             QStringLiteral("Resultado da busca de palavras iniciadas por “ca” e  terminadas em “o”  (1 verbete)."));
-  EXPECT_TRUE(janela->lblFiltros->text().isEmpty());
+  EXPECT_TRUE(t->lblFiltros->text().isEmpty());
 }
 
 TEST_F(frmMainBusca, AFlexibleSearchThatFindsNothingShowsTheNotFoundPage) {
   busca(QStringLiteral("xyz"));
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("Não foi encontrado o verbete")));
-  EXPECT_EQ(janela->lblDescricaoPesquisa->text(), QStringLiteral("Não foi encontrado o verbete “xyz”."));
-  EXPECT_FALSE(janela->picAguarde->isVisible());
-  EXPECT_TRUE(janela->PicLista->isVisible());  // the results list is not switched to
+  EXPECT_EQ(t->lblDescricaoPesquisa->text(), QStringLiteral("Não foi encontrado o verbete “xyz”."));
+  EXPECT_FALSE(t->picAguarde->isVisible());
+  EXPECT_TRUE(t->PicLista->isVisible());  // the results list is not switched to
 }
 
 TEST_F(frmMainBusca, HostileTextStaysTextInPageAndCaption) {
   busca(QStringLiteral("<img src=x onerror=alert(1)>"));
   EXPECT_FALSE(ultimaPagina().contains(QStringLiteral("<img")));
-  EXPECT_EQ(janela->lblDescricaoPesquisa->textFormat(), Qt::PlainText);
+  EXPECT_EQ(t->lblDescricaoPesquisa->textFormat(), Qt::PlainText);
 }
 
 TEST_F(frmMainBusca, FilterCodesAndDescription) {
   marcaFiltros({7, 10});  // "Preposição", "Verbo"
-  EXPECT_EQ(janela->ObtemFiltros(), QString());  // the filter is off
+  EXPECT_EQ(t->ObtemFiltros(), QString());  // the filter is off
   abreAvancada(true);
-  EXPECT_EQ(janela->ObtemFiltros(), QStringLiteral("9;13;"));
+  EXPECT_EQ(t->ObtemFiltros(), QStringLiteral("9;13;"));
   marcaFiltros({0});
-  janela->chkAvancada[3]->setChecked(true);
-  EXPECT_EQ(janela->DescreveFiltros(), QStringLiteral("Filtro: Adjetivo | Preposição | Verbo (filtros somados)"));
-  EXPECT_EQ(frmMain::FormataNumVerbetes(0), QStringLiteral("0 verbete"));
-  EXPECT_EQ(frmMain::FormataNumVerbetes(2), QStringLiteral("2 verbetes"));
+  t->chkAvancada[3]->setChecked(true);
+  EXPECT_EQ(t->DescreveFiltros(), QStringLiteral("Filtro: Adjetivo | Preposição | Verbo (filtros somados)"));
+  EXPECT_EQ(frmMainTeste::FormataNumVerbetes(0), QStringLiteral("0 verbete"));
+  EXPECT_EQ(frmMainTeste::FormataNumVerbetes(2), QStringLiteral("2 verbetes"));
 }
 
 TEST_F(frmMainBusca, FiltersAloneRunTheFilterOnlyQuery) {
   abreAvancada(true);
   marcaFiltros({3, 6});  // codes 4 and 7
-  EXPECT_FALSE(janela->VerificaBusca());
+  EXPECT_FALSE(t->VerificaBusca());
   busca(QString());
   EXPECT_EQ(chamadas("PesquisaReversa(*)").size(), 1);
   EXPECT_EQ(chamadas("DefineFiltro"), QStringList({"DefineFiltro(0,0)", "DefineFiltro(3,12)", "DefineFiltro(2,15)",
                                                    "DefineFiltro(1,0)"}));
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("nenhum verbete")));
-  EXPECT_EQ(janela->lblDescricaoPesquisa->text(), QStringLiteral("Resultado da aplicação do filtro  (nenhum verbete)."));
-  EXPECT_TRUE(janela->lblFiltros->text().startsWith(QStringLiteral("Filtro: Conjunção")));
+  EXPECT_EQ(t->lblDescricaoPesquisa->text(), QStringLiteral("Resultado da aplicação do filtro  (nenhum verbete)."));
+  EXPECT_TRUE(t->lblFiltros->text().startsWith(QStringLiteral("Filtro: Conjunção")));
 }
 
 TEST_F(frmMainBusca, AdvancedPanelWithNothingTickedSearchesAsTheSimpleOne) {
   abreAvancada(false);
-  EXPECT_TRUE(janela->VerificaBusca());
+  EXPECT_TRUE(t->VerificaBusca());
   busca(QStringLiteral("casa"));
   EXPECT_EQ(chamadas("PesquisaFlexivel(casa)").size(), 1);
 }
@@ -124,9 +126,9 @@ TEST_F(frmMainBusca, AdvancedPanelWithNothingTickedSearchesAsTheSimpleOne) {
 TEST_F(frmMainBusca, OneLetterInTheEntriesTextIsRefused) {
   abreAvancada(false);
   marcaOpcoes({0, 1, 2});
-  janela->txtEntrada1->setText(QStringLiteral("a"));
-  janela->txtEntrada2->setText(QStringLiteral("b"));
-  janela->btBuscar->click();
+  t->txtEntrada1->setText(QStringLiteral("a"));
+  t->txtEntrada2->setText(QStringLiteral("b"));
+  t->btBuscar->click();
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("apenas uma letra")));
   EXPECT_TRUE(chamadas("Pesquisa").isEmpty());
 }
@@ -136,16 +138,16 @@ TEST_F(frmMainBusca, OneLetterInTheEntriesTextIsRefused) {
 TEST_F(frmMainBusca, TheStopWordPagesSaveTheOpenNoteAndCloseItsBox) {
   abreAvancada(false);
   marcaOpcoes({2});
-  const QString pasta = janela->config->LeReg(QStringLiteral("DirNotas"), QString());
+  const QString pasta = t->config.LeReg(QStringLiteral("DirNotas"), QString());
   const std::pair<const char*, const char*> casos[] = {{"de", "\"de\""}, {"a b", "apenas uma letra"}};
   std::int32_t id = 2;
   for (const auto& [consulta, pagina] : casos) {
-    janela->m_Notas->VerificaVerbete(id);
-    janela->m_Notas->setVisible(true);
-    janela->txtNota->setPlainText(QStringLiteral("nota de %1").arg(id));
+    t->m_Notas.VerificaVerbete(id);
+    t->m_Notas.setVisible(true);
+    t->txtNota->setPlainText(QStringLiteral("nota de %1").arg(id));
     busca(QString::fromUtf8(consulta));
     EXPECT_TRUE(ultimaPagina().contains(QString::fromUtf8(pagina))) << consulta;
-    EXPECT_FALSE(janela->m_Notas->EhVisivel()) << consulta;
+    EXPECT_FALSE(t->m_Notas.EhVisivel()) << consulta;
     QFile nota(pasta + QStringLiteral("/id%1.txt").arg(id, 6, 10, QLatin1Char('0')));
     ASSERT_TRUE(nota.open(QIODevice::ReadOnly)) << consulta;
     EXPECT_EQ(nota.readAll(), QStringLiteral("nota de %1\r\n").arg(id).toLatin1());
@@ -160,7 +162,7 @@ TEST_F(frmMainBusca, StartsWithInTheEntriesTextDropsTheStarsAndAppendsOne) {
   busca(QStringLiteral("ca*sa*"));
   EXPECT_EQ(chamadas("PesquisaReversa(casa*)").size(), 1);
   QString palavra, iniciada, terminada;
-  janela->lista2->getPalavraBusca(palavra, iniciada, terminada);
+  t->lista2.getPalavraBusca(palavra, iniciada, terminada);
   EXPECT_EQ(iniciada, QStringLiteral("ca*sa*"));
 }
 
@@ -176,15 +178,15 @@ TEST_F(frmMainBusca, AFailingComponentEndsTheSearchQuietly) {
   marcaOpcoes({2});
   componente->falhaEm = QStringLiteral("ObtemFormas");
   EXPECT_NO_THROW(busca(QStringLiteral("amor paixão")));
-  EXPECT_FALSE(janela->picAguarde->isVisible());
+  EXPECT_FALSE(t->picAguarde->isVisible());
 }
 
 TEST_F(frmMainBusca, AWideFilterCaptionIsCutAndItsTooltipHoldsAll) {
   abreAvancada(true);
   marcaFiltros({0, 1, 2, 3, 4, 5, 6});
   busca(QString());
-  EXPECT_TRUE(janela->lblFiltros->text().endsWith(QStringLiteral(" ...")));
-  EXPECT_EQ(janela->lblFiltros->toolTip(), janela->DescreveFiltros());
+  EXPECT_TRUE(t->lblFiltros->text().endsWith(QStringLiteral(" ...")));
+  EXPECT_EQ(t->lblFiltros->toolTip(), t->DescreveFiltros());
 }
 
 }  // namespace
@@ -202,48 +204,48 @@ TEST_F(frmMainLayout, TheWindowKeepsItsMinimumSize) {
 
 TEST_F(frmMainLayout, TheToolbarSharesANarrowWidthAndKeepsItsSpacingOnAWideOne) {
   janela->resize(640, 600);
-  const std::array<QWidget*, 5> botoes = {janela->btVisual[0], janela->btVisual[1], janela->btVisual[2],
-                                          janela->imgPrinter, janela->imgNota};
+  const std::array<QWidget*, 5> botoes = {t->btVisual[0], t->btVisual[1], t->btVisual[2],
+                                          t->imgPrinter, t->imgNota};
   const std::array<int, 5> estreita = {420, 449, 478, 507, 536};
   for (std::size_t i = 0; i < botoes.size(); ++i) EXPECT_EQ(botoes[i]->x(), estreita[i]) << i;
   for (int largura : {701, 1000}) {
     janela->resize(largura, 600);
-    EXPECT_EQ(janela->imgNota->x(), largura - 123);
-    EXPECT_EQ(janela->imgPrinter->x(), largura - 163);
-    EXPECT_EQ(janela->btVisual[2]->x(), 505);
-    EXPECT_EQ(janela->imgClose->x(), largura - 22);
+    EXPECT_EQ(t->imgNota->x(), largura - 123);
+    EXPECT_EQ(t->imgPrinter->x(), largura - 163);
+    EXPECT_EQ(t->btVisual[2]->x(), 505);
+    EXPECT_EQ(t->imgClose->x(), largura - 22);
   }
 }
 
 TEST_F(frmMainLayout, ThePanelShapesMoveTheLowerBlockAndShareTheSpaceBelow) {
   abreAvancada(true);
-  EXPECT_EQ(janela->btBuscar->y(), 285);
-  EXPECT_EQ(janela->PicLista->y(), 285 + 111);
-  EXPECT_TRUE(janela->lstFiltros->isVisible());
-  EXPECT_FALSE(janela->picBuscasAnteriores->isVisible());
-  EXPECT_EQ(janela->PicLista->y() + janela->PicLista->height(), janela->imgFundo[1]->y());
-  janela->cmbFiltro->setCurrentIndex(0);
-  janela->cmbFiltro_Click();
-  EXPECT_EQ(janela->btBuscar->y(), 180);
-  EXPECT_TRUE(janela->picBuscasAnteriores->isVisible());
-  EXPECT_EQ(janela->PicLista->y() + janela->PicLista->height(), janela->picBuscasAnteriores->y() - 26);
-  janela->imgFechar_Click();
-  EXPECT_EQ(janela->btBuscar->y(), 100);
-  EXPECT_TRUE(janela->imgAvancada->isVisible());
-  EXPECT_FALSE(janela->cmbFiltro->isVisible());
+  EXPECT_EQ(t->btBuscar->y(), 285);
+  EXPECT_EQ(t->PicLista->y(), 285 + 111);
+  EXPECT_TRUE(t->lstFiltros->isVisible());
+  EXPECT_FALSE(t->picBuscasAnteriores->isVisible());
+  EXPECT_EQ(t->PicLista->y() + t->PicLista->height(), t->imgFundo[1]->y());
+  t->cmbFiltro->setCurrentIndex(0);
+  emit t->cmbFiltro->activated(t->cmbFiltro->currentIndex());
+  EXPECT_EQ(t->btBuscar->y(), 180);
+  EXPECT_TRUE(t->picBuscasAnteriores->isVisible());
+  EXPECT_EQ(t->PicLista->y() + t->PicLista->height(), t->picBuscasAnteriores->y() - 26);
+  emit t->imgFechar->Click();
+  EXPECT_EQ(t->btBuscar->y(), 100);
+  EXPECT_TRUE(t->imgAvancada->isVisible());
+  EXPECT_FALSE(t->cmbFiltro->isVisible());
 }
 
 TEST_F(frmMainLayout, StartsWithAndEndsWithSwitchToThePairOfFieldsAndBack) {
   abreAvancada(false);
-  janela->txtEntrada->setText(QStringLiteral("cas"));
+  t->txtEntrada->setText(QStringLiteral("cas"));
   marcaOpcoes({0, 1});
-  EXPECT_FALSE(janela->txtEntrada->isVisible());
-  EXPECT_TRUE(janela->txtEntrada2->isVisible());
-  EXPECT_EQ(janela->txtEntrada1->text(), QStringLiteral("cas"));
-  janela->txtEntrada1->setText(QStringLiteral("casa"));
+  EXPECT_FALSE(t->txtEntrada->isVisible());
+  EXPECT_TRUE(t->txtEntrada2->isVisible());
+  EXPECT_EQ(t->txtEntrada1->text(), QStringLiteral("cas"));
+  t->txtEntrada1->setText(QStringLiteral("casa"));
   marcaOpcoes({1});
-  EXPECT_TRUE(janela->txtEntrada->isVisible());
-  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("casa"));
+  EXPECT_TRUE(t->txtEntrada->isVisible());
+  EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("casa"));
 }
 
 TEST_F(frmMainLayout, ABandCoversTheToolbarWhileNoEntryIsShown) {
@@ -268,8 +270,8 @@ TEST_F(frmMainLayout, TheBackgroundGoesOnBeyondTheDesignSize) {
 // Every results caption, with a short query and a four-digit count, keeps
 // its last line inside the caption's box.
 TEST_F(frmMainLayout, EveryResultsCaptionFitsItsBox) {
-  const QFontMetrics medida(janela->lblDescricaoPesquisa->font());
-  const QRect caixa(QPoint(0, 0), janela->lblDescricaoPesquisa->size());
+  const QFontMetrics medida(t->lblDescricaoPesquisa->font());
+  const QRect caixa(QPoint(0, 0), t->lblDescricaoPesquisa->size());
   for (int id : {301, 302, 303, 304, 305, 306, 307, 308, 310, 351, 352, 353, 354, 355, 356, 357, 358}) {
     const QString legenda = LoadResString(id)
                                 .replace(QStringLiteral("%numVerbetes"), QStringLiteral("1234 verbetes"))
@@ -285,17 +287,17 @@ using frmMainLink = frmMainBusca;
 // nothing, and takes the wait picture away.
 TEST_F(frmMainLink, AnIdWithNoEntryShowsNothingAndClearsTheWaitPicture) {
   const std::size_t mensagens = dialogs.calls().size();
-  const int passos = janela->m_Historico->Quantidade();
-  const std::int32_t selecionado = janela->lista->ObtemPoslista();
-  QSignalSpy comando(janela->tmrComandoBrowser, &VbTimer::Timer);  // heard after the window has run the command
-  janela->m_browser->navegador().FollowLink(QStringLiteral("goID://99999999999"));
+  const int passos = t->m_Historico.Quantidade();
+  const std::int32_t selecionado = t->lista.ObtemPoslista();
+  QSignalSpy comando(t->tmrComandoBrowser, &VbTimer::Timer);  // heard after the window has run the command
+  t->m_browser.navegador().FollowLink(QStringLiteral("goID://99999999999"));
   ASSERT_TRUE(comando.wait(20000));
-  EXPECT_FALSE(janela->picAguarde->isVisible());
-  EXPECT_FALSE(janela->imgPrinter->isVisible());  // no entry toolbar
-  EXPECT_EQ(janela->m_Historico->Quantidade(), passos);
+  EXPECT_FALSE(t->picAguarde->isVisible());
+  EXPECT_FALSE(t->imgPrinter->isVisible());  // no entry toolbar
+  EXPECT_EQ(t->m_Historico.Quantidade(), passos);
   EXPECT_EQ(dialogs.calls().size(), mensagens);
-  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("a"));
-  EXPECT_EQ(janela->lista->ObtemPoslista(), selecionado);
+  EXPECT_EQ(t->lista.ObtemLetraAtual(), QStringLiteral("a"));
+  EXPECT_EQ(t->lista.ObtemPoslista(), selecionado);
 }
 
 using frmMainPalavraClicada = frmMainBusca;
@@ -305,16 +307,16 @@ TEST_F(frmMainPalavraClicada, AnAbbreviationShowsItsMeaningsBelowThePointerAndCl
   const QPoint origem = janela->mapToGlobal(QPoint(0, 0));
   tela.cursor = origem + QPoint(400, 300);
   QString palavra = QStringLiteral("s.f.");
-  janela->TrataPalavraClicada(palavra);
-  ASSERT_TRUE(janela->picTipAbrev->isVisible());
-  EXPECT_EQ(janela->txtTipAbrev->text(), QStringLiteral("substantivo\nfeminino"));
+  t->TrataPalavraClicada(palavra);
+  ASSERT_TRUE(t->picTipAbrev->isVisible());
+  EXPECT_EQ(t->txtTipAbrev->text(), QStringLiteral("substantivo\nfeminino"));
   const QRect janelaTela = janela->frameGeometry();
-  EXPECT_EQ(janela->picTipAbrev->pos(), tela.cursor - janelaTela.topLeft() + QPoint(0, 7));
-  EXPECT_TRUE(janela->tmrTip->Enabled());
-  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();  // "TempoTip" 6
-  EXPECT_TRUE(janela->picTipAbrev->isVisible());
-  janela->tmrTip_Timer();
-  EXPECT_FALSE(janela->picTipAbrev->isVisible());
+  EXPECT_EQ(t->picTipAbrev->pos(), tela.cursor - janelaTela.topLeft() + QPoint(0, 7));
+  EXPECT_TRUE(t->tmrTip->Enabled());
+  for (int tique = 0; tique < 6; ++tique) emit t->tmrTip->Timer();  // "TempoTip" 6
+  EXPECT_TRUE(t->picTipAbrev->isVisible());
+  emit t->tmrTip->Timer();
+  EXPECT_FALSE(t->picTipAbrev->isVisible());
   EXPECT_TRUE(chamadas("PesquisaFlexivel").isEmpty());
 }
 
@@ -330,26 +332,26 @@ class frmMainTempoTip : public frmMainPalavraClicada {
 TEST_F(frmMainTempoTip, ATipTimeThatIsNoNumberKeepsTheDefaultSixTicks) {
   componente->abreviaturas[QStringLiteral("s.f.")] = QStringLiteral("substantivo feminino#");
   QString palavra = QStringLiteral("s.f.");
-  janela->TrataPalavraClicada(palavra);
-  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
-  EXPECT_TRUE(janela->picTipAbrev->isVisible());
-  janela->tmrTip_Timer();
-  EXPECT_FALSE(janela->picTipAbrev->isVisible());
+  t->TrataPalavraClicada(palavra);
+  for (int tique = 0; tique < 6; ++tique) emit t->tmrTip->Timer();
+  EXPECT_TRUE(t->picTipAbrev->isVisible());
+  emit t->tmrTip->Timer();
+  EXPECT_FALSE(t->picTipAbrev->isVisible());
 }
 
 TEST_F(frmMainPalavraClicada, TheTipStaysOpenWhileThePointerMovesOverIt) {
   componente->abreviaturas[QStringLiteral("adj.")] = QStringLiteral("adjetivo#");
   QString palavra = QStringLiteral("adj.");
-  janela->TrataPalavraClicada(palavra);
-  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
-  QMouseEvent movimento(QEvent::MouseMove, QPointF(2, 2), janela->txtTipAbrev->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+  t->TrataPalavraClicada(palavra);
+  for (int tique = 0; tique < 6; ++tique) emit t->tmrTip->Timer();
+  QMouseEvent movimento(QEvent::MouseMove, QPointF(2, 2), t->txtTipAbrev->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
                         Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(janela->txtTipAbrev, &movimento);
-  for (int tique = 0; tique < 6; ++tique) janela->tmrTip_Timer();
-  EXPECT_TRUE(janela->picTipAbrev->isVisible());
-  EXPECT_EQ(QApplication::focusWidget(), janela->picTipAbrev);
-  janela->txtEntrada->setFocus();  // the box loses the focus
-  EXPECT_FALSE(janela->picTipAbrev->isVisible());
+  QApplication::sendEvent(t->txtTipAbrev, &movimento);
+  for (int tique = 0; tique < 6; ++tique) emit t->tmrTip->Timer();
+  EXPECT_TRUE(t->picTipAbrev->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), t->picTipAbrev);
+  t->txtEntrada->setFocus();  // the box loses the focus
+  EXPECT_FALSE(t->picTipAbrev->isVisible());
 }
 
 TEST_F(frmMainPalavraClicada, OtherWordsAreCleanedAndSearchedWithoutFilters) {
@@ -360,7 +362,7 @@ TEST_F(frmMainPalavraClicada, OtherWordsAreCleanedAndSearchedWithoutFilters) {
   for (const auto& caso : casos) {
     componente->chamadas.clear();
     QString palavra = QString::fromUtf8(caso.clicada);
-    janela->TrataPalavraClicada(palavra);
+    t->TrataPalavraClicada(palavra);
     EXPECT_EQ(chamadas("PesquisaFlexivel"), QStringList{QStringLiteral("PesquisaFlexivel(%1)").arg(caso.buscada)})
         << caso.clicada;
   }
@@ -371,20 +373,20 @@ TEST_F(frmMainPalavraClicada, AFoundWordFillsTheResultsListWithNoFilterText) {
   marcaFiltros({0});
   componente->resultados[QStringLiteral("flexivel:casa")] = {3};
   QString palavra = QStringLiteral("casa");
-  janela->TrataPalavraClicada(palavra);
+  t->TrataPalavraClicada(palavra);
   EXPECT_TRUE(chamadas("DefineFiltro").isEmpty());
-  EXPECT_TRUE(janela->picLista2->isVisible());
+  EXPECT_TRUE(t->picLista2->isVisible());
   EXPECT_FALSE(ultimaPagina().contains(QStringLiteral("Filtro:")));
   EXPECT_TRUE(ultimaPagina().contains(QStringLiteral("goID://3")));
-  EXPECT_TRUE(janela->lblFiltros->text().isEmpty());
+  EXPECT_TRUE(t->lblFiltros->text().isEmpty());
 }
 
 TEST_F(frmMainPalavraClicada, AWordNotFoundLeavesTheScreenAsItWas) {
   const qsizetype antes = paginas->size();
   QString palavra = QStringLiteral("xyz");
-  janela->TrataPalavraClicada(palavra);
+  t->TrataPalavraClicada(palavra);
   EXPECT_EQ(paginas->size(), antes);
-  EXPECT_TRUE(janela->PicLista->isVisible());
+  EXPECT_TRUE(t->PicLista->isVisible());
 }
 
 }  // namespace
@@ -394,10 +396,10 @@ namespace {
 TEST_F(frmMainLayout, ALetterTypedElsewhereGoesToTheFirstFieldOfThePair) {
   abreAvancada(false);
   marcaOpcoes({0, 1});
-  janela->btBuscar->setFocus();
-  QTest::keyClick(janela->btBuscar, Qt::Key_M);
-  EXPECT_EQ(janela->txtEntrada1->text(), QStringLiteral("m"));
-  EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada1);
+  t->btBuscar->setFocus();
+  QTest::keyClick(t->btBuscar, Qt::Key_M);
+  EXPECT_EQ(t->txtEntrada1->text(), QStringLiteral("m"));
+  EXPECT_EQ(QApplication::focusWidget(), t->txtEntrada1);
 }
 
 }  // namespace
@@ -414,9 +416,9 @@ class frmMainModoAvancado : public frmMainBusca {
 };
 
 TEST_F(frmMainModoAvancado, TheAdvancedPanelReopensAtTheFirstActivation) {
-  EXPECT_TRUE(janela->cmbFiltro->isVisible());
-  EXPECT_FALSE(janela->imgAvancada->isVisible());
-  EXPECT_EQ(janela->btBuscar->y(), 180);
+  EXPECT_TRUE(t->cmbFiltro->isVisible());
+  EXPECT_FALSE(t->imgAvancada->isVisible());
+  EXPECT_EQ(t->btBuscar->y(), 180);
 }
 
 }  // namespace

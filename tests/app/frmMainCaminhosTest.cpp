@@ -43,14 +43,15 @@ TEST_P(frmMainCaminhos, StartsOnTheDataAndKeepsNotesInTheFolderTheSettingsName) 
   reg::Registry registro(world.userHive(), world.machineHive(), nullptr);
   modMain::InicializaChaves();
   auto janela = criaJanela(modMain::FabricaPesquisa(registro, dialogs), QString(), &registro);
+  frmMainTeste t(*janela);
   ASSERT_TRUE(iniciaAtiva(*janela));
   EXPECT_TRUE(dialogs.calls().empty()) << qPrintable(dialogs.calls().front().prompt);
-  EXPECT_TRUE(modMain::MontaTextoVersao(*janela->config, janela->Pesquisa()).contains(QStringLiteral("(v1.0/c")));
+  EXPECT_TRUE(modMain::MontaTextoVersao(t.config, t.Pesquisa()).contains(QStringLiteral("(v1.0/c")));
 
-  janela->m_Notas->VerificaVerbete(5);
-  janela->m_Notas->setVisible(true);
-  janela->txtNota->setPlainText(QStringLiteral("nota"));
-  janela->m_Notas->VerificaVerbete(-1);
+  t.m_Notas.VerificaVerbete(5);
+  t.m_Notas.setVisible(true);
+  t.txtNota->setPlainText(QStringLiteral("nota"));
+  t.m_Notas.VerificaVerbete(-1);
   EXPECT_TRUE(QFile::exists(pasta(GetParam().notas) + QStringLiteral("/id000005.txt")));
   EXPECT_TRUE(dialogs.calls().empty());
 }

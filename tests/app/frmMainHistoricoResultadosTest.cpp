@@ -31,30 +31,31 @@ class frmMainHistoricoResultados : public JanelaTeste {
   void SetUp() override {
     modMain::InicializaChaves();
     janela = criaJanela([] { return std::make_unique<DLLMiniVocabraDB>(dadosteste::pastaExemplo()); });
+    t.emplace(*janela);
     ASSERT_TRUE(iniciaAtiva(*janela));
-    janela->cmbFiltro->setCurrentIndex(1);
-    janela->imgAvancada_Click();
-    for (int item : {kSubstantivo, kVerbo}) janela->lstFiltros->item(item)->setCheckState(Qt::Checked);
+    t->cmbFiltro->setCurrentIndex(1);
+    emit t->imgAvancada->Click();
+    for (int item : {kSubstantivo, kVerbo}) t->lstFiltros->item(item)->setCheckState(Qt::Checked);
   }
 
   QString pagina() const {
-    return janela->m_browser->navegador().document().innerHTML(QStringLiteral("AreaVerbete")).value_or(QString());
+    return t->m_browser.navegador().document().innerHTML(QStringLiteral("AreaVerbete")).value_or(QString());
   }
 
   // Waits until the page differs from `antes` and the results list has
   // finished loading, and tells what the screen then shows.
   ::testing::AssertionResult espera(const QString& antes, Tela& tela) const {
-    if (!QTest::qWaitFor([&] { return pagina() != antes && !janela->lista2->Carregando(); }, 10000))
+    if (!QTest::qWaitFor([&] { return pagina() != antes && !t->lista2.Carregando(); }, 10000))
       return ::testing::AssertionFailure() << "the page never changed";
-    tela = {pagina(), janela->lista2->UltimoIndice() + 1, janela->lblDescricaoPesquisa->text(),
-            janela->lblFiltros->text(), janela->lblFiltros->toolTip()};
+    tela = {pagina(), t->lista2.UltimoIndice() + 1, t->lblDescricaoPesquisa->text(),
+            t->lblFiltros->text(), t->lblFiltros->toolTip()};
     return ::testing::AssertionSuccess();
   }
 
   ::testing::AssertionResult buscaFiltros(bool somados, Tela& tela) {
     const QString antes = pagina();
-    if (janela->chkAvancada[3]->isChecked() != somados) janela->chkAvancada[3]->click();
-    janela->btBuscar->click();
+    if (t->chkAvancada[3]->isChecked() != somados) t->chkAvancada[3]->click();
+    t->btBuscar->click();
     return espera(antes, tela);
   }
 
@@ -66,7 +67,7 @@ class frmMainHistoricoResultados : public JanelaTeste {
 
   // The page, the list and its caption count the same entries.
   static void concordam(const Tela& tela) {
-    const QString quantos = frmMain::FormataNumVerbetes(tela.entradas);
+    const QString quantos = frmMainTeste::FormataNumVerbetes(tela.entradas);
     EXPECT_TRUE(tela.pagina.contains(quantos)) << quantos.toStdString();
     EXPECT_TRUE(tela.legenda.endsWith(u'(' + quantos + QStringLiteral(")."))) << tela.legenda.toStdString();
   }
@@ -83,6 +84,7 @@ class frmMainHistoricoResultados : public JanelaTeste {
   }
 
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 TEST_F(frmMainHistoricoResultados, BackAndForwardBringTheListAndItsCaptionsBackWithThePage) {
@@ -94,7 +96,7 @@ TEST_F(frmMainHistoricoResultados, BackAndForwardBringTheListAndItsCaptionsBackW
   ASSERT_NE(somados.entradas, cruzados.entradas);
   EXPECT_TRUE(somados.dicaFiltros.endsWith(QStringLiteral("(filtros somados)")));
   EXPECT_FALSE((cruzados.filtros + cruzados.dicaFiltros).contains(QStringLiteral("somados")));
-  const int passos = janela->m_Historico->Quantidade();
+  const int passos = t->m_Historico.Quantidade();
 
   ASSERT_TRUE(navega("voltar", vista));
   mesmaTela(vista, somados);
@@ -102,17 +104,17 @@ TEST_F(frmMainHistoricoResultados, BackAndForwardBringTheListAndItsCaptionsBackW
   mesmaTela(vista, cruzados);
   ASSERT_TRUE(navega("voltar", vista));
   mesmaTela(vista, somados);
-  EXPECT_EQ(janela->m_Historico->Quantidade(), passos);  // the steps are shown again, not recorded again
+  EXPECT_EQ(t->m_Historico.Quantidade(), passos);  // the steps are shown again, not recorded again
 }
 
 // A search that finds nothing empties the list; its step, and the step of
 // the search before it, bring each their own list and caption back.
 TEST_F(frmMainHistoricoResultados, AStepOfASearchThatFoundNothingEmptiesTheListAgain) {
-  janela->cmbFiltro->setCurrentIndex(0);
+  t->cmbFiltro->setCurrentIndex(0);
   Tela achou, nada, vista;
-  janela->txtEntrada->setText(QStringLiteral("casa"));
+  t->txtEntrada->setText(QStringLiteral("casa"));
   ASSERT_TRUE(buscaFiltros(false, achou));
-  janela->txtEntrada->setText(QStringLiteral("xyzw"));
+  t->txtEntrada->setText(QStringLiteral("xyzw"));
   ASSERT_TRUE(buscaFiltros(false, nada));
   ASSERT_GT(achou.entradas, 0);
   ASSERT_EQ(nada.entradas, 0);

@@ -43,6 +43,7 @@ TEST_F(frmMainInicio, SecondInstanceEndsAtOnceWithoutAMessage) {
 
 TEST_F(frmMainInicio, UnreadableDataShowsMessage131AndWritesNothing) {
   auto w = janela(QString(), false);
+  frmMainTeste t(*w);
   EXPECT_FALSE(w->Form_Load());
   ASSERT_EQ(dialogs.calls().size(), 1u);
   EXPECT_EQ(dialogs.calls()[0].prompt, QStringLiteral(
@@ -50,7 +51,7 @@ TEST_F(frmMainInicio, UnreadableDataShowsMessage131AndWritesNothing) {
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
   EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Dicionário Vocabra"));
   EXPECT_TRUE(splashEscondido);
-  EXPECT_EQ(w->config, nullptr);
+  EXPECT_TRUE(t.config.RetanguloJanela.isNull());  // the settings never took the window
   EXPECT_FALSE(QFile::exists(world.userHive()));
 }
 
@@ -59,11 +60,12 @@ TEST_F(frmMainInicio, SubclassedUnlessTheCommandLineIsExactlyMODODEBUG) {
        {std::pair{QStringLiteral("MODODEBUG"), false}, {QStringLiteral("mododebug"), true},
         {QString(), true}, {QStringLiteral("MODODEBUG x"), true}}) {
     auto w = janela(linha);
+    frmMainTeste t(*w);
     ASSERT_TRUE(w->Form_Load());
-    EXPECT_EQ(w->subclassificada(), subclassificada) << qPrintable(linha);
+    EXPECT_EQ(t.subclassificada(), subclassificada) << qPrintable(linha);
     w->Form_QueryUnload();
     w->Form_Unload();
-    EXPECT_FALSE(w->subclassificada());
+    EXPECT_FALSE(t.subclassificada());
   }
 }
 
@@ -72,16 +74,17 @@ TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
   setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "7");
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", "/home/outra/notas");
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
-  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), world.programDir() + QStringLiteral("/notas"));
-  EXPECT_EQ(w->config->LeRegCU(QStringLiteral("Instalacao"), QString()), QStringLiteral("7"));
-  EXPECT_EQ(w->lblNomeEmpresa->text(), QStringLiteral("Corvanta"));
+  EXPECT_EQ(t.config.LeReg(QStringLiteral("DirNotas"), QString()), world.programDir() + QStringLiteral("/notas"));
+  EXPECT_EQ(t.config.LeRegCU(QStringLiteral("Instalacao"), QString()), QStringLiteral("7"));
+  EXPECT_EQ(t.lblNomeEmpresa->text(), QStringLiteral("Corvanta"));
 
   // The next start, with the same stamps, leaves the user's folder alone.
-  w->config->GravaReg(QStringLiteral("DirNotas"), QStringLiteral("/home/outra/notas"));
+  t.config.GravaReg(QStringLiteral("DirNotas"), QStringLiteral("/home/outra/notas"));
   auto proxima = janela();
   ASSERT_TRUE(proxima->Form_Load());
-  EXPECT_EQ(proxima->config->LeReg(QStringLiteral("DirNotas"), QString()), QStringLiteral("/home/outra/notas"));
+  EXPECT_EQ(frmMainTeste(*proxima).config.LeReg(QStringLiteral("DirNotas"), QString()), QStringLiteral("/home/outra/notas"));
 }
 
 // A program folder whose notas cannot be written (an installed one, say)
@@ -89,20 +92,22 @@ TEST_F(frmMainInicio, ChangedInstallationResetsTheNotesFolder) {
 TEST_F(frmMainInicio, WithoutAWritableNotesFolderTheNotesGoToTheUsersDataFolder) {
   world.replaceWithFile(QStringLiteral("program/notas"));
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(iniciaAtiva(*w));
   const QString doUsuario = world.dataHome() + QStringLiteral("/minivocabra/notas");
-  EXPECT_EQ(w->config->LeReg(QStringLiteral("DirNotas"), QString()), doUsuario);
+  EXPECT_EQ(t.config.LeReg(QStringLiteral("DirNotas"), QString()), doUsuario);
   EXPECT_TRUE(QFile::exists(doUsuario + QStringLiteral("/notas.dat")));
   EXPECT_TRUE(dialogs.calls().empty());
 }
 
 TEST_F(frmMainInicio, ShutdownSavesTheWindowAndTheSearchMode) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
-  EXPECT_EQ(w->btCasa->toolTip(), QStringLiteral("Página Inicial"));
-  EXPECT_EQ(w->imgNota->toolTip(), QStringLiteral("Inserir Nota"));
+  EXPECT_EQ(t.btCasa->toolTip(), QStringLiteral("Página Inicial"));
+  EXPECT_EQ(t.imgNota->toolTip(), QStringLiteral("Inserir Nota"));
   w->Form_QueryUnload();
-  EXPECT_FALSE(w->temPesquisa());
+  EXPECT_FALSE(t.temPesquisa());
   w->Form_Unload();
   reg::Registry reread(world.userHive(), world.machineHive(), nullptr);
   ScriptedDialogs d;
@@ -114,11 +119,12 @@ TEST_F(frmMainInicio, ShutdownSavesTheWindowAndTheSearchMode) {
 
 TEST_F(frmMainInicio, LeftButtonReleaseRecordsThePositionOnlyWhenSubclassed) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
-  w->config->RestaurarJanela();
+  t.config.RestaurarJanela();
   w->move(40, 30);
   QTest::mouseRelease(w.get(), Qt::LeftButton, {}, QPoint(500, 300));
-  EXPECT_EQ(w->config->RetanguloJanela.topLeft(), QPoint(600, 450));
+  EXPECT_EQ(t.config.RetanguloJanela.topLeft(), QPoint(600, 450));
 }
 
 }  // namespace
@@ -129,20 +135,22 @@ namespace {
 // anything can be painted (no event has been handled when show returns).
 TEST_F(frmMainInicio, TheFirstShowHidesTheEntryToolbarBeforeAnythingIsPainted) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
   w->show();
-  EXPECT_TRUE(w->imgPrinter->isHidden());
-  EXPECT_TRUE(w->btVisual[0]->isHidden());
+  EXPECT_TRUE(t.imgPrinter->isHidden());
+  EXPECT_TRUE(t.btVisual[0]->isHidden());
 }
 
 TEST_F(frmMainInicio, ClosingTheWindowRunsTheShutdownOnceAndEndsTheProgram) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
   w->show();
   QSignalSpy encerrado(w.get(), &frmMain::Encerrado);
   w->close();
   EXPECT_EQ(encerrado.count(), 1);
-  EXPECT_FALSE(w->temPesquisa());
+  EXPECT_FALSE(t.temPesquisa());
   EXPECT_TRUE(QFile::exists(world.userHive()));
   w->close();
   EXPECT_EQ(encerrado.count(), 1);

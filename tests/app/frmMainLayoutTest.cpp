@@ -47,22 +47,24 @@ class LayoutNoTamanho : public JanelaTeste, public ::testing::WithParamInterface
           .WillByDefault(DoAll(SetArgReferee<1>(QStringLiteral("<p>casa</p>")), Return(QStringLiteral("casa"))));
       return db;
     });
+    t.emplace(*w);
     ASSERT_TRUE(iniciaAtiva(*w));
-    w->config->RestaurarJanela();  // start-up maximises a window it finds off the screen
+    t->config.RestaurarJanela();  // start-up maximises a window it finds off the screen
     w->resize(GetParam());
     ASSERT_EQ(w->size(), GetParam());
     QString palavra;
-    w->MostraVerbeteID(3, palavra, true, true);
-    ASSERT_TRUE(w->imgNota->isVisible());
-    w->imgAvancada_Click();
-    w->cmbFiltro->setCurrentIndex(1);
-    w->cmbFiltro_Click();
-    w->m_Notas->setVisible(true);
-    ASSERT_TRUE(w->lstFiltros->isVisible());
-    ASSERT_TRUE(w->txtNota->isVisible());
+    t->MostraVerbeteID(3, palavra, true, true);
+    ASSERT_TRUE(t->imgNota->isVisible());
+    emit t->imgAvancada->Click();
+    t->cmbFiltro->setCurrentIndex(1);
+    emit t->cmbFiltro->activated(t->cmbFiltro->currentIndex());
+    t->m_Notas.setVisible(true);
+    ASSERT_TRUE(t->lstFiltros->isVisible());
+    ASSERT_TRUE(t->txtNota->isVisible());
   }
 
   std::unique_ptr<frmMain> w;
+  std::optional<frmMainTeste> t;
 };
 
 std::string nomeTamanho(const ::testing::TestParamInfo<QSize>& info) {
@@ -73,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(MenorEGrande, LayoutNoTamanho, ::testing::Values(QSize(
                          nomeTamanho);
 
 TEST_P(LayoutNoTamanho, TheToolbarAndWindowButtonsStandApart) {
-  const std::vector<QWidget*> botoes = {w->btVisual[0], w->btVisual[1], w->btVisual[2], w->imgPrinter,
-                                        w->imgNota,     w->imgMin,      w->imgMax,      w->imgClose};
+  const std::vector<QWidget*> botoes = {t->btVisual[0], t->btVisual[1], t->btVisual[2], t->imgPrinter,
+                                        t->imgNota,     t->imgMin,      t->imgMax,      t->imgClose};
   for (std::size_t i = 0; i < botoes.size(); ++i) {
     EXPECT_TRUE(w->rect().contains(botoes[i]->geometry())) << qPrintable(botoes[i]->objectName());
     for (std::size_t j = i + 1; j < botoes.size(); ++j)
@@ -86,14 +88,14 @@ TEST_P(LayoutNoTamanho, TheToolbarAndWindowButtonsStandApart) {
 // The corner piece lies behind the window buttons only: the note button
 // looks the same with the piece there or not.
 TEST_P(LayoutNoTamanho, TheCornerPieceLeavesTheNoteButtonUncovered) {
-  ImageControl* canto = w->imgFundo[0];
+  ImageControl* canto = t->imgFundo[0];
   ASSERT_TRUE(canto->isVisible());
-  for (QWidget* botao : {w->imgMin, w->imgMax, w->imgClose})
+  for (QWidget* botao : {t->imgMin, t->imgMax, t->imgClose})
     EXPECT_TRUE(canto->geometry().contains(botao->geometry())) << qPrintable(botao->objectName());
-  for (QWidget* botao : {static_cast<QWidget*>(w->imgNota), static_cast<QWidget*>(w->imgPrinter)})
+  for (QWidget* botao : {static_cast<QWidget*>(t->imgNota), static_cast<QWidget*>(t->imgPrinter)})
     EXPECT_FALSE(canto->geometry().intersects(botao->geometry())) << qPrintable(botao->objectName());
 
-  const QRect nota = w->imgNota->geometry();
+  const QRect nota = t->imgNota->geometry();
   const QImage comCanto = w->grab(nota).toImage();
   canto->hide();
   const QImage semCanto = w->grab(nota).toImage();
@@ -104,14 +106,14 @@ TEST_P(LayoutNoTamanho, TheCornerPieceLeavesTheNoteButtonUncovered) {
 // The name ends before the grip's corner and shows whole; the grip's corner
 // holds no ink of it.
 TEST_P(LayoutNoTamanho, TheMakersNameStaysClearOfTheGrip) {
-  ASSERT_EQ(w->lblNomeEmpresa->text(), QStringLiteral("Corvanta Edições"));
-  const QRect nome = w->picNomeEmpresa->geometry();
-  const QRect grip = w->ImgResize->geometry();
-  ASSERT_TRUE(w->ImgResize->isVisible());
+  ASSERT_EQ(t->lblNomeEmpresa->text(), QStringLiteral("Corvanta Edições"));
+  const QRect nome = t->picNomeEmpresa->geometry();
+  const QRect grip = t->ImgResize->geometry();
+  ASSERT_TRUE(t->ImgResize->isVisible());
   EXPECT_FALSE(nome.intersects(grip));
   EXPECT_TRUE(w->rect().contains(nome));
-  EXPECT_GE(w->lblNomeEmpresa->width(), w->lblNomeEmpresa->sizeHint().width());
-  const QRect caixaNota = w->txtNota->geometry().adjusted(-2, -2, 0, 0);  // with its frames
+  EXPECT_GE(t->lblNomeEmpresa->width(), t->lblNomeEmpresa->sizeHint().width());
+  const QRect caixaNota = t->txtNota->geometry().adjusted(-2, -2, 0, 0);  // with its frames
   EXPECT_FALSE(nome.intersects(caixaNota));
 
   const QImage janela = w->grab().toImage();
@@ -123,20 +125,20 @@ TEST_P(LayoutNoTamanho, TheMakersNameStaysClearOfTheGrip) {
 // scroll bar, so it is not cut short.
 TEST_P(LayoutNoTamanho, TheFilterListShowsEachClassWhole) {
   const QList<QListWidgetItem*> achados =
-      w->lstFiltros->findItems(QStringLiteral("Elemento de composição"), Qt::MatchExactly);
+      t->lstFiltros->findItems(QStringLiteral("Elemento de composição"), Qt::MatchExactly);
   ASSERT_EQ(achados.size(), 1);
-  const int visivel = w->lstFiltros->viewport()->width();
-  for (int i = 0; i < w->lstFiltros->count(); ++i) {
-    const QModelIndex indice = w->lstFiltros->model()->index(i, 0);
-    EXPECT_LE(w->lstFiltros->sizeHintForIndex(indice).width(), visivel) << qPrintable(w->lstFiltros->item(i)->text());
+  const int visivel = t->lstFiltros->viewport()->width();
+  for (int i = 0; i < t->lstFiltros->count(); ++i) {
+    const QModelIndex indice = t->lstFiltros->model()->index(i, 0);
+    EXPECT_LE(t->lstFiltros->sizeHintForIndex(indice).width(), visivel) << qPrintable(t->lstFiltros->item(i)->text());
   }
 }
 
 // The picture above the note box names it.
 TEST_P(LayoutNoTamanho, TheNoteBoxHasItsCaption) {
-  ASSERT_TRUE(w->txtAnotacoes->isVisible());
-  const QRect legenda = w->txtAnotacoes->geometry();
-  EXPECT_LT(legenda.bottom(), w->txtNota->y() - 2);  // above the box and its frames
+  ASSERT_TRUE(t->txtAnotacoes->isVisible());
+  const QRect legenda = t->txtAnotacoes->geometry();
+  EXPECT_LT(legenda.bottom(), t->txtNota->y() - 2);  // above the box and its frames
   EXPECT_TRUE(temTinta(w->grab(legenda).toImage(), QRect(QPoint(0, 0), legenda.size()), escuro));
 }
 

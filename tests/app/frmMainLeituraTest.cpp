@@ -31,6 +31,7 @@ class frmMainLeitura : public JanelaTeste {
       componente = db.get();
       return db;
     });
+    t.emplace(*janela);
     ASSERT_TRUE(iniciaAtiva(*janela));
     componente->chamadas.clear();
   }
@@ -41,6 +42,7 @@ class frmMainLeitura : public JanelaTeste {
 
   FakeMiniVocabraDB* componente = nullptr;
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 const std::vector<QString> kPalavras = {QStringLiteral("abelha"), QStringLiteral("amigo"), QStringLiteral("bola"),
@@ -48,62 +50,62 @@ const std::vector<QString> kPalavras = {QStringLiteral("abelha"), QStringLiteral
 
 TEST_F(frmMainLeitura, FastTypingRunsOneLookUp350msAfterTheLastKey) {
   inicia(kPalavras);
-  janela->txtEntrada->setFocus();
-  QTest::keyClicks(janela->txtEntrada, QStringLiteral("casa"), Qt::NoModifier, 60);
+  t->txtEntrada->setFocus();
+  QTest::keyClicks(t->txtEntrada, QStringLiteral("casa"), Qt::NoModifier, 60);
   // No look-up may come sooner than 350 ms after the last key: wait for one
   // for less than that, then for as long as it takes.
   EXPECT_FALSE(QTest::qWaitFor([this] { return !posicoesPedidas().isEmpty(); }, 250));
   ASSERT_TRUE(QTest::qWaitFor([this] { return !posicoesPedidas().isEmpty(); }, 20000));
   EXPECT_EQ(posicoesPedidas().first(), QStringLiteral("ObtemPosicaoPalavra(casa)"));
   EXPECT_EQ(componente->chamadas.filter(QStringLiteral("ObtemPosicaoPalavra(cas")).size(), 1);
-  EXPECT_EQ(janela->lista->ObtemPoslista(), 3);
+  EXPECT_EQ(t->lista.ObtemPoslista(), 3);
 }
 
 TEST_F(frmMainLeitura, ATextWithoutPositionTriesItsPrefixesDownToTwoLetters) {
   inicia(kPalavras);
-  janela->BuscaPalavraDigitada(QStringLiteral(" xyzw "));
+  t->BuscaPalavraDigitada(QStringLiteral(" xyzw "));
   EXPECT_EQ(posicoesPedidas(), QStringList({QStringLiteral("ObtemPosicaoPalavra(xyzw)"),
                                             QStringLiteral("ObtemPosicaoPalavra(xyz)"),
                                             QStringLiteral("ObtemPosicaoPalavra(xy)")}));
-  EXPECT_FALSE(janela->picAguarde->isVisible());
+  EXPECT_FALSE(t->picAguarde->isVisible());
 }
 
 TEST_F(frmMainLeitura, BlanksOnlyReportTheListSelectionWithoutAskingForAPosition) {
   inicia(kPalavras);
-  janela->BuscaPalavraDigitada(QStringLiteral("   "));
+  t->BuscaPalavraDigitada(QStringLiteral("   "));
   EXPECT_TRUE(posicoesPedidas().isEmpty());
 }
 
 TEST_F(frmMainLeitura, AnEntryOfAnotherLetterMovesTheLetterPickerAndTheList) {
   inicia(kPalavras);
-  ASSERT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("a"));
+  ASSERT_EQ(t->lista.ObtemLetraAtual(), QStringLiteral("a"));
   QString palavra;
-  janela->MostraVerbeteID(2, palavra, true, true);
+  t->MostraVerbeteID(2, palavra, true, true);
   EXPECT_EQ(palavra, QStringLiteral("bola"));
-  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('B'));
-  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("b"));
-  const CHistorico& historico = *janela->m_Historico;
+  EXPECT_EQ(t->m_EscolheLetra.LetraSelecionada(), QChar('B'));
+  EXPECT_EQ(t->lista.ObtemLetraAtual(), QStringLiteral("b"));
+  const CHistorico& historico = t->m_Historico;
   EXPECT_EQ(historico.Passo(historico.Quantidade()).getTitulo(), QStringLiteral("bola"));  // after the start page
-  EXPECT_EQ(janela->m_Buscas->Quantidade(), 1);
+  EXPECT_EQ(t->m_Buscas.Quantidade(), 1);
 }
 
 TEST_F(frmMainLeitura, EnterShowsAnExactEntryAtOnceAndMovesTheFocusToTheList) {
   inicia(kPalavras);
-  janela->txtEntrada->setFocus();
-  janela->txtEntrada->setText(QStringLiteral("CASA"));
+  t->txtEntrada->setFocus();
+  t->txtEntrada->setText(QStringLiteral("CASA"));
   tecla(Qt::Key_Return);
   EXPECT_EQ(componente->chamadas.first(), QStringLiteral("ObtemPosicaoPalavra(CASA)"));
-  EXPECT_EQ(janela->lista->ObtemPoslista(), 3);
-  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
-  EXPECT_FALSE(janela->tmrBusca->Enabled());
+  EXPECT_EQ(t->lista.ObtemPoslista(), 3);
+  EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
+  EXPECT_FALSE(t->tmrBusca->Enabled());
 }
 
 TEST_F(frmMainLeitura, EnterWithAnEmptyFieldDoesNothing) {
   inicia(kPalavras);
-  janela->txtEntrada->setFocus();
+  t->txtEntrada->setFocus();
   tecla(Qt::Key_Return);
   EXPECT_TRUE(componente->chamadas.isEmpty());
-  EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada);
+  EXPECT_EQ(QApplication::focusWidget(), t->txtEntrada);
 }
 
 TEST_F(frmMainLeitura, LettersTypedOnTheListGoToTheSearchField) {
@@ -119,51 +121,51 @@ TEST_F(frmMainLeitura, LettersTypedOnTheListGoToTheSearchField) {
                         {true, Qt::ShiftModifier, QStringLiteral("k")}};
   for (const Caso& c : casos) {
     tela.caps = c.caps;
-    janela->PicLista->setFocus();
+    t->PicLista->setFocus();
     tecla(Qt::Key_K, c.mods);
-    EXPECT_EQ(janela->txtEntrada->text(), c.esperado);
-    EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada);
-    EXPECT_EQ(janela->txtEntrada->cursorPosition(), 1);
+    EXPECT_EQ(t->txtEntrada->text(), c.esperado);
+    EXPECT_EQ(QApplication::focusWidget(), t->txtEntrada);
+    EXPECT_EQ(t->txtEntrada->cursorPosition(), 1);
   }
-  janela->PicLista->setFocus();
+  t->PicLista->setFocus();
   tecla(Qt::Key_F5);
-  EXPECT_EQ(janela->txtEntrada->text(), QString());
-  EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada);
-  janela->txtEntrada->setText(QStringLiteral("x"));
-  janela->PicLista->setFocus();
+  EXPECT_EQ(t->txtEntrada->text(), QString());
+  EXPECT_EQ(QApplication::focusWidget(), t->txtEntrada);
+  t->txtEntrada->setText(QStringLiteral("x"));
+  t->PicLista->setFocus();
   tecla(Qt::Key_5);
-  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("x"));
-  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("x"));
+  EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
 }
 
 // Keys with Ctrl or Alt are commands (copy, select all, the menus): the
 // focused control keeps them, and the search field its text.
 TEST_F(frmMainLeitura, KeysWithCtrlOrAltAreNotTypedIntoTheSearchField) {
   inicia(kPalavras);
-  janela->txtEntrada->setText(QStringLiteral("casa"));
+  t->txtEntrada->setText(QStringLiteral("casa"));
   for (const auto& [key, mods] : {std::pair{Qt::Key_C, Qt::ControlModifier}, {Qt::Key_A, Qt::ControlModifier},
                                   {Qt::Key_K, Qt::AltModifier}, {Qt::Key_F5, Qt::ControlModifier}}) {
-    janela->PicLista->setFocus();
+    t->PicLista->setFocus();
     tecla(key, mods);
-    EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("casa")) << key;
-    EXPECT_EQ(QApplication::focusWidget(), janela->PicLista) << key;
+    EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("casa")) << key;
+    EXPECT_EQ(QApplication::focusWidget(), t->PicLista) << key;
   }
 }
 
 TEST_F(frmMainLeitura, UpAndDownInTheSearchFieldMoveTheList) {
   inicia(kPalavras);
-  janela->lista->SelecionaItem(0);  // the list holds the two words of "a"
-  janela->txtEntrada->setFocus();
-  janela->txtEntrada->setText(QStringLiteral("ab"));
-  janela->txtEntrada->setCursorPosition(1);
+  t->lista.SelecionaItem(0);  // the list holds the two words of "a"
+  t->txtEntrada->setFocus();
+  t->txtEntrada->setText(QStringLiteral("ab"));
+  t->txtEntrada->setCursorPosition(1);
   tecla(Qt::Key_Down);
-  EXPECT_EQ(janela->lista->ObtemPoslista(), 1);
-  EXPECT_EQ(janela->txtEntrada->cursorPosition(), 1);
-  EXPECT_TRUE(janela->tmrLista->Enabled());  // the release shows the entry 200 ms later
-  EXPECT_FALSE(janela->tmrBusca->Enabled());
+  EXPECT_EQ(t->lista.ObtemPoslista(), 1);
+  EXPECT_EQ(t->txtEntrada->cursorPosition(), 1);
+  EXPECT_TRUE(t->tmrLista->Enabled());  // the release shows the entry 200 ms later
+  EXPECT_FALSE(t->tmrBusca->Enabled());
   tecla(Qt::Key_Left);
-  EXPECT_EQ(janela->txtEntrada->cursorPosition(), 0);
-  EXPECT_FALSE(janela->tmrBusca->Enabled());
+  EXPECT_EQ(t->txtEntrada->cursorPosition(), 0);
+  EXPECT_FALSE(t->tmrBusca->Enabled());
 }
 
 // Over a mock component: what a request does, call by call.
@@ -177,8 +179,9 @@ class frmMainPedido : public JanelaTeste {
       ON_CALL(*db, ObtemPosicaoPalavra(_)).WillByDefault(Return(-1));
       return p;
     });
+    t.emplace(*janela);
     EXPECT_TRUE(janela->Form_Load());
-    janela->selecionaLista(2);  // the results list: no letter list to sync
+    t->selecionaLista(2);  // the results list: no letter list to sync
   }
   void verbete(std::int32_t id, const QString& titulo, const QString& html) {
     ON_CALL(*db, ObtemVerbete(id, _, _)).WillByDefault(DoAll(SetArgReferee<1>(html), Return(titulo)));
@@ -186,6 +189,7 @@ class frmMainPedido : public JanelaTeste {
 
   NiceMock<MockMiniVocabraDB>* db = nullptr;
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 TEST_F(frmMainPedido, ANewerRequestLeavesOnlyItsOwnEffects) {
@@ -194,16 +198,16 @@ TEST_F(frmMainPedido, ANewerRequestLeavesOnlyItsOwnEffects) {
     html = QStringLiteral("<b>sol</b>");
     QTimer::singleShot(0, janela.get(), [this] {
       QString palavra;
-      janela->MostraVerbeteID(2, palavra, true, true);
+      t->MostraVerbeteID(2, palavra, true, true);
     });
     return QStringLiteral("sol");
   }));
   QString palavra;
-  janela->MostraVerbeteID(1, palavra, true, true);
-  ASSERT_EQ(janela->m_Historico->Quantidade(), 1);
-  EXPECT_EQ(janela->m_Historico->Passo(1).getTitulo(), QStringLiteral("lua"));
-  EXPECT_EQ(janela->m_browser->getHTML(), QStringLiteral("<b>lua</b>"));
-  EXPECT_EQ(janela->m_Buscas->Quantidade(), 1);
+  t->MostraVerbeteID(1, palavra, true, true);
+  ASSERT_EQ(t->m_Historico.Quantidade(), 1);
+  EXPECT_EQ(t->m_Historico.Passo(1).getTitulo(), QStringLiteral("lua"));
+  EXPECT_EQ(t->m_browser.getHTML(), QStringLiteral("<b>lua</b>"));
+  EXPECT_EQ(t->m_Buscas.Quantidade(), 1);
 }
 
 TEST_F(frmMainPedido, AHyphenatedVerbIsAskedForAgainWithoutItsPronoun) {
@@ -215,7 +219,7 @@ TEST_F(frmMainPedido, AHyphenatedVerbIsAskedForAgainWithoutItsPronoun) {
     EXPECT_CALL(*db, ObtemConjugacao(QStringLiteral("lembrar"))).WillOnce(Return(QString()));
   }
   QString palavra;
-  janela->MostraVerbeteID(5, palavra, false, false);
+  t->MostraVerbeteID(5, palavra, false, false);
   EXPECT_EQ(palavra, QStringLiteral("lembrar-se"));
 }
 
@@ -223,26 +227,26 @@ TEST_F(frmMainPedido, ARunTimeErrorReplacesTheComponent) {
   ON_CALL(*db, ObtemVerbete(7, _, _)).WillByDefault(Invoke([](std::int32_t, QString&, std::int32_t) -> QString {
     throw std::runtime_error("falha");
   }));
-  const IMiniVocabraDB* antigo = &janela->Pesquisa();
+  const IMiniVocabraDB* antigo = &t->Pesquisa();
   QString palavra;
-  janela->MostraVerbeteID(7, palavra, true, true);
-  EXPECT_NE(&janela->Pesquisa(), antigo);
-  EXPECT_EQ(janela->m_Historico->Quantidade(), 0);
+  t->MostraVerbeteID(7, palavra, true, true);
+  EXPECT_NE(&t->Pesquisa(), antigo);
+  EXPECT_EQ(t->m_Historico.Quantidade(), 0);
 }
 
 TEST_F(frmMainPedido, TheKeyOfTheEntryGoesWithTheRequest) {
   modMain::InicializaChaves();
   EXPECT_CALL(*db, ObtemVerbete(3000, _, modMain::ChaveVerbete(0))).WillOnce(Return(QStringLiteral("x")));
   QString palavra;
-  janela->MostraVerbeteID(3000, palavra, false, false);
+  t->MostraVerbeteID(3000, palavra, false, false);
 }
 
 TEST_F(frmMainPedido, ANegativeIdHidesTheWaitPicture) {
-  janela->picAguarde->show();
+  t->picAguarde->show();
   QString palavra;
-  janela->MostraVerbeteID(-1, palavra, true, true);
-  EXPECT_FALSE(janela->picAguarde->isVisibleTo(janela->picRecortaBrowser));
-  EXPECT_EQ(janela->m_Historico->Quantidade(), 0);
+  t->MostraVerbeteID(-1, palavra, true, true);
+  EXPECT_FALSE(t->picAguarde->isVisibleTo(t->picRecortaBrowser));
+  EXPECT_EQ(t->m_Historico.Quantidade(), 0);
 }
 
 }  // namespace

@@ -41,16 +41,17 @@ TEST_F(frmMainNavegacao, StartUpRestoresTheSearchesAndShutdownSavesThemWithTheOp
   setHive(reg::HKEY_CURRENT_USER, "HistTit2", "lua");
   setHive(reg::HKEY_CURRENT_USER, "HistID2", "40");
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
-  ASSERT_EQ(w->m_Buscas->Quantidade(), 2);
-  EXPECT_EQ(w->m_Buscas->Item(2).getTitulo(), QStringLiteral("lua"));
+  ASSERT_EQ(t.m_Buscas.Quantidade(), 2);
+  EXPECT_EQ(t.m_Buscas.Item(2).getTitulo(), QStringLiteral("lua"));
   w->Form_Activate();
   EXPECT_TRUE(QFile::exists(world.notesDir() + QStringLiteral("/notas.dat")));
 
-  w->m_Notas->VerificaVerbete(40);
-  w->m_Notas->setVisible(true);
-  w->txtNota->setPlainText(QStringLiteral("anotada"));
-  w->m_Buscas->Adiciona(QStringLiteral("mar"), 77);
+  t.m_Notas.VerificaVerbete(40);
+  t.m_Notas.setVisible(true);
+  t.txtNota->setPlainText(QStringLiteral("anotada"));
+  t.m_Buscas.Adiciona(QStringLiteral("mar"), 77);
   w->Form_QueryUnload();
   w->Form_Unload();
 
@@ -64,15 +65,16 @@ TEST_F(frmMainNavegacao, StartUpRestoresTheSearchesAndShutdownSavesThemWithTheOp
 
 TEST_F(frmMainNavegacao, AShownNoteBoxSitsAtTheBottomInsideItsFrames) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
   w->Form_Activate();
-  w->m_Notas->VerificaVerbete(3);
-  w->m_Notas->setVisible(true);
+  t.m_Notas.VerificaVerbete(3);
+  t.m_Notas.setVisible(true);
 
-  const QRect nota = w->txtNota->geometry();
+  const QRect nota = t.txtNota->geometry();
   EXPECT_EQ(nota.top(), w->height() - nota.height() - 25);
   EXPECT_EQ(nota.left() + nota.width(), w->width() - 10);
-  EXPECT_EQ(w->txtAnotacoes->y(), w->height() - nota.height() - 50);
+  EXPECT_EQ(t.txtAnotacoes->y(), w->height() - nota.height() - 50);
   const QImage imagem = w->grab().toImage();
   EXPECT_EQ(QColor(imagem.pixel(nota.left() - 2, nota.top() - 2)), QColor(180, 180, 180));
   EXPECT_EQ(QColor(imagem.pixel(nota.left() - 1, nota.top() - 1)), QColor(220, 220, 220));
@@ -82,16 +84,17 @@ TEST_F(frmMainNavegacao, AHistoryStepToAListOrAPageHidesTheNoteBox) {
   world.write(QStringLiteral("notas/notas.dat"), QByteArray(1, '\x02'));  // entry 1 has a note
   world.write(QStringLiteral("notas/id000001.txt"), "nota\r\n");
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(w->Form_Load());
   w->Form_Activate();
-  w->m_Historico->AdicionaArquivo(QStringLiteral("Manual"), QStringLiteral("manual/a.htm"));
-  w->m_Historico->AdicionaLista(QStringLiteral("<p>lista</p>"));
-  w->m_Historico->Adiciona(QStringLiteral("um"), 1);
+  t.m_Historico.AdicionaArquivo(QStringLiteral("Manual"), QStringLiteral("manual/a.htm"));
+  t.m_Historico.AdicionaLista(QStringLiteral("<p>lista</p>"));
+  t.m_Historico.Adiciona(QStringLiteral("um"), 1);
   for (int passo = 0; passo < 2; ++passo) {
-    w->m_Notas->VerificaVerbete(1);
-    ASSERT_TRUE(w->m_Notas->EhVisivel());
-    w->m_Historico->Anterior();
-    EXPECT_FALSE(w->m_Notas->EhVisivel()) << passo;
+    t.m_Notas.VerificaVerbete(1);
+    ASSERT_TRUE(t.m_Notas.EhVisivel());
+    t.m_Historico.Anterior();
+    EXPECT_FALSE(t.m_Notas.EhVisivel()) << passo;
   }
 }
 

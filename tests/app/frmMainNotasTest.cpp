@@ -57,15 +57,16 @@ TEST_F(frmMainNotas, ANoteInAnyScriptComesBackAfterTheProgramStartsAgain) {
   const QString nota = QStringLiteral("— € 日本 Привет 😀");
   {
     auto w = janela();
+    frmMainTeste t(*w);
     ASSERT_TRUE(iniciaAtiva(*w));
     ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
     w->ComandoMenu(QStringLiteral("nota"));
-    ASSERT_TRUE(w->m_Notas->EhVisivel());
-    w->txtNota->setFocus();
-    QTest::keyClicks(w->txtNota, QStringLiteral("nota: "));
-    compoe(w->txtNota, nota);
+    ASSERT_TRUE(t.m_Notas.EhVisivel());
+    t.txtNota->setFocus();
+    QTest::keyClicks(t.txtNota, QStringLiteral("nota: "));
+    compoe(t.txtNota, nota);
     ASSERT_TRUE(digita(*w, QStringLiteral("bola"), QStringLiteral("bola")));
-    EXPECT_FALSE(w->m_Notas->EhVisivel());
+    EXPECT_FALSE(t.m_Notas.EhVisivel());
     fecha(*w);
   }
   const QStringList arquivos = QDir(world.notesDir()).entryList({QStringLiteral("id*.txt")});
@@ -74,10 +75,11 @@ TEST_F(frmMainNotas, ANoteInAnyScriptComesBackAfterTheProgramStartsAgain) {
             (QStringLiteral("nota: ") + nota + QStringLiteral("\r\n")).toUtf8());
 
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(iniciaAtiva(*w));
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
-  EXPECT_TRUE(w->m_Notas->EhVisivel());
-  EXPECT_EQ(w->txtNota->toPlainText(), QStringLiteral("nota: ") + nota + u'\n');
+  EXPECT_TRUE(t.m_Notas.EhVisivel());
+  EXPECT_EQ(t.txtNota->toPlainText(), QStringLiteral("nota: ") + nota + u'\n');
   EXPECT_TRUE(mensagens().isEmpty()) << qPrintable(mensagens().join(u'\n'));
 }
 
@@ -96,11 +98,12 @@ TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
   std::int32_t id = -1;
   {
     auto w = janela();
+    frmMainTeste t(*w);
     ASSERT_TRUE(iniciaAtiva(*w));
     ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
-    id = w->lista->ObtemPoslista();
+    id = t.lista.ObtemPoslista();
     w->ComandoMenu(QStringLiteral("nota"));
-    w->txtNota->setPlainText(QStringLiteral("casa"));
+    t.txtNota->setPlainText(QStringLiteral("casa"));
     fecha(*w);  // saves the note and its mark
   }
   const QString arquivo = world.notesDir() + QStringLiteral("/id%1.txt").arg(id, 6, 10, QLatin1Char('0'));
@@ -108,10 +111,11 @@ TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
   const DesbloqueiaFifo fifo(arquivo);
   ASSERT_TRUE(fifo.criada());
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(iniciaAtiva(*w));
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
   EXPECT_FALSE(fifo.precisouDesbloquear());
-  EXPECT_FALSE(w->m_Notas->EhVisivel());
+  EXPECT_FALSE(t.m_Notas.EhVisivel());
   ASSERT_EQ(mensagens().size(), 1);
   EXPECT_TRUE(mensagens()[0].startsWith(
       QStringLiteral("O arquivo %1 da pasta de anotações não é um arquivo comum").arg(arquivo)));
@@ -122,10 +126,11 @@ TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
 // note in its box, and is given up only on a Yes.
 TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(iniciaAtiva(*w));
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
   w->ComandoMenu(QStringLiteral("nota"));
-  w->txtNota->setPlainText(QStringLiteral("sem lugar"));
+  t.txtNota->setPlainText(QStringLiteral("sem lugar"));
   ASSERT_TRUE(QDir(world.notesDir()).removeRecursively());
   const QString pergunta = QStringLiteral("A anotação deste verbete não pôde ser gravada. Se o programa for fechado "
                                           "agora, ela será perdida. Deseja fechar assim mesmo?");
@@ -133,8 +138,8 @@ TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
   dialogs.answer(dlg::vbNo);
   EXPECT_FALSE(w->close());
   EXPECT_TRUE(w->isVisible());
-  EXPECT_TRUE(w->m_Notas->EhVisivel());
-  EXPECT_EQ(w->txtNota->toPlainText(), QStringLiteral("sem lugar"));
+  EXPECT_TRUE(t.m_Notas.EhVisivel());
+  EXPECT_EQ(t.txtNota->toPlainText(), QStringLiteral("sem lugar"));
   ASSERT_EQ(mensagens(), QStringList{pergunta});
 
   QDir().mkpath(world.notesDir());  // the folder is back: the close saves it
@@ -145,10 +150,11 @@ TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
 
 TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedClosesOnAYes) {
   auto w = janela();
+  frmMainTeste t(*w);
   ASSERT_TRUE(iniciaAtiva(*w));
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
   w->ComandoMenu(QStringLiteral("nota"));
-  w->txtNota->setPlainText(QStringLiteral("sem lugar"));
+  t.txtNota->setPlainText(QStringLiteral("sem lugar"));
   ASSERT_TRUE(QDir(world.notesDir()).removeRecursively());
   dialogs.answer(dlg::vbYes);
   EXPECT_TRUE(w->close());

@@ -29,20 +29,21 @@ class frmMainPontaAPonta : public JanelaTeste {
 
 TEST_F(frmMainPontaAPonta, TypingCasaShowsItsEntryAndTheWordList) {
   auto janela = janelaNaAmostra();
+  frmMainTeste t(*janela);
   ASSERT_TRUE(iniciaAtiva(*janela));
 
-  janela->txtEntrada->setFocus();
-  QTest::keyClicks(janela->txtEntrada, QStringLiteral("casa"));
-  const PageDocument& pagina = janela->m_browser->navegador().document();
+  t.txtEntrada->setFocus();
+  QTest::keyClicks(t.txtEntrada, QStringLiteral("casa"));
+  const PageDocument& pagina = t.m_browser.navegador().document();
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(u"casa"); }, 5000));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !janela->picAguarde->isVisible(); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !t.picAguarde->isVisible(); }, 2000));
 
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !janela->tmrListaCarga->Enabled(); }, 5000));
-  const std::int32_t id = janela->lista->ObtemPoslista();
-  EXPECT_EQ(janela->lista->ObtemPalavraPos(id), QStringLiteral("casa"));
-  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("c"));
-  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('C'));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !t.tmrListaCarga->Enabled(); }, 5000));
+  const std::int32_t id = t.lista.ObtemPoslista();
+  EXPECT_EQ(t.lista.ObtemPalavraPos(id), QStringLiteral("casa"));
+  EXPECT_EQ(t.lista.ObtemLetraAtual(), QStringLiteral("c"));
+  EXPECT_EQ(t.m_EscolheLetra.LetraSelecionada(), QChar('C'));
   EXPECT_TRUE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("D_DEF")));
 }
 
@@ -50,19 +51,20 @@ TEST_F(frmMainPontaAPonta, TypingCasaShowsItsEntryAndTheWordList) {
 // page lists entries with their summaries, and the results list holds them.
 TEST_F(frmMainPontaAPonta, SearchingTheEntriesTextListsResultsWithSummaries) {
   auto janela = janelaNaAmostra();
+  frmMainTeste t(*janela);
   ASSERT_TRUE(iniciaAtiva(*janela));
 
-  janela->imgAvancada_Click();
-  janela->chkAvancada[2]->click();
-  janela->txtEntrada->setText(QStringLiteral("casa"));
-  janela->btBuscar->click();
-  const PageDocument& pagina = janela->m_browser->navegador().document();
+  emit t.imgAvancada->Click();
+  t.chkAvancada[2]->click();
+  t.txtEntrada->setText(QStringLiteral("casa"));
+  t.btBuscar->click();
+  const PageDocument& pagina = t.m_browser.navegador().document();
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return pagina.innerHTML(QStringLiteral("AreaVerbete")).value_or(QString()).contains(u"goID://"); }, 5000));
-  EXPECT_TRUE(janela->picLista2->isVisible());
-  EXPECT_GE(janela->lista2->UltimoIndice(), 0);
-  EXPECT_FALSE(janela->lista2->Carregando());
-  EXPECT_TRUE(janela->lblDescricaoPesquisa->text().contains(QStringLiteral("no texto do verbete")));
+  EXPECT_TRUE(t.picLista2->isVisible());
+  EXPECT_GE(t.lista2.UltimoIndice(), 0);
+  EXPECT_FALSE(t.lista2.Carregando());
+  EXPECT_TRUE(t.lblDescricaoPesquisa->text().contains(QStringLiteral("no texto do verbete")));
   // The summaries are text inside their entry's link.
   EXPECT_FALSE(pagina.innerHTML(QStringLiteral("AreaVerbete"))->contains(QStringLiteral("<a href=\"goto://")));
 }
@@ -113,23 +115,25 @@ class frmMainProgramaDoBuild : public JanelaTeste {
 
 TEST_F(frmMainProgramaDoBuild, AFirstStartShowsNoMessageAndANoteTypedIsThereAgainAlsoAfterARestart) {
   auto janela = inicia();
-  EXPECT_EQ(janela->config->LeReg(QStringLiteral("DirNotas"), QString()), notas);
+  frmMainTeste t(*janela);
+  EXPECT_EQ(t.config.LeReg(QStringLiteral("DirNotas"), QString()), notas);
   ASSERT_TRUE(digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
   janela->ComandoMenu(QStringLiteral("nota"));
-  janela->txtNota->setPlainText(QStringLiteral("minha nota"));
+  t.txtNota->setPlainText(QStringLiteral("minha nota"));
   ASSERT_TRUE(digita(*janela, QStringLiteral("bola"), QStringLiteral("bola")));
-  EXPECT_FALSE(janela->m_Notas->EhVisivel());
+  EXPECT_FALSE(t.m_Notas.EhVisivel());
   ASSERT_TRUE(digita(*janela, QStringLiteral("casa"), QStringLiteral("casa")));
-  EXPECT_TRUE(janela->m_Notas->EhVisivel());
-  EXPECT_EQ(janela->txtNota->toPlainText(), QStringLiteral("minha nota\n"));
+  EXPECT_TRUE(t.m_Notas.EhVisivel());
+  EXPECT_EQ(t.txtNota->toPlainText(), QStringLiteral("minha nota\n"));
   janela->Form_QueryUnload();
   janela->Form_Unload();
   janela.reset();
 
   auto outra = inicia();
   ASSERT_TRUE(digita(*outra, QStringLiteral("casa"), QStringLiteral("casa")));
-  EXPECT_TRUE(outra->m_Notas->EhVisivel());
-  EXPECT_EQ(outra->txtNota->toPlainText(), QStringLiteral("minha nota\n"));
+  const frmMainTeste o(*outra);
+  EXPECT_TRUE(o.m_Notas.EhVisivel());
+  EXPECT_EQ(o.txtNota->toPlainText(), QStringLiteral("minha nota\n"));
   EXPECT_TRUE(dialogs.calls().empty()) << qPrintable(dialogs.calls().front().prompt);
 }
 
@@ -151,20 +155,21 @@ TEST_P(frmMainSeparadorInicial, TypingLoShowsTheSuffixInTheLetterL) {
         "verbete: lado\nclasse: s.m.\ndef: Face.\n"), dados));
   }
   auto janela = janelaSobre(dados);
+  frmMainTeste t(*janela);
   ASSERT_TRUE(iniciaAtiva(*janela));
   ASSERT_TRUE(digita(*janela, QStringLiteral("lo"), QStringLiteral("logia")));
 
   DLLMiniVocabraDB db(dados);
   const std::int32_t mostrado = db.ObtemPosicaoPalavra(QStringLiteral("logia"));
-  EXPECT_EQ(janela->lista->ObtemLetraAtual(), QStringLiteral("l"));
-  EXPECT_EQ(janela->m_EscolheLetra->LetraSelecionada(), QChar('L'));
-  EXPECT_EQ(janela->lista->ObtemPoslista(), mostrado);
+  EXPECT_EQ(t.lista.ObtemLetraAtual(), QStringLiteral("l"));
+  EXPECT_EQ(t.m_EscolheLetra.LetraSelecionada(), QChar('L'));
+  EXPECT_EQ(t.lista.ObtemPoslista(), mostrado);
   const std::int32_t base = db.ObtemPosicaoPalavra(QStringLiteral("l"));
   QString buffer;
-  ASSERT_EQ(janela->lista->UltimoIndice() + 1, db.PesquisaMascara(QStringLiteral("l*"), buffer, 1));
-  for (std::int32_t id = base; id <= base + janela->lista->UltimoIndice(); ++id) {
+  ASSERT_EQ(t.lista.UltimoIndice() + 1, db.PesquisaMascara(QStringLiteral("l*"), buffer, 1));
+  for (std::int32_t id = base; id <= base + t.lista.UltimoIndice(); ++id) {
     QString html;
-    ASSERT_EQ(janela->lista->ObtemPalavraPos(id), db.ObtemVerbete(id, html, 0)) << "id " << id;
+    ASSERT_EQ(t.lista.ObtemPalavraPos(id), db.ObtemVerbete(id, html, 0)) << "id " << id;
   }
 }
 

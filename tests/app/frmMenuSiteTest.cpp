@@ -43,7 +43,8 @@ class SiteDoDicionario : public JanelaTeste {
 
 TEST_F(SiteDoDicionario, WithNoWebBrowserTheUserIsToldInPortuguese) {
   auto w = janela();
-  w->menus->mnu_SiteDicionario->trigger();
+  frmMainTeste t(*w);
+  t.menus.mnu_SiteDicionario->trigger();
   ASSERT_EQ(navegador->pedidos.size(), 1u);
   EXPECT_EQ(navegador->pedidos[0], QUrl(CBrowser::kSiteFabricante));
   ASSERT_EQ(dialogs.calls().size(), 1u);
@@ -57,7 +58,8 @@ TEST_F(SiteDoDicionario, WithNoWebBrowserTheUserIsToldInPortuguese) {
 TEST_F(SiteDoDicionario, ABrowserThatTakesTheSiteNeedsNoMessage) {
   navegador->haNavegador = true;
   auto w = janela();
-  w->menus->mnu_SiteDicionario->trigger();
+  frmMainTeste t(*w);
+  t.menus.mnu_SiteDicionario->trigger();
   EXPECT_EQ(navegador->pedidos.size(), 1u);
   EXPECT_TRUE(dialogs.calls().empty());
 }
@@ -65,7 +67,8 @@ TEST_F(SiteDoDicionario, ABrowserThatTakesTheSiteNeedsNoMessage) {
 // A page's link out of the program goes the same way.
 TEST_F(SiteDoDicionario, APageLinkOutOfTheProgramWithNoBrowserIsToldToo) {
   auto w = janela();
-  w->m_browser->navegador().FollowLink(QStringLiteral("https://exemplo.com.br/pagina"));
+  frmMainTeste t(*w);
+  t.m_browser.navegador().FollowLink(QStringLiteral("https://exemplo.com.br/pagina"));
   ASSERT_EQ(navegador->pedidos.size(), 1u);
   ASSERT_EQ(dialogs.calls().size(), 1u);
   EXPECT_TRUE(dialogs.calls()[0].prompt.contains(QStringLiteral("https://exemplo.com.br/pagina")));

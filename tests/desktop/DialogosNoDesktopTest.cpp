@@ -27,8 +27,9 @@ class DialogosNoDesktop : public JanelaTeste {
     janela = criaJanela([] {
       return std::make_unique<FakeMiniVocabraDB>(std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("bola")});
     });
+    t.emplace(*janela);
     ASSERT_TRUE(janela->Form_Load());
-    janela->config->RestaurarJanela();  // the first run opens maximised
+    t->config.RestaurarJanela();  // the first run opens maximised
     janela->setGeometry(100, 80, 900, 700);
     janela->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
@@ -70,6 +71,7 @@ class DialogosNoDesktop : public JanelaTeste {
   }
 
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 // Each dialog opens centred at its own size, also after it was moved and
@@ -79,9 +81,9 @@ TEST_F(DialogosNoDesktop, EachSettingsDialogOpensCentredOnTheMainWindowAtItsOwnS
     const char* qual;
     QAction* item;
   } dialogos[] = {
-      {"gerais", janela->menus->mnu_configuragerais},
-      {"lista", janela->menus->mnu_configuralista},
-      {"verbete", janela->menus->mnu_configuraverbete},
+      {"gerais", t->menus.mnu_configuragerais},
+      {"lista", t->menus.mnu_configuralista},
+      {"verbete", t->menus.mnu_configuraverbete},
   };
   for (const auto& d : dialogos) {
     centrado(abre(d.item, [](QDialog& dialogo) { dialogo.setGeometry(dialogo.geometry().adjusted(-90, 40, 120, 90)); }),

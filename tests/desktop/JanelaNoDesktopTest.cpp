@@ -64,14 +64,15 @@ class JanelaNoDesktop : public JanelaTeste {
                       QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
     servicos.menusPopup = menus;
     janela = std::make_unique<frmMain>(std::move(servicos));
+    t.emplace(*janela);
     ASSERT_TRUE(janela->Form_Load());
-    janela->config->RestaurarJanela();  // the first run opens maximised
+    t->config.RestaurarJanela();  // the first run opens maximised
     janela->setGeometry(100, 80, 900, 700);
     janela->show();
     janela->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return janela->lista->UltimoIndice() >= 0 && !janela->tmrListaCarga->Enabled(); }, 20000));
+        [this] { return t->lista.UltimoIndice() >= 0 && !t->tmrListaCarga->Enabled(); }, 20000));
   }
 
   // What the screen shows of `controle`.
@@ -85,6 +86,7 @@ class JanelaNoDesktop : public JanelaTeste {
   ClienteX x;
   std::shared_ptr<MenusContados> menus = std::make_shared<MenusContados>();
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 // The window manager is told the minimum, and keeps to it in its own resize
@@ -94,8 +96,8 @@ TEST_F(JanelaNoDesktop, TheGripCannotTakeTheWindowBelowItsMinimum) {
   EXPECT_EQ(x.tamanhoMinimo(janela->winId()), minimo);
   MenoresTamanhos menores;
   janela->installEventFilter(&menores);
-  QSignalSpy prensa(janela->ImgResize, &VbControl::MouseDown);
-  const QPoint grip = janela->ImgResize->mapToGlobal(QPoint(12, 11));
+  QSignalSpy prensa(t->ImgResize, &VbControl::MouseDown);
+  const QPoint grip = t->ImgResize->mapToGlobal(QPoint(12, 11));
   const QSize inicial = janela->size();
   x.movePonteiro(grip);
   x.botao(true);
@@ -126,24 +128,24 @@ TEST_F(JanelaNoDesktop, TheGripCannotTakeTheWindowBelowItsMinimum) {
 }
 
 TEST_F(JanelaNoDesktop, AltAOpensTheFileMenuAndTypesNothing) {
-  janela->txtEntrada->setFocus();
-  janela->txtEntrada->setText(QStringLiteral("casa"));
+  t->txtEntrada->setFocus();
+  t->txtEntrada->setText(QStringLiteral("casa"));
   x.teclas({XK_Alt_L, XK_a});
   ASSERT_TRUE(QTest::qWaitFor([this] { return menus->abertos == 1; }, 20000));
-  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("casa"));
-  EXPECT_FALSE(janela->tmrBusca->Enabled());
+  EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("casa"));
+  EXPECT_FALSE(t->tmrBusca->Enabled());
 }
 
 TEST_F(JanelaNoDesktop, ShiftOneOnAWordListDoesNothing) {
-  janela->txtEntrada->setText(QStringLiteral("casa"));
-  janela->PicLista->setFocus();
+  t->txtEntrada->setText(QStringLiteral("casa"));
+  t->PicLista->setFocus();
   Solturas solturas;
   qApp->installEventFilter(&solturas);
   x.teclas({XK_Shift_L, XK_1});
   ASSERT_TRUE(QTest::qWaitFor([&] { return solturas.vezes >= 2; }, 20000));  // both keys are up again
   qApp->removeEventFilter(&solturas);
-  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("casa"));
-  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("casa"));
+  EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
 }
 
 // Both tabs in each picture, split where a click changes the list (1035
@@ -157,25 +159,25 @@ TEST_F(JanelaNoDesktop, EachListTabShowsBothTabsAndAClickOnEachSwitchesTheList) 
       for (int y = 8; y < abas.height() - 2; ++y) escuros += qGray(abas.pixel(x, y)) < 120 ? 1 : 0;
     return escuros > 10;
   };
-  const QImage palavras = naTela(janela->imgBtSelLista[0]);
+  const QImage palavras = naTela(t->imgBtSelLista[0]);
   EXPECT_TRUE(marcada(palavras, 10));
   EXPECT_TRUE(marcada(palavras, divisa - 3));
   EXPECT_FALSE(marcada(palavras, divisa + 3));
   EXPECT_TRUE(temTexto(palavras, 0, divisa));
   EXPECT_TRUE(temTexto(palavras, divisa, palavras.width()));
 
-  x.clica(janela->imgBtSelLista[0]->mapToGlobal(QPoint(divisa + 1, 15)));
-  ASSERT_TRUE(QTest::qWaitFor([this] { return janela->picLista2->isVisible(); }, 20000));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return marcada(naTela(janela->imgBtSelLista[1]), 200); }, 20000));
-  const QImage resultados = naTela(janela->imgBtSelLista[1]);
+  x.clica(t->imgBtSelLista[0]->mapToGlobal(QPoint(divisa + 1, 15)));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return t->picLista2->isVisible(); }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return marcada(naTela(t->imgBtSelLista[1]), 200); }, 20000));
+  const QImage resultados = naTela(t->imgBtSelLista[1]);
   EXPECT_FALSE(marcada(resultados, divisa - 3));
   EXPECT_TRUE(marcada(resultados, divisa + 3));
   EXPECT_TRUE(temTexto(resultados, 0, divisa));
   EXPECT_TRUE(temTexto(resultados, divisa, resultados.width()));
 
-  x.clica(janela->imgBtSelLista[1]->mapToGlobal(QPoint(divisa - 2, 15)));
-  EXPECT_TRUE(QTest::qWaitFor([this] { return janela->PicLista->isVisible(); }, 20000));
-  EXPECT_EQ(janela->imgBtSelLista[0]->cursor().shape(), Qt::BitmapCursor);
+  x.clica(t->imgBtSelLista[1]->mapToGlobal(QPoint(divisa - 2, 15)));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return t->PicLista->isVisible(); }, 20000));
+  EXPECT_EQ(t->imgBtSelLista[0]->cursor().shape(), Qt::BitmapCursor);
 }
 
 }  // namespace

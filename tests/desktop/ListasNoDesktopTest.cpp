@@ -51,14 +51,15 @@ class ListasNoDesktop : public JanelaTeste {
  protected:
   void SetUp() override {
     janela = criaJanela(Dicionario);
+    t.emplace(*janela);
     ASSERT_TRUE(janela->Form_Load());
-    janela->config->RestaurarJanela();  // the first run opens maximised
+    t->config.RestaurarJanela();  // the first run opens maximised
     janela->setGeometry(100, 80, 900, 700);
     janela->show();
     janela->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return janela->lista->UltimoIndice() >= 0 && !janela->tmrListaCarga->Enabled(); }));
+        [this] { return t->lista.UltimoIndice() >= 0 && !t->tmrListaCarga->Enabled(); }));
   }
 
   // Types `palavra` key by key, as a keyboard does.
@@ -69,13 +70,13 @@ class ListasNoDesktop : public JanelaTeste {
   // Waits until the word list holds the letter of `id` with `id` selected.
   ::testing::AssertionResult listaEm(const QString& letra, std::int32_t id) {
     if (QTest::qWaitFor([&] {
-          return janela->lista->ObtemLetraAtual().toLower() == letra && janela->lista->ObtemPoslista() == id &&
-                 !janela->tmrListaCarga->Enabled() && !janela->tmrBusca->Enabled();
+          return t->lista.ObtemLetraAtual().toLower() == letra && t->lista.ObtemPoslista() == id &&
+                 !t->tmrListaCarga->Enabled() && !t->tmrBusca->Enabled();
         }, 5000))
       return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the list shows \"" << janela->lista->ObtemLetraAtual().toStdString()
-                                         << "\" at " << janela->lista->ObtemPoslista() << ", the field holds \""
-                                         << janela->txtEntrada->text().toStdString() << "\"";
+    return ::testing::AssertionFailure() << "the list shows \"" << t->lista.ObtemLetraAtual().toStdString()
+                                         << "\" at " << t->lista.ObtemPoslista() << ", the field holds \""
+                                         << t->txtEntrada->text().toStdString() << "\"";
   }
 
   // Scrolls `alvo` (the list itself or its scroll bar) three notches down and
@@ -106,6 +107,7 @@ class ListasNoDesktop : public JanelaTeste {
 
   ClienteX x;
   std::unique_ptr<frmMain> janela;
+  std::optional<frmMainTeste> t;
 };
 
 // Where a click lands: on a row, on the scroll bar's track, on the letter
@@ -123,67 +125,67 @@ class CliqueNaLista : public ListasNoDesktop, public ::testing::WithParamInterfa
 // The word typed after a click on a list is a new search, not the end of
 // the word typed before.
 TEST_P(CliqueNaLista, TypingAWordAfterAClickStartsANewSearch) {
-  janela->txtEntrada->setFocus();
+  t->txtEntrada->setFocus();
   digita("abelha");
   ASSERT_TRUE(listaEm(QStringLiteral("a"), kAbelha));
   VbControl& controle = *GetParam().controle(*janela);
   QSignalSpy solturas(&controle, &VbControl::MouseUp);
   x.clica(controle.mapToGlobal(GetParam().ponto(*janela, controle)));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return solturas.count() == 1 && !janela->tmrLista->Enabled(); }, 3000));
-  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return solturas.count() == 1 && !t->tmrLista->Enabled(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
   digita("zebra");
   EXPECT_TRUE(listaEm(QStringLiteral("z"), kZebra));
-  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("zebra"));
-  EXPECT_EQ(QApplication::focusWidget(), janela->txtEntrada);
+  EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("zebra"));
+  EXPECT_EQ(QApplication::focusWidget(), t->txtEntrada);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Alvos, CliqueNaLista,
     ::testing::Values(
-        Clique{"a row", [](frmMain& j) { return j.PicLista; },
+        Clique{"a row", [](frmMain& j) { return frmMainTeste(j).PicLista; },
                [](frmMain& j, const VbControl&) {
-                 return QPoint(60, static_cast<int>(10 + 2.5 * j.lista->AlturaLinha()));
+                 return QPoint(60, static_cast<int>(10 + 2.5 * frmMainTeste(j).lista.AlturaLinha()));
                }},
-        Clique{"the scroll bar", [](frmMain& j) { return j.lista->imagemScroll(4); },
+        Clique{"the scroll bar", [](frmMain& j) { return frmMainTeste(j).lista.imagemScroll(4); },
                [](frmMain&, const VbControl& c) { return QPoint(c.width() / 2, c.height() * 3 / 4); }},
-        Clique{"the letter picker", [](frmMain& j) { return j.imgLetras; },
+        Clique{"the letter picker", [](frmMain& j) { return frmMainTeste(j).imgLetras; },
                [](frmMain&, const VbControl&) { return QPoint(9, 9); }}));
 
 // The list tabs switch the list that holds the focus.
 TEST_F(ListasNoDesktop, TypingAWordAfterSwitchingListsStartsANewSearch) {
-  janela->txtEntrada->setFocus();
+  t->txtEntrada->setFocus();
   digita("abelha");
   ASSERT_TRUE(listaEm(QStringLiteral("a"), kAbelha));
-  QSignalSpy itens(janela->lista.get(), qOverload<const QString&, std::int32_t>(&CList::SelecionaItem));
-  x.clica(janela->PicLista->mapToGlobal(QPoint(60, static_cast<int>(10 + 2.5 * janela->lista->AlturaLinha()))));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return itens.count() == 1 && !janela->tmrLista->Enabled(); }, 3000));
-  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  QSignalSpy itens(&t->lista, qOverload<const QString&, std::int32_t>(&CList::SelecionaItem));
+  x.clica(t->PicLista->mapToGlobal(QPoint(60, static_cast<int>(10 + 2.5 * t->lista.AlturaLinha()))));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return itens.count() == 1 && !t->tmrLista->Enabled(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
   const int divisa = static_cast<int>(frmMain::DivisaAbasTwips / twips::perPixelX());
-  x.clica(janela->imgBtSelLista[0]->mapToGlobal(QPoint(divisa + 2, 15)));
-  ASSERT_TRUE(QTest::qWaitFor([this] { return janela->picLista2->isVisible(); }, 3000));
-  EXPECT_EQ(QApplication::focusWidget(), janela->picLista2);
-  x.clica(janela->imgBtSelLista[1]->mapToGlobal(QPoint(divisa - 2, 15)));
-  ASSERT_TRUE(QTest::qWaitFor([this] { return janela->PicLista->isVisible(); }, 3000));
-  EXPECT_EQ(QApplication::focusWidget(), janela->PicLista);
+  x.clica(t->imgBtSelLista[0]->mapToGlobal(QPoint(divisa + 2, 15)));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return t->picLista2->isVisible(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), t->picLista2);
+  x.clica(t->imgBtSelLista[1]->mapToGlobal(QPoint(divisa - 2, 15)));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return t->PicLista->isVisible(); }, 3000));
+  EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
   digita("zebra");
   EXPECT_TRUE(listaEm(QStringLiteral("z"), kZebra));
-  EXPECT_EQ(janela->txtEntrada->text(), QStringLiteral("zebra"));
+  EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("zebra"));
 }
 
 TEST_F(ListasNoDesktop, TheWheelScrollsTheWordListOverItsRowsAndItsScrollBar) {
-  rodaSobreListaEBarra(*janela->lista, *janela->PicLista);
+  rodaSobreListaEBarra(t->lista, *t->PicLista);
 }
 
 TEST_F(ListasNoDesktop, TheWheelScrollsTheResultsListOverItsRowsAndItsScrollBar) {
-  janela->txtEntrada->setFocus();
-  janela->txtEntrada->setText(QStringLiteral("a*"));
+  t->txtEntrada->setFocus();
+  t->txtEntrada->setText(QStringLiteral("a*"));
   x.teclas({XK_Return});
   ASSERT_TRUE(QTest::qWaitFor(
       [this] {
-        return janela->picLista2->isVisible() && janela->lista2->UltimoIndice() == 81 && !janela->lista2->Carregando();
+        return t->picLista2->isVisible() && t->lista2.UltimoIndice() == 81 && !t->lista2.Carregando();
       },
       5000));
-  rodaSobreListaEBarra(*janela->lista2, *janela->picLista2);
+  rodaSobreListaEBarra(t->lista2, *t->picLista2);
 }
 
 }  // namespace

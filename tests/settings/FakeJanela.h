@@ -12,16 +12,12 @@ class FakeJanela final : public IJanelaPrincipal {
   QRect retangulo{1500, 1200, 12690, 9570};  // 846 x 638 pixels at 100, 80
   bool min = false;
   bool grip = true;
-  QString imagemMax;
-  int somar = -1;
 
   QRect retanguloTwips() const override { return retangulo; }
   void moveTwips(const QRect& r) override { retangulo = r; }
   bool minimizada() const override { return min; }
   void minimiza() override { min = true; }
   void mostraRedimensionador(bool v) override { grip = v; }
-  void defineImagemMaximizar(const QString& b) override { imagemMax = b; }
-  void defineSomarFiltros(int v) override { somar = v; }
   double twipsPorPixelX() const override { return 15; }
   double twipsPorPixelY() const override { return 15; }
   const scr::IScreen& tela() const override { return tela_; }

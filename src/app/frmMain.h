@@ -218,9 +218,6 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   // The incremental look-up of typed text: the text, else its prefixes down
   // to two characters.
   void BuscaPalavraDigitada(const QString& texto);
-  // Moves the selection of `lista` from `posicao` to the first following
-  // entry that starts with `palavra` with its accents.
-  void SelecionaPalavraLista(CList& lista, const QString& palavra, std::int32_t posicao);
   // 1 shows the word list and the letter picker with highlighting off; any
   // other value the results list with highlighting on.
   void selecionaLista(std::int16_t num);

@@ -205,24 +205,6 @@ void frmMain::BuscaPalavraDigitada(const QString& texto) {
   MostraVerbeteID(pos, palavra, true, true);
 }
 
-void frmMain::SelecionaPalavraLista(CList& alvo, const QString& palavra, std::int32_t posicao) {
-  const QString chave = modMain::NormalizaPalavra(palavra);
-  if (chave == palavra.toLower()) return;
-  const qsizetype k = palavra.size();
-  std::int32_t p = posicao;
-  for (;;) {
-    const QString w = alvo.ObtemPalavraPos(p);
-    if (w.left(k).compare(palavra, Qt::CaseInsensitive) == 0) break;
-    // Past the entries with this key (or past the list's end): nothing moves.
-    if (w.isEmpty() || modMain::NormalizaPalavra(w.left(k)) != chave) {
-      p = posicao;
-      break;
-    }
-    ++p;
-  }
-  if (p != posicao) alvo.SelecionaItem(p);
-}
-
 void frmMain::selecionaLista(std::int16_t num) {
   const bool palavras = num == 1;
   // The focus on the list that goes passes to the list shown in its place.

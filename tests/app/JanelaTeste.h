@@ -54,6 +54,22 @@ class JanelaTeste : public ::testing::Test {
     return ::testing::AssertionSuccess();
   }
 
+  // Loads the window and shows it as a desktop does, in the normal state at
+  // 100, 80 and 900 x 700 (a first run opens maximised), active, with the
+  // letter list loaded. No first activation: it shows no start page.
+  static ::testing::AssertionResult mostraNormal(frmMain& janela) {
+    if (!janela.Form_Load()) return ::testing::AssertionFailure() << "Form_Load ended the program";
+    const frmMainTeste t(janela);
+    t.config.RestaurarJanela();
+    janela.setGeometry(100, 80, 900, 700);
+    janela.show();
+    janela.activateWindow();
+    if (!QTest::qWaitForWindowActive(&janela)) return ::testing::AssertionFailure() << "the window never activated";
+    if (!QTest::qWaitFor([&t] { return t.lista.UltimoIndice() >= 0 && !t.tmrListaCarga->Enabled(); }, 20000))
+      return ::testing::AssertionFailure() << "the letter list never finished loading";
+    return ::testing::AssertionSuccess();
+  }
+
   // Types `texto` into an emptied search box and waits for the entry page
   // that holds `esperado` and for the letter list.
   static ::testing::AssertionResult digita(frmMain& janela, const QString& texto, const QString& esperado) {

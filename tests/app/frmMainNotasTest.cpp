@@ -42,6 +42,17 @@ class frmMainNotas : public JanelaTeste {
     janela.Form_Unload();
   }
 
+  // The entry "casa" on screen with a note typed whose folder is then
+  // removed, so that it cannot be saved.
+  ::testing::AssertionResult notaSemLugar(frmMain& w) {
+    if (auto r = iniciaAtiva(w); !r) return r;
+    if (auto r = digita(w, QStringLiteral("casa"), QStringLiteral("casa")); !r) return r;
+    w.ComandoMenu(QStringLiteral("nota"));
+    frmMainTeste(w).txtNota->setPlainText(QStringLiteral("sem lugar"));
+    if (!QDir(world.notesDir()).removeRecursively()) return ::testing::AssertionFailure() << "the folder stayed";
+    return ::testing::AssertionSuccess();
+  }
+
   QStringList mensagens() const {
     QStringList textos;
     for (const auto& chamada : dialogs.calls()) textos << chamada.prompt;
@@ -127,11 +138,7 @@ TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
 TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
   auto w = janela();
   frmMainTeste t(*w);
-  ASSERT_TRUE(iniciaAtiva(*w));
-  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
-  w->ComandoMenu(QStringLiteral("nota"));
-  t.txtNota->setPlainText(QStringLiteral("sem lugar"));
-  ASSERT_TRUE(QDir(world.notesDir()).removeRecursively());
+  ASSERT_TRUE(notaSemLugar(*w));
   const QString pergunta = QStringLiteral("A anotação deste verbete não pôde ser gravada. Se o programa for fechado "
                                           "agora, ela será perdida. Deseja fechar assim mesmo?");
 
@@ -150,12 +157,7 @@ TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
 
 TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedClosesOnAYes) {
   auto w = janela();
-  frmMainTeste t(*w);
-  ASSERT_TRUE(iniciaAtiva(*w));
-  ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
-  w->ComandoMenu(QStringLiteral("nota"));
-  t.txtNota->setPlainText(QStringLiteral("sem lugar"));
-  ASSERT_TRUE(QDir(world.notesDir()).removeRecursively());
+  ASSERT_TRUE(notaSemLugar(*w));
   dialogs.answer(dlg::vbYes);
   EXPECT_TRUE(w->close());
   EXPECT_FALSE(w->isVisible());

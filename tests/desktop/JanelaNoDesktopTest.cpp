@@ -65,14 +65,7 @@ class JanelaNoDesktop : public JanelaTeste {
     servicos.menusPopup = menus;
     janela = std::make_unique<frmMain>(std::move(servicos));
     t.emplace(*janela);
-    ASSERT_TRUE(janela->Form_Load());
-    t->config.RestaurarJanela();  // the first run opens maximised
-    janela->setGeometry(100, 80, 900, 700);
-    janela->show();
-    janela->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return t->lista.UltimoIndice() >= 0 && !t->tmrListaCarga->Enabled(); }, 20000));
+    ASSERT_TRUE(mostraNormal(*janela));
   }
 
   // What the screen shows of `controle`.

@@ -52,14 +52,7 @@ class ListasNoDesktop : public JanelaTeste {
   void SetUp() override {
     janela = criaJanela(Dicionario);
     t.emplace(*janela);
-    ASSERT_TRUE(janela->Form_Load());
-    t->config.RestaurarJanela();  // the first run opens maximised
-    janela->setGeometry(100, 80, 900, 700);
-    janela->show();
-    janela->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(janela.get()));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return t->lista.UltimoIndice() >= 0 && !t->tmrListaCarga->Enabled(); }));
+    ASSERT_TRUE(mostraNormal(*janela));
   }
 
   // Types `palavra` key by key, as a keyboard does.

@@ -3,6 +3,7 @@
 #include "ArquivoTexto.h"
 #include "Numbers.h"
 #include "ProgramPaths.h"
+#include "RegularFile.h"
 #include "ResourceStrings.h"
 #include "WritableFolders.h"
 
@@ -150,13 +151,13 @@ bool GeradorCSS::GeraArquivosCSS() {
 void GeradorCSS::guardaAnteriores(const QString& pasta) {
   m_pastaAnterior.clear();
   for (std::size_t i = 0; i < m_anteriores.size(); ++i) {
-    QFile arquivo(folha(pasta, i));
     m_anteriores[i].reset();
-    if (!arquivo.exists()) continue;
+    // Never waits on a pipe in a sheet's place.
+    files::ReadResult lida = files::readRegular(folha(pasta, i));
+    if (lida.status == files::ReadStatus::Missing) continue;
     // A sheet that cannot be read could not be put back.
-    if (!arquivo.open(QIODevice::ReadOnly)) return;
-    m_anteriores[i] = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError) return;
+    if (lida.status != files::ReadStatus::Read) return;
+    m_anteriores[i] = std::move(lida.bytes);
   }
   m_pastaAnterior = pasta;
 }

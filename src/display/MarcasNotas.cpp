@@ -14,10 +14,10 @@
 
 namespace {
 
-QByteArray tamanhoCheio(const QByteArray& lidos) {
-  QByteArray bytes(MarcasNotas::Tamanho, '\0');
-  bytes.replace(0, qMin(lidos.size(), MarcasNotas::Tamanho), lidos.left(MarcasNotas::Tamanho));
-  return bytes;
+// A short file reads as clear beyond its end.
+QByteArray tamanhoCheio(QByteArray lidos) {
+  lidos.resize(MarcasNotas::Tamanho, '\0');
+  return lidos;
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ MarcasNotas::Carga MarcasNotas::carrega(const QString& pasta) {
     lidos = leDisco();
     if (!lidos && apareceuAoCriar()) lidos = leDisco();
   } catch (const ErroNotas& erro) {
+    m_lida = identidadeAtual();  // tried again once the file changes
     return erro.causa() == ErroNotas::Causa::ArquivoRecusado ? Carga::Recusada : Carga::SemGravacao;
   }
   if (lidos) m_bytes = *lidos;
@@ -67,7 +68,9 @@ MarcasNotas::Identidade MarcasNotas::identidadeAtual() const {
           static_cast<quint64>(info.st_ino),
           static_cast<qint64>(info.st_size),
           static_cast<qint64>(info.st_mtim.tv_sec),
-          static_cast<qint64>(info.st_mtim.tv_nsec)};
+          static_cast<qint64>(info.st_mtim.tv_nsec),
+          static_cast<qint64>(info.st_ctim.tv_sec),
+          static_cast<qint64>(info.st_ctim.tv_nsec)};
 }
 
 void MarcasNotas::atualiza() {
@@ -77,6 +80,7 @@ void MarcasNotas::atualiza() {
     if (const std::optional<QByteArray> lidos = leDisco()) m_bytes = *lidos;
     m_lida = agora;
   } catch (const ErroNotas& erro) {
+    m_lida = agora;  // tried again once the file changes
     qWarning("notes: keeping the marks read before: %s", erro.what());
   }
 }

@@ -102,6 +102,14 @@ QString folha(const QString& pasta, std::size_t indice) {
   return pasta + QStringLiteral("/estilo%1.css").arg(indice + 1);
 }
 
+// Removes a sheet made where there was none; says why it cannot.
+bool apagaFolha(const QString& arquivo) {
+  QFile folha(arquivo);
+  if (folha.remove()) return true;
+  qWarning("style sheets: cannot remove %s: %s", qPrintable(arquivo), qPrintable(folha.errorString()));
+  return false;
+}
+
 }  // namespace
 
 GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador)
@@ -167,7 +175,7 @@ bool GeradorCSS::DesfazArquivosCSS() {
   bool desfeito = true;
   for (std::size_t i = 0; i < m_anteriores.size(); ++i) {
     const QString arquivo = folha(m_pastaAnterior, i);
-    desfeito = (m_anteriores[i] ? m_gravador.write(arquivo, *m_anteriores[i]) : QFile::remove(arquivo)) && desfeito;
+    desfeito = (m_anteriores[i] ? m_gravador.write(arquivo, *m_anteriores[i]) : apagaFolha(arquivo)) && desfeito;
   }
   return desfeito;
 }

@@ -148,7 +148,7 @@ void CNotas::salvaPendente() {
 }
 
 void CNotas::mostraNota(std::int32_t id) {
-  if (!semPasta()) m_Marcas.atualiza();  // notes another program saved meanwhile
+  m_Marcas.atualiza();  // notes another program saved meanwhile
   if (!m_Marcas.tem(id)) {
     defineTextoCaixa(QString());
     escondeCaixa();

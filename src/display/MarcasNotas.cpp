@@ -1,7 +1,7 @@
 #include "MarcasNotas.h"
 
+#include "ArquivoNaPasta.h"
 #include "ErroNotas.h"
-#include "RegularFile.h"
 
 #include <QFile>
 
@@ -14,15 +14,10 @@
 
 namespace {
 
-QByteArray tamanhoCheio(const QByteArray& lidos) {
-  QByteArray bytes(MarcasNotas::Tamanho, '\0');
-  bytes.replace(0, qMin(lidos.size(), MarcasNotas::Tamanho), lidos.left(MarcasNotas::Tamanho));
-  return bytes;
-}
-
-[[noreturn]] void recusa(const QString& arquivo) {
-  throw ErroNotas("not a regular file of the notes folder: " + arquivo.toStdString(),
-                  ErroNotas::Causa::ArquivoRecusado, arquivo);
+// A short file reads as clear beyond its end.
+QByteArray tamanhoCheio(QByteArray lidos) {
+  lidos.resize(MarcasNotas::Tamanho, '\0');
+  return lidos;
 }
 
 }  // namespace
@@ -38,6 +33,7 @@ MarcasNotas::Carga MarcasNotas::carrega(const QString& pasta) {
     lidos = leDisco();
     if (!lidos && apareceuAoCriar()) lidos = leDisco();
   } catch (const ErroNotas& erro) {
+    m_lida = identidadeAtual();  // tried again once the file changes
     return erro.causa() == ErroNotas::Causa::ArquivoRecusado ? Carga::Recusada : Carga::SemGravacao;
   }
   if (lidos) m_bytes = *lidos;
@@ -59,21 +55,9 @@ bool MarcasNotas::apareceuAoCriar() const {
 }
 
 std::optional<QByteArray> MarcasNotas::leDisco() const {
-  const files::Resolved alvo = files::resolve(arquivo(), m_pasta);
-  if (alvo.kind == files::Kind::Refused) recusa(arquivo());
-  if (alvo.kind == files::Kind::Missing) return std::nullopt;
-  const files::ReadResult lido = files::readRegular(alvo.path, Tamanho);
-  switch (lido.status) {
-    case files::ReadStatus::Read:
-      return tamanhoCheio(lido.bytes);
-    case files::ReadStatus::Missing:
-      return std::nullopt;
-    case files::ReadStatus::NotRegular:
-      recusa(arquivo());
-    case files::ReadStatus::Failed:
-      break;
-  }
-  throw ErroNotas("cannot read " + arquivo().toStdString());
+  const std::optional<QByteArray> lidos = ArquivoNaPasta::le(m_pasta, arquivo(), Tamanho);
+  if (!lidos) return std::nullopt;
+  return tamanhoCheio(*lidos);
 }
 
 MarcasNotas::Identidade MarcasNotas::identidadeAtual() const {
@@ -84,7 +68,9 @@ MarcasNotas::Identidade MarcasNotas::identidadeAtual() const {
           static_cast<quint64>(info.st_ino),
           static_cast<qint64>(info.st_size),
           static_cast<qint64>(info.st_mtim.tv_sec),
-          static_cast<qint64>(info.st_mtim.tv_nsec)};
+          static_cast<qint64>(info.st_mtim.tv_nsec),
+          static_cast<qint64>(info.st_ctim.tv_sec),
+          static_cast<qint64>(info.st_ctim.tv_nsec)};
 }
 
 void MarcasNotas::atualiza() {
@@ -94,6 +80,7 @@ void MarcasNotas::atualiza() {
     if (const std::optional<QByteArray> lidos = leDisco()) m_bytes = *lidos;
     m_lida = agora;
   } catch (const ErroNotas& erro) {
+    m_lida = agora;  // tried again once the file changes
     qWarning("notes: keeping the marks read before: %s", erro.what());
   }
 }
@@ -122,10 +109,7 @@ void MarcasNotas::poe(std::int32_t id, bool marcado) {
   const unsigned bit = 1u << (id % 8);
   const auto antes = static_cast<unsigned char>(novos[i]);
   novos[i] = static_cast<char>(marcado ? (antes | bit) : (antes & ~bit));
-  if (!m_gravador->writeInside(m_pasta, arquivo(), novos)) {
-    if (files::resolve(arquivo(), m_pasta).kind == files::Kind::Refused) recusa(arquivo());
-    throw ErroNotas("cannot write " + arquivo().toStdString());
-  }
+  ArquivoNaPasta::grava(*m_gravador, m_pasta, arquivo(), novos);
   m_bytes = novos;
   m_lida = identidadeAtual();
 }

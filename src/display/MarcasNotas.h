@@ -38,9 +38,10 @@ class MarcasNotas final {
   // to this folder.
   Carga carrega(const QString& pasta);
 
-  // Reads the marks again when notas.dat has changed since it was last read
-  // or written here (another program saved a note). Quiet: when it cannot
-  // be read the marks stay as they were.
+  // Reads the marks again when notas.dat has changed since it was last read,
+  // tried or written here (another program saved a note). Quiet: when it
+  // cannot be read the marks stay as they were, and it is tried again
+  // only once it changes.
   void atualiza();
 
   // Whether entry `id` has a note. Throws std::out_of_range for an id outside
@@ -59,7 +60,8 @@ class MarcasNotas final {
   const QByteArray& bytes() const { return m_bytes; }
 
  private:
-  // Which file notas.dat was when it was last read or written.
+  // Which file notas.dat was when it was last read, tried or written. The
+  // time of the last status change tells a file made readable (chmod).
   struct Identidade {
     bool existe = false;
     quint64 dispositivo = 0;
@@ -67,11 +69,15 @@ class MarcasNotas final {
     qint64 tamanho = 0;
     qint64 segundos = 0;
     qint64 nanossegundos = 0;
+    qint64 segundosEstado = 0;
+    qint64 nanossegundosEstado = 0;
     bool operator==(const Identidade&) const = default;
   };
 
   static qsizetype indice(std::int32_t id);
   QString arquivo() const;
+  // What notas.dat is now; missing, without looking at the disk, when no
+  // folder was loaded.
   Identidade identidadeAtual() const;
   // The file's bytes, full size; nothing when there is no file. Throws
   // ErroNotas when it cannot be read.

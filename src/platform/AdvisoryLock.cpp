@@ -1,5 +1,7 @@
 #include "AdvisoryLock.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QThread>
 
@@ -30,33 +32,31 @@ AdvisoryLock::~AdvisoryLock() {
 bool AdvisoryLock::openFile(const QString& lockFile) {
   const QByteArray name = QFile::encodeName(lockFile);
   fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | kOpenFlags, 0666);
-  // Whatever this user's umask, the others sharing the folder must open it
-  // for writing too (an exclusive lock over NFS asks for that).
-  if (fd_ >= 0) ::fchmod(fd_, 0666);
-  if (fd_ < 0 && errno == EEXIST) {
-    // Nothing but a regular file is opened: opening a device may act.
-    struct stat there {};
-    if (::lstat(name.constData(), &there) == 0 && !S_ISREG(there.st_mode)) {
+  if (fd_ >= 0) {
+    // Whatever this user's umask, the others sharing the folder must open it
+    // for writing too (an exclusive lock over NFS asks for that).
+    ::fchmod(fd_, 0666);
+    return true;
+  }
+  // Nothing but a regular file is opened: opening a device may act.
+  OpenResult opened{OpenStatus::Failed, -1, errno};
+  if (opened.error == EEXIST) opened = openRegular(lockFile, O_RDWR | O_NOFOLLOW);
+  if (opened.error == EACCES) opened = openRegular(lockFile, O_RDONLY | O_NOFOLLOW);
+  fd_ = opened.fd;
+  switch (opened.status) {
+    case OpenStatus::Opened:
+      return true;
+    case OpenStatus::NotRegular:
       qWarning("the lock file %s is not a regular file", name.constData());
       status_ = Status::Refused;
       return false;
-    }
-    fd_ = ::open(name.constData(), O_RDWR | kOpenFlags);
+    case OpenStatus::Missing:
+    case OpenStatus::Failed:
+      break;
   }
-  if (fd_ < 0 && errno == EACCES) fd_ = ::open(name.constData(), O_RDONLY | kOpenFlags);
-  if (fd_ < 0) {
-    const int error = errno;
-    qWarning("cannot open the lock file %s: %s", name.constData(), std::strerror(error));
-    status_ = error == ELOOP ? Status::Refused : Status::Failed;
-    return false;
-  }
-  struct stat info {};
-  if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-    qWarning("the lock file %s is not a regular file", name.constData());
-    status_ = Status::Refused;
-    return false;
-  }
-  return true;
+  qWarning("cannot open the lock file %s: %s", name.constData(), std::strerror(opened.error));
+  status_ = opened.error == ELOOP ? Status::Refused : Status::Failed;
+  return false;
 }
 
 AdvisoryLock::Status AdvisoryLock::lock(const QString& lockFile, std::chrono::milliseconds patience) {

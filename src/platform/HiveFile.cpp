@@ -1,6 +1,7 @@
 #include "HiveFile.h"
 
 #include "Regedit4Parser.h"
+#include "RegularFile.h"
 #include "ResourceStrings.h"
 
 #include <QDir>
@@ -37,16 +38,14 @@ RegistryHive HiveFile::load() {
   const QFileInfo info(path_);
   files::removeStaleTemporaries(info.absolutePath());
   if (!info.exists()) return RegistryHive(rootName_);  // never written: no settings yet
-  QFile file(path_);
   // Only a regular file is read (a pipe would block the start).
-  QByteArray text;
-  if (info.isFile() && file.open(QIODevice::ReadOnly)) text = file.readAll();
-  if (!info.isFile() || !file.isOpen() || file.error() != QFileDevice::NoError) {
+  const files::ReadResult contents = files::readRegular(path_);
+  if (contents.status != files::ReadStatus::Read) {
     readOnly_ = true;
     if (report_) report_(LoadResString(862).arg(path_));
     return RegistryHive(rootName_);
   }
-  file.close();
+  const QByteArray& text = contents.bytes;
 
   // The program always writes a whole file ending in a line break: an empty
   // one, or one that stops inside a line, was cut short.

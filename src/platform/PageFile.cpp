@@ -1,8 +1,8 @@
 #include "PageFile.h"
 
 #include "Ansi.h"
+#include "RegularFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace pagefile {
@@ -16,11 +16,9 @@ QString decode(const QByteArray& bytes) {
 }
 
 std::optional<QString> read(const QString& path, qint64 largest) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.read(largest + 1);
-  if (file.error() != QFileDevice::NoError || bytes.size() > largest) return std::nullopt;
-  return decode(bytes);
+  const files::ReadResult contents = files::readRegular(path, largest + 1);
+  if (contents.status != files::ReadStatus::Read || contents.bytes.size() > largest) return std::nullopt;
+  return decode(contents.bytes);
 }
 
 }  // namespace pagefile

@@ -11,7 +11,8 @@
 namespace pagefile {
 
 // The text of the page file at the file-system path `path`; nothing when it
-// cannot be read or holds more than `largest` bytes (no more are read).
+// is not a regular file, cannot be read or holds more than `largest` bytes
+// (no more are read).
 std::optional<QString> read(const QString& path, qint64 largest);
 
 // The bytes of a page decoded as described above.

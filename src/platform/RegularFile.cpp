@@ -30,20 +30,42 @@ Resolved resolve(const QString& path, const QString& folder) {
   return {Kind::Regular, canonical};
 }
 
-ReadResult readRegular(const QString& path, qint64 largest) {
+OpenResult openRegular(const QString& path, int flags) {
   const QByteArray name = QFile::encodeName(path);
+  const auto failed = [](int error) {
+    return OpenResult{error == ENOENT ? OpenStatus::Missing : OpenStatus::Failed, -1, error};
+  };
   struct stat info {};
-  if (::stat(name.constData(), &info) != 0) return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
-  if (!S_ISREG(info.st_mode)) return {ReadStatus::NotRegular, {}};
+  const int looked = (flags & O_NOFOLLOW) != 0 ? ::lstat(name.constData(), &info) : ::stat(name.constData(), &info);
+  if (looked != 0) return failed(errno);
+  if (!S_ISREG(info.st_mode)) return {OpenStatus::NotRegular};
   // Not waiting on open: the name may have been swapped for a pipe since.
-  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
-  QFile file;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+  const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return failed(errno);
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
+    return {OpenStatus::NotRegular};
+  }
+  return {OpenStatus::Opened, fd};
+}
+
+ReadResult readRegular(const QString& path, qint64 largest) {
+  const OpenResult opened = openRegular(path, O_RDONLY);
+  switch (opened.status) {
+    case OpenStatus::Opened:
+      break;
+    case OpenStatus::Missing:
+      return {ReadStatus::Missing, {}};
+    case OpenStatus::NotRegular:
+      return {ReadStatus::NotRegular, {}};
+    case OpenStatus::Failed:
+      return {ReadStatus::Failed, {}};
+  }
+  QFile file;
+  if (!file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(opened.fd);
     return {ReadStatus::Failed, {}};
   }
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return {ReadStatus::NotRegular, {}};
   QByteArray bytes = largest < 0 ? file.readAll() : file.read(largest);
   if (file.error() != QFileDevice::NoError) return {ReadStatus::Failed, {}};
   return {ReadStatus::Read, std::move(bytes)};

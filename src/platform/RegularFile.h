@@ -34,6 +34,21 @@ bool isInside(const QString& canonical, const QString& folder);
 // too) is Refused, so a link cannot lead a read or a write elsewhere.
 Resolved resolve(const QString& path, const QString& folder = QString());
 
+enum class OpenStatus { Opened, Missing, NotRegular, Failed };
+
+struct OpenResult {
+  OpenStatus status = OpenStatus::Failed;
+  int fd = -1;    // when Opened: the open file, for the caller to close
+  int error = 0;  // when Missing or Failed: the errno of the step that failed
+};
+
+// Opens the file at `path` with the open(2) `flags` (O_NONBLOCK, O_CLOEXEC
+// and O_NOCTTY added) only when it is a regular file: checked before opening
+// (a link at `path` not followed when `flags` has O_NOFOLLOW) and again on
+// the file opened, so a pipe swapped in meanwhile is never waited on and a
+// device never kept open.
+OpenResult openRegular(const QString& path, int flags);
+
 enum class ReadStatus { Read, Missing, NotRegular, Failed };
 
 struct ReadResult {

@@ -285,7 +285,7 @@ void frmConfigVerbete::wbExemplo_DocumentComplete() {
 void frmConfigVerbete::cmdOK_Click() {
   if (!m_modelosCarregados || !m_gerador.GeraArquivosCSS()) return;
   if (!m_dep.config.GravarConfiguracoesVerbete()) {
-    m_gerador.DesfazArquivosCSS();
+    if (!m_gerador.DesfazArquivosCSS()) qWarning("entry appearance: the style sheets could not all be put back");
     return;
   }
   accept();

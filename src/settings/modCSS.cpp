@@ -3,6 +3,7 @@
 #include "ArquivoTexto.h"
 #include "Numbers.h"
 #include "ProgramPaths.h"
+#include "RegularFile.h"
 #include "ResourceStrings.h"
 #include "WritableFolders.h"
 
@@ -101,6 +102,14 @@ QString folha(const QString& pasta, std::size_t indice) {
   return pasta + QStringLiteral("/estilo%1.css").arg(indice + 1);
 }
 
+// Removes a sheet made where there was none; says why it cannot.
+bool apagaFolha(const QString& arquivo) {
+  QFile folha(arquivo);
+  if (folha.remove()) return true;
+  qWarning("style sheets: cannot remove %s: %s", qPrintable(arquivo), qPrintable(folha.errorString()));
+  return false;
+}
+
 }  // namespace
 
 GeradorCSS::GeradorCSS(const CConfig& config, dlg::IDialogs& dialogos, files::IFileWriter& gravador)
@@ -150,13 +159,13 @@ bool GeradorCSS::GeraArquivosCSS() {
 void GeradorCSS::guardaAnteriores(const QString& pasta) {
   m_pastaAnterior.clear();
   for (std::size_t i = 0; i < m_anteriores.size(); ++i) {
-    QFile arquivo(folha(pasta, i));
     m_anteriores[i].reset();
-    if (!arquivo.exists()) continue;
+    // Never waits on a pipe in a sheet's place.
+    files::ReadResult lida = files::readRegular(folha(pasta, i));
+    if (lida.status == files::ReadStatus::Missing) continue;
     // A sheet that cannot be read could not be put back.
-    if (!arquivo.open(QIODevice::ReadOnly)) return;
-    m_anteriores[i] = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError) return;
+    if (lida.status != files::ReadStatus::Read) return;
+    m_anteriores[i] = std::move(lida.bytes);
   }
   m_pastaAnterior = pasta;
 }
@@ -166,7 +175,7 @@ bool GeradorCSS::DesfazArquivosCSS() {
   bool desfeito = true;
   for (std::size_t i = 0; i < m_anteriores.size(); ++i) {
     const QString arquivo = folha(m_pastaAnterior, i);
-    desfeito = (m_anteriores[i] ? m_gravador.write(arquivo, *m_anteriores[i]) : QFile::remove(arquivo)) && desfeito;
+    desfeito = (m_anteriores[i] ? m_gravador.write(arquivo, *m_anteriores[i]) : apagaFolha(arquivo)) && desfeito;
   }
   return desfeito;
 }

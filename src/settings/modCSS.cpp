@@ -15,6 +15,9 @@
 #include <exception>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace modCSS {
 namespace {
 
@@ -187,8 +190,13 @@ bool GeradorCSS::DesfazArquivosCSS() {
 bool VerificaGravacaoCSS(dlg::IDialogs& dialogos, bool mostraMensagem) {
   const QString pasta = pastaGravacao();
   if (!pasta.isEmpty()) {
-    QFile primeira(folha(pasta, 0));
-    if (primeira.exists() ? primeira.open(QIODevice::Append) : QFileInfo(pasta).isWritable()) return true;
+    // Opened for appending, never waiting on a pipe in the sheet's place.
+    const files::OpenResult primeira = files::openRegular(folha(pasta, 0), O_WRONLY | O_APPEND);
+    if (primeira.status == files::OpenStatus::Opened) {
+      ::close(primeira.fd);
+      return true;
+    }
+    if (primeira.status == files::OpenStatus::Missing && QFileInfo(pasta).isWritable()) return true;
   }
   if (mostraMensagem) mostraSemGravacao(dialogos, paths::styleSheetFolder() + u'/');
   return false;

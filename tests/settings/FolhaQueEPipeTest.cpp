@@ -4,6 +4,7 @@
 #include "DesbloqueiaFifo.h"
 #include "DialogosFixture.h"
 #include "ResourceStrings.h"
+#include "modCSS.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -43,6 +44,18 @@ TEST_F(FolhaQueEPipe, OkNeitherWaitsOnItNorReadsIt) {
   ASSERT_EQ(mensagens().size(), 1);
   EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
   EXPECT_EQ(salvo(QStringLiteral("Achega - Cor ")), QStringLiteral("<nada>"));
+}
+
+// A pipe already in the first sheet's place: the check before the dialog
+// opens says the folder cannot be written, without waiting on it.
+TEST_F(FolhaQueEPipe, TheCheckBeforeTheDialogDoesNotWaitOnIt) {
+  QFile::remove(folha());
+  const DesbloqueiaFifo fifo(folha());
+  ASSERT_TRUE(fifo.criada());
+  EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, true));
+  EXPECT_FALSE(fifo.precisouDesbloquear()) << "the check waited on the pipe";
+  ASSERT_EQ(mensagens().size(), 1);
+  EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
 }
 
 }  // namespace

@@ -30,11 +30,6 @@ class frmMainConfiguracoes : public JanelaTeste {
         },
         QString(), outro);
   }
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& call : dialogs.calls()) textos << call.prompt;
-    return textos;
-  }
 };
 
 // A folder gone missing (a drive not mounted) is told as missing, not as
@@ -44,7 +39,7 @@ TEST_F(frmMainConfiguracoes, AStoredNotesFolderGoneMissingIsToldAsMissing) {
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", pasta.toUtf8());
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  ASSERT_EQ(mensagens(), QStringList{LoadResString(894).replace(QStringLiteral("%1"), pasta)});
+  ASSERT_EQ(dialogs.prompts(), QStringList{LoadResString(894).replace(QStringLiteral("%1"), pasta)});
   EXPECT_EQ(dialogs.calls()[0].title, LoadResString(100));
   EXPECT_FALSE(QFileInfo::exists(pasta));
 }
@@ -55,7 +50,7 @@ TEST_F(frmMainConfiguracoes, AStoredNotesFolderThatIsThereIsReadWithoutAMessage)
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", pasta.toUtf8());
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
   EXPECT_TRUE(QFileInfo::exists(pasta + QStringLiteral("/notas.dat")));
 }
 
@@ -65,7 +60,7 @@ TEST_F(frmMainConfiguracoes, ABlankNotesFolderReadsNothingAndSaysNothing) {
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", "   ");
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
 // The program's own state at start (a new installation's notes folder) and
@@ -81,10 +76,10 @@ TEST_F(frmMainConfiguracoes, FailedSavesOfTheProgramsOwnStateAreToldOnceARun) {
   auto w = janela(&falha);
   ASSERT_TRUE(iniciaAtiva(*w));
   const QString aviso = LoadResString(891).replace(QStringLiteral("%1"), world.userHive());
-  EXPECT_EQ(mensagens(), QStringList{aviso});
+  EXPECT_EQ(dialogs.prompts(), QStringList{aviso});
   w->Form_QueryUnload();
   w->Form_Unload();
-  EXPECT_EQ(mensagens(), QStringList{aviso});
+  EXPECT_EQ(dialogs.prompts(), QStringList{aviso});
   EXPECT_EQ(world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg")), antes);
   EXPECT_GE(gravador.failures(), 2);
 }

@@ -46,11 +46,6 @@ class Notas : public ::testing::Test {
     nomes.sort();
     return nomes;
   }
-  std::vector<QString> mensagens() const {
-    std::vector<QString> textos;
-    for (const auto& chamada : dialogos.calls()) textos.push_back(chamada.prompt);
-    return textos;
-  }
 
   TestFolders mundo;
   ScriptedDialogs dialogos;
@@ -271,7 +266,7 @@ TEST_F(Notas, AMissingFolderGivesMessage503AndIsKept) {
 TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
   QDir(mundo.notesDir()).removeRecursively();
   notas.LeArquivo();
-  ASSERT_EQ(mensagens().size(), 1u);  // 503: the folder is not there
+  ASSERT_EQ(dialogos.prompts().size(), 1);  // 503: the folder is not there
   QDir().mkpath(mundo.notesDir());
   notas.VerificaVerbete(3);
   notas.setVisible(true);
@@ -289,7 +284,7 @@ TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
   digita(QStringLiteral("segunda"));
   notas.VerificaVerbete(-1);
   EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 2}));
-  EXPECT_EQ(mensagens().size(), 2u);  // only the two loads' 503
+  EXPECT_EQ(dialogos.prompts().size(), 2);  // only the two loads' 503
 }
 
 // A notas.dat that is not a regular file (here a folder) is named, never
@@ -304,8 +299,8 @@ TEST_F(Notas, ABitmapThatIsNotAFileIsNamedAndNeverWrittenOver) {
   notas.VerificaVerbete(-1);
   EXPECT_TRUE(QFileInfo(mundo.notesDir() + QStringLiteral("/notas.dat")).isDir());
   EXPECT_EQ(mundo.read(QStringLiteral("notas/notas.dat/dentro")), "x");
-  const std::vector<QString> textos = mensagens();
-  ASSERT_EQ(textos.size(), 2u);
+  const QStringList textos = dialogos.prompts();
+  ASSERT_EQ(textos.size(), 2);
   for (const QString& texto : textos)
     EXPECT_TRUE(texto.startsWith(QStringLiteral("O arquivo %1/notas.dat da pasta de anotações não é um arquivo comum")
                                      .arg(mundo.notesDir())))
@@ -325,8 +320,8 @@ TEST_F(Notas, AFolderStoredWithBackslashesIsReadAndShownWithSlashes) {
   antiga.VerificaVerbete(6);
   EXPECT_EQ(caixa.toPlainText(), QStringLiteral("seis\n"));
   antiga.AlteraDir(mundo.root() + QStringLiteral("\\nao\\existe"));
-  ASSERT_EQ(mensagens().size(), 1u);
-  EXPECT_TRUE(mensagens()[0].contains(mundo.root() + QStringLiteral("/nao/existe ")));
+  ASSERT_EQ(dialogos.prompts().size(), 1);
+  EXPECT_TRUE(dialogos.prompts()[0].contains(mundo.root() + QStringLiteral("/nao/existe ")));
 }
 
 TEST_F(Notas, ABitmapThatWasNeverReadIsNeverWrittenOverTheFile) {
@@ -463,8 +458,8 @@ TEST_F(Notas, ANoteLeftWhenTheFolderIsClearedStaysInItsBox) {
   gravador.stopFailing();
   EXPECT_TRUE(notas.EhVisivel());
   EXPECT_EQ(caixa.toPlainText(), QStringLiteral("guardada"));
-  ASSERT_EQ(mensagens().size(), 1u);
-  EXPECT_TRUE(mensagens()[0].startsWith(QStringLiteral("Nenhum diretório de notas foi definido")));
+  ASSERT_EQ(dialogos.prompts().size(), 1);
+  EXPECT_TRUE(dialogos.prompts()[0].startsWith(QStringLiteral("Nenhum diretório de notas foi definido")));
   EXPECT_FALSE(notas.SalvaNota());
   EXPECT_FALSE(existe(QStringLiteral("id000004.txt")));
 }

@@ -30,12 +30,6 @@ class DialogosFixture : public ::testing::Test {
 
   // What the user saved: the value, or "<nada>".
   QString salvo(const QString& nome) { return config.LeReg(nome, QStringLiteral("<nada>")); }
-  // The prompts of the message boxes shown, in order.
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& call : dialogs.calls()) textos << call.prompt;
-    return textos;
-  }
   ComandoMenu comando() {
     return [this](const QString& c) { comandos << c; };
   }

@@ -29,11 +29,6 @@ struct Configuracoes {
       : registro(hive, maquina, nullptr, gravador), config(registro, dialogos), janela(tela) {
     config.Inicializar(janela);
   }
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& call : dialogos.calls()) textos << call.prompt;
-    return textos;
-  }
   QString falha(int id) const {
     return LoadResString(id).replace(QStringLiteral("%1"), registro.HiveFilePath(reg::HKEY_CURRENT_USER));
   }
@@ -74,8 +69,8 @@ void confirmaSemEspaco(const TestFolders& world, const QString& hive,
     dlg.findChild<QLineEdit*>(QStringLiteral("txtDirNotas"))->setText(world.root());
     semEspaco([&dlg] { clica(dlg, "cmdOK"); });
     EXPECT_TRUE(dlg.isVisible());
-    ASSERT_EQ(c.mensagens(), QStringList{c.falha(890)});
-    EXPECT_TRUE(c.mensagens()[0].contains(hive));
+    ASSERT_EQ(c.dialogos.prompts(), QStringList{c.falha(890)});
+    EXPECT_TRUE(c.dialogos.prompts()[0].contains(hive));
     EXPECT_TRUE(comandos.isEmpty());
     EXPECT_EQ(somar, -1);
     EXPECT_EQ(c.config.LeReg(QStringLiteral("DirNotas"), QString()), antiga);
@@ -126,7 +121,7 @@ TEST_F(DialogosSemGravacao, TheListDialogSaysSoAndKeepsTheChoice) {
   dlg.findChild<QComboBox*>(QStringLiteral("comboListaVerbete"))->setCurrentIndex(1);
   clica(dlg, "cmdOK");
   EXPECT_TRUE(dlg.isVisible());
-  EXPECT_EQ(c.mensagens(), QStringList{c.falha(890)});
+  EXPECT_EQ(c.dialogos.prompts(), QStringList{c.falha(890)});
   EXPECT_EQ(c.config.FonteLista, 1);
   gravador.stopFailing();
   clica(dlg, "cmdOK");
@@ -141,7 +136,7 @@ TEST_F(DialogosSemGravacao, TheAppearanceDialogSaysSoAndTakesTheNewSheetsBack) {
   c.config.ElementosVerbete[0].Cor = QStringLiteral("0A00FF");
   clica(dlg, "cmdOK");
   EXPECT_TRUE(dlg.isVisible());
-  EXPECT_EQ(c.mensagens(), QStringList{c.falha(890)});
+  EXPECT_EQ(c.dialogos.prompts(), QStringList{c.falha(890)});
   EXPECT_EQ(world.read(QStringLiteral("program/css/estilo1.css")), "antiga");
   EXPECT_FALSE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo2.css"))) << "made, then taken back";
   EXPECT_EQ(c.config.ElementosVerbete[0].Cor, QStringLiteral("0A00FF"));
@@ -156,11 +151,11 @@ TEST_F(DialogosSemGravacao, TheProgramsOwnStateIsToldOnceAndTheUsersSavesEveryTi
     c.config.GravaSituacao();  // a group inside the shutdown's
     c.config.GravaReg(QStringLiteral("ModoBusca"), QStringLiteral("1"));
   }));
-  ASSERT_EQ(c.mensagens(), QStringList{c.falha(891)});
+  ASSERT_EQ(c.dialogos.prompts(), QStringList{c.falha(891)});
   EXPECT_EQ(c.dialogos.calls()[0].title, LoadResString(100));
   EXPECT_FALSE(c.config.GravarConfiguracoesLista());
   EXPECT_FALSE(c.config.GravarConfiguracoesLista());
-  EXPECT_EQ(c.mensagens(), (QStringList{c.falha(891), c.falha(890), c.falha(890)}));
+  EXPECT_EQ(c.dialogos.prompts(), (QStringList{c.falha(891), c.falha(890), c.falha(890)}));
   EXPECT_EQ(c.config.LeReg(QStringLiteral("ModoBusca"), QStringLiteral("<nada>")), QStringLiteral("<nada>"));
 }
 

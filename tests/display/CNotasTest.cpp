@@ -1,9 +1,6 @@
-#include "CNotas.h"
-
 #include "FailingFileWriter.h"
-#include "ScriptedDialogs.h"
+#include "NotasFixture.h"
 #include "SmallDisk.h"
-#include "TestFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,31 +9,15 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 constexpr qsizetype kTamanho = MarcasNotas::Tamanho;
 
-// A bitmap with the bits of `ids` set, `tamanho` bytes long.
-QByteArray bitmap(std::initializer_list<int> ids, qsizetype tamanho = kTamanho) {
-  QByteArray bytes(tamanho, '\0');
-  for (int id : ids) bytes[id / 8] = static_cast<char>(bytes[id / 8] | (1 << (id % 8)));
-  return bytes;
-}
-
-class Notas : public ::testing::Test {
+class Notas : public NotasFixture {
  protected:
-  Notas() {
-    QDir().mkpath(mundo.notesDir());
-    caixa.hide();
-    indicador.hide();
-    notas.Inicializa(caixa, mundo.notesDir(), indicador);
-    QObject::connect(&notas, &CNotas::Posiciona, [this] { ++posiciona; });
-  }
+  Notas() { QObject::connect(&notas, &CNotas::Posiciona, [this] { ++posiciona; }); }
 
-  void grava(const QString& arquivo, const QByteArray& bytes) const { mundo.write(QStringLiteral("notas/") + arquivo, bytes); }
-  QByteArray le(const QString& arquivo) const { return mundo.read(QStringLiteral("notas/") + arquivo); }
-  bool existe(const QString& arquivo) const { return QFile::exists(mundo.notesDir() + u'/' + arquivo); }
+  bool existe(const QString& arquivo) const { return QFile::exists(em(arquivo)); }
   bool marcado(int id) const { return (static_cast<unsigned char>(le(QStringLiteral("notas.dat")).at(id / 8)) >> (id % 8)) & 1; }
   void digita(const QString& texto) { caixa.setPlainText(texto); }
   // The files of `pasta` but the lock file, which stays there.
@@ -47,13 +28,14 @@ class Notas : public ::testing::Test {
     return nomes;
   }
 
-  TestFolders mundo;
-  ScriptedDialogs dialogos;
-  QWidget janela;
-  QPlainTextEdit caixa{&janela};
-  QWidget indicador{&janela};
   FailingFileWriter gravador;
-  CNotas notas{dialogos, gravador};
+  Programa programa{mundo.notesDir(), gravador};
+  // The program's parts, by the names the tests use.
+  ScriptedDialogs& dialogos = programa.dialogos;
+  QWidget& janela = programa.janela;
+  QPlainTextEdit& caixa = programa.caixa;
+  QWidget& indicador = programa.indicador;
+  CNotas& notas = programa.notas;
   int posiciona = 0;
 };
 

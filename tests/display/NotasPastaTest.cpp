@@ -1,10 +1,8 @@
-#include "CNotas.h"
 #include "TravaNotas.h"
 
 #include "DesbloqueiaFifo.h"
 #include "FailingFileWriter.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
+#include "NotasFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,43 +21,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QByteArray bitmap(std::initializer_list<int> ids) {
-  QByteArray bytes(MarcasNotas::Tamanho, '\0');
-  for (int id : ids) bytes[id / 8] = static_cast<char>(bytes[id / 8] | (1 << (id % 8)));
-  return bytes;
-}
-
-// One program's note box on the notes folder.
-struct Programa {
-  explicit Programa(const QString& pasta, files::IFileWriter& gravador = files::disk()) : notas(dialogos, gravador) {
-    caixa.hide();
-    indicador.hide();
-    notas.Inicializa(caixa, pasta, indicador);
-  }
-  // Types `texto` into the box of entry `id` and moves on.
-  void anota(std::int32_t id, const QString& texto) {
-    notas.VerificaVerbete(id);
-    notas.setVisible(true);
-    caixa.setPlainText(texto);
-    notas.VerificaVerbete(-1);
-  }
-
-  ScriptedDialogs dialogos;
-  QWidget janela;
-  QPlainTextEdit caixa{&janela};
-  QWidget indicador{&janela};
-  CNotas notas;
-};
-
-class NotasPasta : public ::testing::Test {
+class NotasPasta : public NotasFixture {
  protected:
-  NotasPasta() { QDir().mkpath(mundo.notesDir()); }
-
-  QString em(const QString& nome) const { return mundo.notesDir() + u'/' + nome; }
-  void grava(const QString& nome, const QByteArray& bytes) const {
-    mundo.write(QStringLiteral("notas/") + nome, bytes);
-  }
-  QByteArray le(const QString& nome) const { return mundo.read(QStringLiteral("notas/") + nome); }
   bool ehFifo(const QString& nome) const {
     struct stat info {};
     return ::lstat(QFile::encodeName(em(nome)).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
@@ -67,8 +30,6 @@ class NotasPasta : public ::testing::Test {
   QString recusado(const QString& nome) const {
     return QStringLiteral("O arquivo %1 da pasta de anotações não é um arquivo comum").arg(em(nome));
   }
-
-  TestFolders mundo;
 };
 
 TEST_F(NotasPasta, ANoteKeepsEveryCharacterAndAnOlderNoteStillReads) {

@@ -1,15 +1,11 @@
 #include "FailingFileWriter.h"
 #include "JanelaTeste.h"
-#include "MockMiniVocabraDB.h"
 #include "ResourceStrings.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
-using ::testing::NiceMock;
-using ::testing::Return;
 
 namespace {
 
@@ -22,13 +18,7 @@ class frmMainConfiguracoes : public JanelaTeste {
     setHive(reg::HKEY_CURRENT_USER, "Instalacao", "1");
   }
   std::unique_ptr<frmMain> janela(reg::IRegistry* outro = nullptr) {
-    return criaJanela(
-        [] {
-          auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-          ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-          return db;
-        },
-        QString(), outro);
+    return criaJanela(componenteQueAbre(), QString(), outro);
   }
 };
 

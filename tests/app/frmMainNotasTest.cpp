@@ -17,12 +17,7 @@ namespace {
 // notes in a folder of the test's own.
 class frmMainNotas : public JanelaTeste {
  protected:
-  frmMainNotas() {
-    QDir().mkpath(world.notesDir());
-    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
-  }
+  frmMainNotas() { usaPastaNotasPropria(); }
 
   std::unique_ptr<frmMain> janela() {
     modMain::InicializaChaves();

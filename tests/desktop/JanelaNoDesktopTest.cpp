@@ -55,12 +55,10 @@ class Solturas final : public QObject {
 class JanelaNoDesktop : public JanelaTeste {
  protected:
   void SetUp() override {
-    Servicos servicos{registry, dialogs, tela, instancia,
-                      [] {
-                        return std::make_unique<FakeMiniVocabraDB>(
-                            std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("amigo"), QStringLiteral("bola")});
-                      },
-                      QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+    Servicos servicos = servicosDeTeste([] {
+      return std::make_unique<FakeMiniVocabraDB>(
+          std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("amigo"), QStringLiteral("bola")});
+    });
     servicos.menusPopup = menus;
     janela = std::make_unique<frmMain>(std::move(servicos));
     t.emplace(*janela);

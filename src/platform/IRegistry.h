@@ -84,9 +84,9 @@ class IRegistry {
   // Groups changes, so that several values are saved together or not at
   // all: from BeginChanges to its EndChanges the calls above change the
   // hives in memory only (and succeed unless the change itself is refused).
-  // Groups nest; only the outermost EndChanges writes.
+  // Groups do not nest: a BeginChanges inside a group goes on with it.
   virtual void BeginChanges() = 0;
-  // Ends a group. The outermost one writes each hive the group changed, once:
+  // Ends the group, writing each hive it changed, once:
   // ERROR_SUCCESS when every file took it; ERROR_CANTWRITE when one did not,
   // and the group's changes to that hive are undone, so the hive and its file
   // are both as they were. With `discard` the group's changes are undone

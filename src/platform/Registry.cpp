@@ -55,7 +55,7 @@ HKEY Registry::newHandle(const OpenKey& open) {
 
 template <typename Change>
 bool Registry::commit(Hive& hive, Change change) {
-  if (groupDepth_ > 0) {
+  if (inGroup_) {
     if (!hive.beforeGroup) hive.beforeGroup = hive.data;
     change(hive.data);
     return true;
@@ -139,11 +139,11 @@ LONG Registry::RegCloseKey(HKEY key) {
   return open_.erase(key) != 0 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
-void Registry::BeginChanges() { ++groupDepth_; }
+void Registry::BeginChanges() { inGroup_ = true; }
 
 LONG Registry::EndChanges(bool discard) {
-  if (groupDepth_ == 0) return ERROR_INVALID_PARAMETER;
-  if (--groupDepth_ > 0) return ERROR_SUCCESS;
+  if (!inGroup_) return ERROR_INVALID_PARAMETER;
+  inGroup_ = false;
   const bool userSaved = endGroup(user_, discard);
   const bool machineSaved = endGroup(machine_, discard);
   return userSaved && machineSaved ? ERROR_SUCCESS : ERROR_CANTWRITE;

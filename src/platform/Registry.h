@@ -70,13 +70,13 @@ class Registry final : public IRegistry {
   // takes it; inside a group, to the hive in memory.
   template <typename Change>
   bool commit(Hive& hive, Change change);
-  // The end of the outermost group for one hive: false when its file did
-  // not take the group's changes (they are then undone).
+  // The end of the group for one hive: false when its file did not take
+  // the group's changes (they are then undone).
   bool endGroup(Hive& hive, bool discard);
 
   Hive user_;
   Hive machine_;
-  int groupDepth_ = 0;
+  bool inGroup_ = false;
   std::map<HKEY, OpenKey> open_;
   HKEY nextHandle_ = 0x100;
 };

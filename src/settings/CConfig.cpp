@@ -5,6 +5,8 @@
 #include "StoredText.h"
 #include "TabelaConfiguracoes.h"
 
+#include <QScopedValueRollback>
+
 #include <exception>
 
 namespace {
@@ -83,24 +85,27 @@ bool CConfig::GravaReg(const QString& chave, const QString& Valor) {
   } catch (const std::exception& erro) {
     m_dialogos.MsgBox(QString::fromLocal8Bit(erro.what()));
   }
-  if (!resultado && m_grupos > 0) m_falhaNoGrupo = true;
+  if (!resultado && m_emGrupo) m_falhaNoGrupo = true;
   return resultado;
 }
 
 bool CConfig::GravaGrupo(Origem origem, const std::function<void()>& grava) {
-  if (m_grupos++ == 0) m_falhaNoGrupo = false;
+  // A group inside another is part of the outermost one, which saves it.
+  if (m_emGrupo) {
+    grava();
+    return true;
+  }
+  m_falhaNoGrupo = false;
   m_registro.BeginChanges();
   try {
+    const QScopedValueRollback emGrupo(m_emGrupo, true);
     grava();
   } catch (...) {
-    --m_grupos;
     m_registro.EndChanges(true);
     throw;
   }
-  const bool externo = --m_grupos == 0;
-  // A group with a failed write is dropped whole by the outermost one.
-  const bool salvo = m_registro.EndChanges(externo && m_falhaNoGrupo) == reg::ERROR_SUCCESS && !m_falhaNoGrupo;
-  if (!externo) return true;
+  // A group with a failed write is dropped whole.
+  const bool salvo = m_registro.EndChanges(m_falhaNoGrupo) == reg::ERROR_SUCCESS && !m_falhaNoGrupo;
   if (!salvo) avisaFalha(origem);
   return salvo;
 }

@@ -149,8 +149,8 @@ class CConfig final {
   reg::IRegistry& m_registro;
   dlg::IDialogs& m_dialogos;
   IJanelaPrincipal* m_frmPrincipal = nullptr;
-  // Groups open (GravaGrupo), and whether a write inside them failed.
-  int m_grupos = 0;
+  // A group is open (GravaGrupo), and whether a write inside it failed.
+  bool m_emGrupo = false;
   bool m_falhaNoGrupo = false;
   // A failed save of the program's own state has been told in this run.
   bool m_falhaEstadoAvisada = false;

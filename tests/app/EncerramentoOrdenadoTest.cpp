@@ -38,8 +38,7 @@ class EncerramentoOrdenadoTest : public JanelaTeste {
   // A value of the user's hive as the next start reads it from the disk.
   QString salvo(const QByteArray& nome) const {
     reg::Registry lido(world.userHive(), world.machineHive(), nullptr);
-    const QByteArray bytes = valores::leBytes(lido, reg::HKEY_CURRENT_USER, valores::kChaveConfiguracoes, nome);
-    return QString::fromUtf8(bytes.left(bytes.indexOf('\0')));
+    return valores::leTexto(lido, reg::HKEY_CURRENT_USER, valores::kChaveConfiguracoes, nome);
   }
 
   // What the window unloads: its placement, the last search, the open note.

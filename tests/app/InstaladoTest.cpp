@@ -61,12 +61,6 @@ class Instalado : public ::testing::Test {
         .toString();
   }
 
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& chamada : dialogs.calls()) textos << chamada.prompt;
-    return textos;
-  }
-
   ScriptedDialogs dialogs;
   FakeScreen tela;
   LockFileInstance instancia;
@@ -102,7 +96,7 @@ TEST_F(Instalado, NotesAndAChangedStyleGoToTheUsersDataFolderAndTheEntryShowsThe
   EXPECT_TRUE(folha.readAll().contains("#D_TIT { color: #123456;"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return corDoTitulo(*janela) == u"rgb(18, 52, 86)"; }, 20000))
       << qPrintable(corDoTitulo(*janela));
-  EXPECT_TRUE(mensagens().isEmpty()) << qPrintable(mensagens().join(u'\n'));
+  EXPECT_TRUE(dialogs.prompts().isEmpty()) << qPrintable(dialogs.prompts().join(u'\n'));
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include "frmMainTeste.h"
 
 #include "FakeScreen.h"
+#include "MockMiniVocabraDB.h"
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
 #include "ValoresRegistro.h"
 
+#include <QDir>
 #include <QTest>
 #include <QWidget>
 
@@ -23,6 +25,17 @@
 class JanelaTeste : public ::testing::Test {
  protected:
   using Fabrica = std::function<std::unique_ptr<IMiniVocabraDB>()>;
+
+  using Componente = ::testing::NiceMock<MockMiniVocabraDB>;
+  // Makes a mock component that opens its data; `ajusta` may script more.
+  static Fabrica componenteQueAbre(std::function<void(Componente&)> ajusta = {}) {
+    return [ajusta] {
+      auto db = std::make_unique<Componente>();
+      ON_CALL(*db, AbreDados()).WillByDefault(::testing::Return(true));
+      if (ajusta) ajusta(*db);
+      return db;
+    };
+  }
 
   // What the window is given, over `registro`, or over the world's hives
   // when null; a test may add to it.
@@ -88,6 +101,15 @@ class JanelaTeste : public ::testing::Test {
   }
 
  protected:
+  // The notes in the world's own folder, with the same installation stamp
+  // on both sides so that start-up keeps it.
+  void usaPastaNotasPropria() {
+    QDir().mkpath(world.notesDir());
+    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
+    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
+    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
+  }
+
   void setHive(reg::HKEY raiz, const QByteArray& nome, const QByteArray& valor) {
     valores::gravaTexto(registry, raiz, valores::kChaveConfiguracoes, nome, valor);
   }

@@ -1,6 +1,5 @@
 #include "FakeClipboard.h"
 #include "JanelaTeste.h"
-#include "MockMiniVocabraDB.h"
 #include "MouseArgs.h"
 
 #include <QDir>
@@ -12,9 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
-using ::testing::NiceMock;
-using ::testing::Return;
 
 namespace {
 
@@ -46,21 +42,10 @@ class MenuGravado final : public IPopupMenu {
 
 class frmMainChrome : public JanelaTeste {
  protected:
-  frmMainChrome() {
-    QDir().mkpath(world.notesDir());
-    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
-  }
+  frmMainChrome() { usaPastaNotasPropria(); }
 
   std::unique_ptr<frmMain> janela() {
-    Servicos servicos{registry, dialogs, tela, instancia,
-                      [] {
-                        auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-                        ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-                        return db;
-                      },
-                      QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+    Servicos servicos = servicosDeTeste(componenteQueAbre());
     servicos.clipboard = &areaTransferencia;
     servicos.arrastaJanela = arrasto;
     servicos.menusPopup = menu;
@@ -431,7 +416,8 @@ TEST_F(frmMainChrome, ClosingTheListFontDialogAnyWayAppliesTheSavedSize) {
 }
 
 TEST_F(frmMainChrome, CommandsBeforeTheWindowIsLoadedDoNothing) {
-  Servicos servicos{registry, dialogs, tela, instancia, nullptr, QString(), {}, {}};
+  Servicos servicos = servicosDeTeste(nullptr);
+  servicos.menusPopup = menu;
   frmMain w(std::move(servicos));
   frmMainTeste t(w);
   for (const char* comando : {"avancar", "inicio", "nota", "verbete1", "sair", "atualizarCSS", "DirNotas"})

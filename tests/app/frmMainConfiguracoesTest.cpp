@@ -1,15 +1,11 @@
 #include "FailingFileWriter.h"
 #include "JanelaTeste.h"
-#include "MockMiniVocabraDB.h"
 #include "ResourceStrings.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
-using ::testing::NiceMock;
-using ::testing::Return;
 
 namespace {
 
@@ -22,18 +18,7 @@ class frmMainConfiguracoes : public JanelaTeste {
     setHive(reg::HKEY_CURRENT_USER, "Instalacao", "1");
   }
   std::unique_ptr<frmMain> janela(reg::IRegistry* outro = nullptr) {
-    return criaJanela(
-        [] {
-          auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-          ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-          return db;
-        },
-        QString(), outro);
-  }
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& call : dialogs.calls()) textos << call.prompt;
-    return textos;
+    return criaJanela(componenteQueAbre(), QString(), outro);
   }
 };
 
@@ -44,7 +29,7 @@ TEST_F(frmMainConfiguracoes, AStoredNotesFolderGoneMissingIsToldAsMissing) {
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", pasta.toUtf8());
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  ASSERT_EQ(mensagens(), QStringList{LoadResString(894).replace(QStringLiteral("%1"), pasta)});
+  ASSERT_EQ(dialogs.prompts(), QStringList{LoadResString(894).replace(QStringLiteral("%1"), pasta)});
   EXPECT_EQ(dialogs.calls()[0].title, LoadResString(100));
   EXPECT_FALSE(QFileInfo::exists(pasta));
 }
@@ -55,7 +40,7 @@ TEST_F(frmMainConfiguracoes, AStoredNotesFolderThatIsThereIsReadWithoutAMessage)
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", pasta.toUtf8());
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
   EXPECT_TRUE(QFileInfo::exists(pasta + QStringLiteral("/notas.dat")));
 }
 
@@ -65,7 +50,7 @@ TEST_F(frmMainConfiguracoes, ABlankNotesFolderReadsNothingAndSaysNothing) {
   setHive(reg::HKEY_CURRENT_USER, "DirNotas", "   ");
   auto w = janela();
   ASSERT_TRUE(iniciaAtiva(*w));
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
 // The program's own state at start (a new installation's notes folder) and
@@ -81,10 +66,10 @@ TEST_F(frmMainConfiguracoes, FailedSavesOfTheProgramsOwnStateAreToldOnceARun) {
   auto w = janela(&falha);
   ASSERT_TRUE(iniciaAtiva(*w));
   const QString aviso = LoadResString(891).replace(QStringLiteral("%1"), world.userHive());
-  EXPECT_EQ(mensagens(), QStringList{aviso});
+  EXPECT_EQ(dialogs.prompts(), QStringList{aviso});
   w->Form_QueryUnload();
   w->Form_Unload();
-  EXPECT_EQ(mensagens(), QStringList{aviso});
+  EXPECT_EQ(dialogs.prompts(), QStringList{aviso});
   EXPECT_EQ(world.read(QStringLiteral("config/HKEY_CURRENT_USER.reg")), antes);
   EXPECT_GE(gravador.failures(), 2);
 }

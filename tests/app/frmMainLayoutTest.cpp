@@ -1,7 +1,6 @@
 #include "JanelaTeste.h"
 #include "MockMiniVocabraDB.h"
 
-#include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 
 using ::testing::_;
 using ::testing::DoAll;
-using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::SetArgReferee;
 
@@ -35,18 +33,12 @@ bool escuro(QColor cor) { return qGray(cor.rgb()) < 160; }
 class LayoutNoTamanho : public JanelaTeste, public ::testing::WithParamInterface<QSize> {
  protected:
   void SetUp() override {
-    QDir().mkpath(world.notesDir());
-    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
-    w = criaJanela([] {
-      auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-      ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-      ON_CALL(*db, ObtemInfoDados()).WillByDefault(Return(QStringLiteral("1.0|Corvanta Edições")));
-      ON_CALL(*db, ObtemVerbete(_, _, _))
+    usaPastaNotasPropria();
+    w = criaJanela(componenteQueAbre([](Componente& db) {
+      ON_CALL(db, ObtemInfoDados()).WillByDefault(Return(QStringLiteral("1.0|Corvanta Edições")));
+      ON_CALL(db, ObtemVerbete(_, _, _))
           .WillByDefault(DoAll(SetArgReferee<1>(QStringLiteral("<p>casa</p>")), Return(QStringLiteral("casa"))));
-      return db;
-    });
+    }));
     t.emplace(*w);
     ASSERT_TRUE(iniciaAtiva(*w));
     t->config.RestaurarJanela();  // start-up maximises a window it finds off the screen

@@ -172,13 +172,10 @@ TEST_F(frmMainLeitura, UpAndDownInTheSearchFieldMoveTheList) {
 class frmMainPedido : public JanelaTeste {
  protected:
   frmMainPedido() {
-    janela = criaJanela([this] {
-      auto p = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-      db = p.get();
-      ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
+    janela = criaJanela(componenteQueAbre([this](Componente& componente) {
+      db = &componente;
       ON_CALL(*db, ObtemPosicaoPalavra(_)).WillByDefault(Return(-1));
-      return p;
-    });
+    }));
     t.emplace(*janela);
     EXPECT_TRUE(janela->Form_Load());
     t->selecionaLista(2);  // the results list: no letter list to sync

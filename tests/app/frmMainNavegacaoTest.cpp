@@ -1,34 +1,17 @@
 #include "JanelaTeste.h"
-#include "MockMiniVocabraDB.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
-using ::testing::NiceMock;
-using ::testing::Return;
-
 namespace {
 
-// A main window whose notes folder is the test's own, with the same
-// installation stamp on both sides so that start-up keeps it.
+// A main window whose notes folder is the test's own.
 class frmMainNavegacao : public JanelaTeste {
  protected:
-  frmMainNavegacao() {
-    QDir().mkpath(world.notesDir());
-    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
-  }
+  frmMainNavegacao() { usaPastaNotasPropria(); }
 
-  std::unique_ptr<frmMain> janela() {
-    return criaJanela([] {
-      auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-      ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-      return db;
-    });
-  }
+  std::unique_ptr<frmMain> janela() { return criaJanela(componenteQueAbre()); }
   QString lido(reg::Registry& outro, const QString& nome) {
     ScriptedDialogs d;
     return CConfig(outro, d).LeReg(nome, QStringLiteral("-"));

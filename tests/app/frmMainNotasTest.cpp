@@ -17,12 +17,7 @@ namespace {
 // notes in a folder of the test's own.
 class frmMainNotas : public JanelaTeste {
  protected:
-  frmMainNotas() {
-    QDir().mkpath(world.notesDir());
-    setHive(reg::HKEY_LOCAL_MACHINE, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "Instalacao", "5");
-    setHive(reg::HKEY_CURRENT_USER, "DirNotas", world.notesDir().toUtf8());
-  }
+  frmMainNotas() { usaPastaNotasPropria(); }
 
   std::unique_ptr<frmMain> janela() {
     modMain::InicializaChaves();
@@ -53,11 +48,6 @@ class frmMainNotas : public JanelaTeste {
     return ::testing::AssertionSuccess();
   }
 
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& chamada : dialogs.calls()) textos << chamada.prompt;
-    return textos;
-  }
   QString recusado(const char* nome) const {
     return QStringLiteral("O arquivo %1/%2 da pasta de anotações não é um arquivo comum")
         .arg(world.notesDir(), QLatin1String(nome));
@@ -91,7 +81,7 @@ TEST_F(frmMainNotas, ANoteInAnyScriptComesBackAfterTheProgramStartsAgain) {
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
   EXPECT_TRUE(t.m_Notas.EhVisivel());
   EXPECT_EQ(t.txtNota->toPlainText(), QStringLiteral("nota: ") + nota + u'\n');
-  EXPECT_TRUE(mensagens().isEmpty()) << qPrintable(mensagens().join(u'\n'));
+  EXPECT_TRUE(dialogs.prompts().isEmpty()) << qPrintable(dialogs.prompts().join(u'\n'));
 }
 
 TEST_F(frmMainNotas, APipeForTheBitmapLetsTheProgramStartAndNamesIt) {
@@ -101,8 +91,8 @@ TEST_F(frmMainNotas, APipeForTheBitmapLetsTheProgramStartAndNamesIt) {
   ASSERT_TRUE(iniciaAtiva(*w));
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
   EXPECT_FALSE(fifo.precisouDesbloquear());
-  ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_TRUE(mensagens()[0].startsWith(recusado("notas.dat"))) << qPrintable(mensagens()[0]);
+  ASSERT_EQ(dialogs.prompts().size(), 1);
+  EXPECT_TRUE(dialogs.prompts()[0].startsWith(recusado("notas.dat"))) << qPrintable(dialogs.prompts()[0]);
 }
 
 TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
@@ -127,8 +117,8 @@ TEST_F(frmMainNotas, APipeForANoteLetsItsEntryShowAndNamesIt) {
   ASSERT_TRUE(digita(*w, QStringLiteral("casa"), QStringLiteral("casa")));
   EXPECT_FALSE(fifo.precisouDesbloquear());
   EXPECT_FALSE(t.m_Notas.EhVisivel());
-  ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_TRUE(mensagens()[0].startsWith(
+  ASSERT_EQ(dialogs.prompts().size(), 1);
+  EXPECT_TRUE(dialogs.prompts()[0].startsWith(
       QStringLiteral("O arquivo %1 da pasta de anotações não é um arquivo comum").arg(arquivo)));
 }
 
@@ -147,11 +137,11 @@ TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(t.m_Notas.EhVisivel());
   EXPECT_EQ(t.txtNota->toPlainText(), QStringLiteral("sem lugar"));
-  ASSERT_EQ(mensagens(), QStringList{pergunta});
+  ASSERT_EQ(dialogs.prompts(), QStringList{pergunta});
 
   QDir().mkpath(world.notesDir());  // the folder is back: the close saves it
   EXPECT_TRUE(w->close());
-  EXPECT_EQ(mensagens(), QStringList{pergunta});
+  EXPECT_EQ(dialogs.prompts(), QStringList{pergunta});
   EXPECT_EQ(QDir(world.notesDir()).entryList({QStringLiteral("id*.txt")}).size(), 1);
 }
 

@@ -1,10 +1,6 @@
 #include "JanelaTeste.h"
-#include "MockMiniVocabraDB.h"
 
 #include <gtest/gtest.h>
-
-using ::testing::NiceMock;
-using ::testing::Return;
 
 namespace {
 
@@ -13,11 +9,7 @@ namespace {
 class frmMainSituacao : public JanelaTeste {
  protected:
   std::unique_ptr<frmMain> carregada() {
-    auto w = criaJanela([] {
-      auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-      ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-      return db;
-    });
+    auto w = criaJanela(componenteQueAbre());
     EXPECT_TRUE(w->Form_Load());
     return w;
   }

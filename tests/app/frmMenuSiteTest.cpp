@@ -1,5 +1,4 @@
 #include "JanelaTeste.h"
-#include "MockMiniVocabraDB.h"
 #include "ResourceStrings.h"
 
 #include <QAction>
@@ -7,9 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-
-using ::testing::NiceMock;
-using ::testing::Return;
 
 namespace {
 
@@ -27,11 +23,7 @@ class NavegadorFalso final : public IWebOpener {
 class SiteDoDicionario : public JanelaTeste {
  protected:
   std::unique_ptr<frmMain> janela() {
-    Servicos servicos = servicosDeTeste([] {
-      auto db = std::make_unique<NiceMock<MockMiniVocabraDB>>();
-      ON_CALL(*db, AbreDados()).WillByDefault(Return(true));
-      return db;
-    });
+    Servicos servicos = servicosDeTeste(componenteQueAbre());
     servicos.abreWeb = navegador;
     auto w = std::make_unique<frmMain>(std::move(servicos));
     EXPECT_TRUE(w->Form_Load());

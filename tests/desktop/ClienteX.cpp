@@ -1,5 +1,10 @@
 #include "ClienteX.h"
 
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
 #include <X11/Xlib.h>
 
 #include <X11/Xatom.h>
@@ -7,23 +12,39 @@
 #include <X11/extensions/XTest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
-std::vector<unsigned long> propriedade(Display* x, Window janela, const char* nome, Atom tipo) {
+// The value of a window's property as bytes (8-bit formats) or as longs
+// (32-bit formats: Xlib hands them over as longs); empty when it is not set.
+QByteArray propriedade(Display* x, Window janela, const char* nome, Atom tipo) {
   Atom real = None;
   int formato = 0;
   unsigned long n = 0, resto = 0;
   unsigned char* dados = nullptr;
-  std::vector<unsigned long> valores;
+  QByteArray valor;
   if (XGetWindowProperty(x, janela, XInternAtom(x, nome, False), 0, 1024, False, tipo, &real, &formato, &n, &resto,
                          &dados) == Success &&
-      dados != nullptr && formato == 32) {
-    const auto* itens = reinterpret_cast<const unsigned long*>(dados);
-    valores.assign(itens, itens + n);
+      dados != nullptr) {
+    const qsizetype tamanho = formato == 32 ? sizeof(long) : formato / 8;
+    valor = QByteArray(reinterpret_cast<const char*>(dados), static_cast<qsizetype>(n) * tamanho);
   }
   if (dados != nullptr) XFree(dados);
-  return valores;
+  return valor;
+}
+
+// A 32-bit property's items.
+std::vector<unsigned long> comoLongs(const QByteArray& valor) {
+  std::vector<unsigned long> itens(static_cast<std::size_t>(valor.size()) / sizeof(long));
+  std::memcpy(itens.data(), valor.constData(), itens.size() * sizeof(long));
+  return itens;
+}
+
+unsigned long primeiroLong(const QByteArray& valor) {
+  const std::vector<unsigned long> itens = comoLongs(valor);
+  return itens.empty() ? 0 : itens.front();
 }
 
 // A window asked about may be gone already (the program's windows come and
@@ -45,6 +66,11 @@ void ClienteX::teclas(std::initializer_list<KeySym> simbolos) {
   XSync(m_x, False);
 }
 
+// The key symbols of printable ASCII are the characters' codes.
+void ClienteX::digita(const char* texto) {
+  for (const char* c = texto; *c != '\0'; ++c) teclas({static_cast<KeySym>(*c)});
+}
+
 void ClienteX::movePonteiro(QPoint global) {
   XTestFakeMotionEvent(m_x, -1, global.x(), global.y(), CurrentTime);
   XSync(m_x, False);
@@ -61,9 +87,18 @@ void ClienteX::clica(QPoint global) {
   botao(false);
 }
 
+// X buttons 5 (towards the user) and 4 (away) are the wheel's notches.
+void ClienteX::roda(int entalhes) {
+  const unsigned int botao = entalhes > 0 ? 5 : 4;
+  for (int i = 0; i < std::abs(entalhes); ++i) {
+    XTestFakeButtonEvent(m_x, botao, True, CurrentTime);
+    XTestFakeButtonEvent(m_x, botao, False, CurrentTime);
+  }
+  XSync(m_x, False);
+}
+
 std::vector<Window> ClienteX::pilha() {
-  const auto ids = propriedade(m_x, DefaultRootWindow(m_x), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
-  return std::vector<Window>(ids.begin(), ids.end());
+  return comoLongs(propriedade(m_x, DefaultRootWindow(m_x), "_NET_CLIENT_LIST_STACKING", XA_WINDOW));
 }
 
 QString ClienteX::nome(Window janela) {
@@ -74,8 +109,12 @@ QString ClienteX::nome(Window janela) {
   return nome;
 }
 
+QString ClienteX::titulo(Window janela) {
+  return QString::fromUtf8(propriedade(m_x, janela, "_NET_WM_NAME", XInternAtom(m_x, "UTF8_STRING", False)));
+}
+
 bool ClienteX::ehSplash(Window janela) {
-  const auto tipos = propriedade(m_x, janela, "_NET_WM_WINDOW_TYPE", XA_ATOM);
+  const auto tipos = comoLongs(propriedade(m_x, janela, "_NET_WM_WINDOW_TYPE", XA_ATOM));
   return std::count(tipos.begin(), tipos.end(), XInternAtom(m_x, "_NET_WM_WINDOW_TYPE_SPLASH", False)) > 0;
 }
 
@@ -94,6 +133,33 @@ QSize ClienteX::tamanhoMinimo(Window janela) {
   return QSize(dicas.min_width, dicas.min_height);
 }
 
+QPoint ClienteX::origem(Window janela) {
+  int x = 0, y = 0;
+  Window filha = None;
+  XTranslateCoordinates(m_x, janela, DefaultRootWindow(m_x), 0, 0, &x, &y, &filha);
+  return QPoint(x, y);
+}
+
+ClienteX::Estado ClienteX::estado(Window janela) {
+  const Atom wmState = XInternAtom(m_x, "WM_STATE", False);
+  return static_cast<Estado>(primeiroLong(propriedade(m_x, janela, "WM_STATE", wmState)));
+}
+
+Window ClienteX::ativa() {
+  return primeiroLong(propriedade(m_x, DefaultRootWindow(m_x), "_NET_ACTIVE_WINDOW", XA_WINDOW));
+}
+
+void ClienteX::minimiza(Window janela) {
+  XEvent pedido = {};
+  pedido.xclient.type = ClientMessage;
+  pedido.xclient.window = janela;
+  pedido.xclient.message_type = XInternAtom(m_x, "WM_CHANGE_STATE", False);
+  pedido.xclient.format = 32;
+  pedido.xclient.data.l[0] = IconicState;
+  XSendEvent(m_x, DefaultRootWindow(m_x), False, SubstructureRedirectMask | SubstructureNotifyMask, &pedido);
+  XSync(m_x, False);
+}
+
 void ClienteX::observaGerenciadas() {
   XSelectInput(m_x, DefaultRootWindow(m_x), SubstructureNotifyMask);
   XSync(m_x, False);
@@ -107,4 +173,12 @@ std::vector<Window> ClienteX::gerenciadas() {
     if (e.type == ReparentNotify && e.xreparent.parent != DefaultRootWindow(m_x)) janelas.push_back(e.xreparent.window);
   }
   return janelas;
+}
+
+QImage ClienteX::naTela(const QRect& area) {
+  return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+QImage ClienteX::naTela(const QWidget* controle) {
+  return naTela(QRect(controle->mapToGlobal(QPoint(0, 0)), controle->size()));
 }

@@ -28,11 +28,7 @@ class DialogosNoDesktop : public JanelaTeste {
       return std::make_unique<FakeMiniVocabraDB>(std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("bola")});
     });
     t.emplace(*janela);
-    ASSERT_TRUE(janela->Form_Load());
-    t->config.RestaurarJanela();  // the first run opens maximised
-    janela->setGeometry(100, 80, 900, 700);
-    janela->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
+    ASSERT_TRUE(mostraNormal(*janela));
   }
 
   // Opens the dialog of `item` and waits, within a deadline, until the

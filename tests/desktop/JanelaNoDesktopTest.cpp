@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,24 +55,14 @@ class Solturas final : public QObject {
 class JanelaNoDesktop : public JanelaTeste {
  protected:
   void SetUp() override {
-    Servicos servicos{registry, dialogs, tela, instancia,
-                      [] {
-                        return std::make_unique<FakeMiniVocabraDB>(
-                            std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("amigo"), QStringLiteral("bola")});
-                      },
-                      QString(), {}, [](QWidget* host, WebBrowser&) { return new QWidget(host); }};  // owned by host
+    Servicos servicos = servicosDeTeste([] {
+      return std::make_unique<FakeMiniVocabraDB>(
+          std::vector<QString>{QStringLiteral("abelha"), QStringLiteral("amigo"), QStringLiteral("bola")});
+    });
     servicos.menusPopup = menus;
     janela = std::make_unique<frmMain>(std::move(servicos));
     t.emplace(*janela);
     ASSERT_TRUE(mostraNormal(*janela));
-  }
-
-  // What the screen shows of `controle`.
-  static QImage naTela(const QWidget* controle) {
-    const QPoint origem = controle->mapToGlobal(QPoint(0, 0));
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, origem.x(), origem.y(), controle->width(), controle->height())
-        .toImage();
   }
 
   ClienteX x;
@@ -152,7 +141,7 @@ TEST_F(JanelaNoDesktop, EachListTabShowsBothTabsAndAClickOnEachSwitchesTheList) 
       for (int y = 8; y < abas.height() - 2; ++y) escuros += qGray(abas.pixel(x, y)) < 120 ? 1 : 0;
     return escuros > 10;
   };
-  const QImage palavras = naTela(t->imgBtSelLista[0]);
+  const QImage palavras = ClienteX::naTela(t->imgBtSelLista[0]);
   EXPECT_TRUE(marcada(palavras, 10));
   EXPECT_TRUE(marcada(palavras, divisa - 3));
   EXPECT_FALSE(marcada(palavras, divisa + 3));
@@ -161,8 +150,8 @@ TEST_F(JanelaNoDesktop, EachListTabShowsBothTabsAndAClickOnEachSwitchesTheList) 
 
   x.clica(t->imgBtSelLista[0]->mapToGlobal(QPoint(divisa + 1, 15)));
   ASSERT_TRUE(QTest::qWaitFor([this] { return t->picLista2->isVisible(); }, 20000));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return marcada(naTela(t->imgBtSelLista[1]), 200); }, 20000));
-  const QImage resultados = naTela(t->imgBtSelLista[1]);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return marcada(ClienteX::naTela(t->imgBtSelLista[1]), 200); }, 20000));
+  const QImage resultados = ClienteX::naTela(t->imgBtSelLista[1]);
   EXPECT_FALSE(marcada(resultados, divisa - 3));
   EXPECT_TRUE(marcada(resultados, divisa + 3));
   EXPECT_TRUE(temTexto(resultados, 0, divisa));

@@ -7,13 +7,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -31,20 +28,6 @@ std::unique_ptr<IMiniVocabraDB> Dicionario() {
 constexpr std::int32_t kAbelha = 80;
 constexpr std::int32_t kZebra = 83;
 
-// Turns the wheel of the test's X pointer by `n` notches: X buttons 5
-// (towards the user, down the list) for n > 0, 4 for n < 0.
-void Entalhes(int n) {
-  Display* x = XOpenDisplay(nullptr);
-  ASSERT_NE(x, nullptr);
-  const unsigned int botao = n > 0 ? 5 : 4;
-  for (int i = 0; i < std::abs(n); ++i) {
-    XTestFakeButtonEvent(x, botao, True, CurrentTime);
-    XTestFakeButtonEvent(x, botao, False, CurrentTime);
-  }
-  XSync(x, False);
-  XCloseDisplay(x);
-}
-
 // The real main window on the test's own desktop, shown in the normal state
 // and active, with the letter "a" listed.
 class ListasNoDesktop : public JanelaTeste {
@@ -53,11 +36,6 @@ class ListasNoDesktop : public JanelaTeste {
     janela = criaJanela(Dicionario);
     t.emplace(*janela);
     ASSERT_TRUE(mostraNormal(*janela));
-  }
-
-  // Types `palavra` key by key, as a keyboard does.
-  void digita(const char* palavra) {
-    for (const char* c = palavra; *c != '\0'; ++c) x.teclas({static_cast<KeySym>(XK_a + (*c - 'a'))});
   }
 
   // Waits until the word list holds the letter of `id` with `id` selected.
@@ -81,10 +59,10 @@ class ListasNoDesktop : public JanelaTeste {
     lista.Repaint();
     const int barra = lista.imagemScroll(1)->y();
     x.movePonteiro(alvo.mapToGlobal(ponto));
-    Entalhes(3);
+    x.roda(3);
     EXPECT_TRUE(QTest::qWaitFor([&] { return lista.scroll().Valor() == linhas; }, 3000)) << lista.scroll().Valor();
     EXPECT_GT(lista.imagemScroll(1)->y(), barra);  // the thumb follows
-    Entalhes(-3);
+    x.roda(-3);
     EXPECT_TRUE(QTest::qWaitFor([&] { return lista.scroll().Valor() == 0; }, 3000)) << lista.scroll().Valor();
     EXPECT_EQ(lista.imagemScroll(1)->y(), barra);
   }
@@ -119,14 +97,14 @@ class CliqueNaLista : public ListasNoDesktop, public ::testing::WithParamInterfa
 // the word typed before.
 TEST_P(CliqueNaLista, TypingAWordAfterAClickStartsANewSearch) {
   t->txtEntrada->setFocus();
-  digita("abelha");
+  x.digita("abelha");
   ASSERT_TRUE(listaEm(QStringLiteral("a"), kAbelha));
   VbControl& controle = *GetParam().controle(*janela);
   QSignalSpy solturas(&controle, &VbControl::MouseUp);
   x.clica(controle.mapToGlobal(GetParam().ponto(*janela, controle)));
   ASSERT_TRUE(QTest::qWaitFor([&] { return solturas.count() == 1 && !t->tmrLista->Enabled(); }, 3000));
   EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
-  digita("zebra");
+  x.digita("zebra");
   EXPECT_TRUE(listaEm(QStringLiteral("z"), kZebra));
   EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("zebra"));
   EXPECT_EQ(QApplication::focusWidget(), t->txtEntrada);
@@ -147,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The list tabs switch the list that holds the focus.
 TEST_F(ListasNoDesktop, TypingAWordAfterSwitchingListsStartsANewSearch) {
   t->txtEntrada->setFocus();
-  digita("abelha");
+  x.digita("abelha");
   ASSERT_TRUE(listaEm(QStringLiteral("a"), kAbelha));
   QSignalSpy itens(&t->lista, qOverload<const QString&, std::int32_t>(&CList::SelecionaItem));
   x.clica(t->PicLista->mapToGlobal(QPoint(60, static_cast<int>(10 + 2.5 * t->lista.AlturaLinha()))));
@@ -160,7 +138,7 @@ TEST_F(ListasNoDesktop, TypingAWordAfterSwitchingListsStartsANewSearch) {
   x.clica(t->imgBtSelLista[1]->mapToGlobal(QPoint(divisa - 2, 15)));
   ASSERT_TRUE(QTest::qWaitFor([this] { return t->PicLista->isVisible(); }, 3000));
   EXPECT_EQ(QApplication::focusWidget(), t->PicLista);
-  digita("zebra");
+  x.digita("zebra");
   EXPECT_TRUE(listaEm(QStringLiteral("z"), kZebra));
   EXPECT_EQ(t->txtEntrada->text(), QStringLiteral("zebra"));
 }

@@ -35,8 +35,7 @@ void ProgramaEmCasa::grava(const QByteArray& nome, const QByteArray& valor) {
 
 QString ProgramaEmCasa::salvo(const QByteArray& nome) const {
   reg::Registry registro(hive(), m_casa.path() + QStringLiteral("/nenhuma.reg"), nullptr);
-  const QByteArray bytes = valores::leBytes(registro, reg::HKEY_CURRENT_USER, valores::kChaveConfiguracoes, nome);
-  return QString::fromUtf8(bytes.left(bytes.indexOf('\0')));
+  return valores::leTexto(registro, reg::HKEY_CURRENT_USER, valores::kChaveConfiguracoes, nome);
 }
 
 QProcess& ProgramaEmCasa::inicia(const std::function<void(QProcessEnvironment&)>& ajuste) {

@@ -1,13 +1,9 @@
 #include "ClienteX.h"
-#include "JanelasX.h"
 #include "ProgramaEmCasa.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
-#include <QScreen>
 #include <QTest>
 
 #include <X11/keysym.h>
@@ -35,9 +31,9 @@ class SessaoNoDesktop : public ::testing::Test {
           bool splash = false;
           for (Window w : x.pilha()) {
             if (x.ehSplash(w)) splash = true;
-            else if (janelas.titulo(w) == QStringLiteral("Minivocabra")) principal = w;
+            else if (x.titulo(w) == QStringLiteral("Minivocabra")) principal = w;
           }
-          return copia.state() == QProcess::NotRunning || (principal != 0 && !splash && janelas.ativa() == principal);
+          return copia.state() == QProcess::NotRunning || (principal != 0 && !splash && x.ativa() == principal);
         },
         kPrazoMs);
     return veio && copia.state() != QProcess::NotRunning ? principal : 0;
@@ -49,7 +45,7 @@ class SessaoNoDesktop : public ::testing::Test {
   // until the release. The pointer is nudged by a pixel until the manager
   // has taken over, so the window may land a pixel off.
   ::testing::AssertionResult arrasta(Window janela, QPoint pega, QPoint deslocamento) {
-    const QPoint inicio = janelas.origem(janela);
+    const QPoint inicio = x.origem(janela);
     const QPoint ponto = inicio + pega;
     x.movePonteiro(ponto);
     x.botao(true);
@@ -57,29 +53,21 @@ class SessaoNoDesktop : public ::testing::Test {
     const bool tomou = QTest::qWaitFor(
         [&] {
           x.movePonteiro(ponto + QPoint(++passo % 2, 0));
-          return janelas.origem(janela) != inicio;
+          return x.origem(janela) != inicio;
         },
         kPrazoMs);
     x.movePonteiro(ponto + deslocamento);
-    const auto chegou = [&] { return (janelas.origem(janela) - inicio - deslocamento).manhattanLength() <= 1; };
+    const auto chegou = [&] { return (x.origem(janela) - inicio - deslocamento).manhattanLength() <= 1; };
     const bool movida = tomou && QTest::qWaitFor(chegou, kPrazoMs);
     x.botao(false);
     if (movida) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the window went to " << janelas.origem(janela).x() << ", "
-                                         << janelas.origem(janela).y();
-  }
-
-  void digita(const char* texto) {
-    for (const char* c = texto; *c != '\0'; ++c) x.teclas({static_cast<KeySym>(*c)});
-  }
-
-  static QImage naTela(const QRect& area) {
-    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    return ::testing::AssertionFailure() << "the window went to " << x.origem(janela).x() << ", "
+                                         << x.origem(janela).y();
   }
 
   // Whether the screen's `area` shows a dark pixel (text on a white box).
   static bool temEscuro(const QRect& area) {
-    const QImage imagem = naTela(area);
+    const QImage imagem = ClienteX::naTela(area);
     for (int y = 0; y < imagem.height(); ++y) {
       for (int x = 0; x < imagem.width(); ++x) {
         if (qGray(imagem.pixel(x, y)) < 100) return true;
@@ -90,11 +78,10 @@ class SessaoNoDesktop : public ::testing::Test {
 
   // Whether the screen's `area` comes to show something else than `antes`.
   static bool muda(const QRect& area, const QImage& antes) {
-    return QTest::qWaitFor([&] { return naTela(area) != antes; }, kPrazoMs);
+    return QTest::qWaitFor([&] { return ClienteX::naTela(area) != antes; }, kPrazoMs);
   }
 
   ClienteX x;
-  JanelasX janelas;
   ProgramaEmCasa programa;
 };
 
@@ -110,27 +97,27 @@ TEST_F(SessaoNoDesktop, ATermSignalSavesTheNoteThePlacementAndTheLastSearch) {
   QProcess& copia = programa.inicia();
   const Window principal = esperaJanelaPrincipal(copia);
   ASSERT_NE(principal, 0u);
-  ASSERT_EQ(janelas.origem(principal), QPoint(100, 80));
+  ASSERT_EQ(x.origem(principal), QPoint(100, 80));
 
   ASSERT_TRUE(arrasta(principal, QPoint(200, 20), QPoint(150, 100)));
-  const QPoint origem = janelas.origem(principal);
+  const QPoint origem = x.origem(principal);
 
   const QRect buscasAnteriores(origem + QPoint(25, 520), QSize(213, 63));
-  QImage antes = naTela(buscasAnteriores);
+  QImage antes = ClienteX::naTela(buscasAnteriores);
   x.clica(origem + QPoint(100, 83));  // the search box
-  digita("abelha");
+  x.digita("abelha");
   ASSERT_TRUE(muda(buscasAnteriores, antes)) << "the look-up never showed among the previous searches";
 
   // A note on the entry. The window manager may hold a click back while the
   // keys pass: the keys wait for the box's text cursor.
   const QRect nota(origem + QPoint(270, 504), QSize(520, 71));
-  antes = naTela(nota);
+  antes = ClienteX::naTela(nota);
   x.clica(origem + QPoint(800 - 123 + 12, 23));  // the note button
   ASSERT_TRUE(muda(nota, antes)) << "the note box never opened";
   x.clica(nota.center());
   ASSERT_TRUE(QTest::qWaitFor([&] { return temEscuro(QRect(nota.topLeft() + QPoint(3, 3), QSize(6, 16))); }, kPrazoMs))
       << "the note box never took the focus";
-  digita("nota");
+  x.digita("nota");
   ASSERT_TRUE(QTest::qWaitFor([&] { return temEscuro(QRect(nota.topLeft() + QPoint(13, 3), QSize(12, 16))); }, kPrazoMs))
       << "the note never showed what was typed";
 
@@ -155,8 +142,8 @@ TEST_F(SessaoNoDesktop, ASecondStartShowsTheMinimisedWindowOfTheFirst) {
   QProcess& primeira = programa.inicia();
   const Window principal = esperaJanelaPrincipal(primeira);
   ASSERT_NE(principal, 0u);
-  janelas.minimiza(principal);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return janelas.estado(principal) == JanelasX::Estado::Minimizada; }, kPrazoMs));
+  x.minimiza(principal);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return x.estado(principal) == ClienteX::Estado::Minimizada; }, kPrazoMs));
 
   QProcess& segunda = programa.inicia();
   ASSERT_TRUE(segunda.waitForFinished(kPrazoMs));
@@ -164,12 +151,11 @@ TEST_F(SessaoNoDesktop, ASecondStartShowsTheMinimisedWindowOfTheFirst) {
   EXPECT_EQ(segunda.exitCode(), 0);
   const auto naFrente = [&] {
     const std::vector<Window> pilha = x.pilha();
-    return janelas.estado(principal) == JanelasX::Estado::Normal && !pilha.empty() && pilha.back() == principal &&
-           janelas.ativa() == principal;
+    return x.estado(principal) == ClienteX::Estado::Normal && !pilha.empty() && pilha.back() == principal &&
+           x.ativa() == principal;
   };
   EXPECT_TRUE(QTest::qWaitFor(naFrente, kPrazoMs))
-      << "state " << static_cast<int>(janelas.estado(principal)) << ", active " << janelas.ativa() << " for "
-      << principal;
+      << "state " << static_cast<int>(x.estado(principal)) << ", active " << x.ativa() << " for " << principal;
   EXPECT_EQ(primeira.state(), QProcess::Running);
 }
 
@@ -187,10 +173,10 @@ TEST_F(SessaoNoDesktop, RootWithTheSandboxOnIsToldWhyTheProgramEnds) {
   const bool veio = QTest::qWaitFor(
       [&] {
         for (Window w : x.pilha()) {
-          if (janelas.titulo(w) == QStringLiteral("Dicionário Vocabra")) caixa = w;
+          if (x.titulo(w) == QStringLiteral("Dicionário Vocabra")) caixa = w;
           else outraJanela = true;
         }
-        return copia.state() == QProcess::NotRunning || (caixa != 0 && janelas.ativa() == caixa);
+        return copia.state() == QProcess::NotRunning || (caixa != 0 && x.ativa() == caixa);
       },
       kPrazoMs);
   ASSERT_TRUE(veio && caixa != 0) << "the program ended without a message";

@@ -1,9 +1,6 @@
-#include "CNotas.h"
-
 #include "FailingFileWriter.h"
-#include "ScriptedDialogs.h"
+#include "NotasFixture.h"
 #include "SmallDisk.h"
-#include "TestFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,31 +9,15 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 constexpr qsizetype kTamanho = MarcasNotas::Tamanho;
 
-// A bitmap with the bits of `ids` set, `tamanho` bytes long.
-QByteArray bitmap(std::initializer_list<int> ids, qsizetype tamanho = kTamanho) {
-  QByteArray bytes(tamanho, '\0');
-  for (int id : ids) bytes[id / 8] = static_cast<char>(bytes[id / 8] | (1 << (id % 8)));
-  return bytes;
-}
-
-class Notas : public ::testing::Test {
+class Notas : public NotasFixture {
  protected:
-  Notas() {
-    QDir().mkpath(mundo.notesDir());
-    caixa.hide();
-    indicador.hide();
-    notas.Inicializa(caixa, mundo.notesDir(), indicador);
-    QObject::connect(&notas, &CNotas::Posiciona, [this] { ++posiciona; });
-  }
+  Notas() { QObject::connect(&notas, &CNotas::Posiciona, [this] { ++posiciona; }); }
 
-  void grava(const QString& arquivo, const QByteArray& bytes) const { mundo.write(QStringLiteral("notas/") + arquivo, bytes); }
-  QByteArray le(const QString& arquivo) const { return mundo.read(QStringLiteral("notas/") + arquivo); }
-  bool existe(const QString& arquivo) const { return QFile::exists(mundo.notesDir() + u'/' + arquivo); }
+  bool existe(const QString& arquivo) const { return QFile::exists(em(arquivo)); }
   bool marcado(int id) const { return (static_cast<unsigned char>(le(QStringLiteral("notas.dat")).at(id / 8)) >> (id % 8)) & 1; }
   void digita(const QString& texto) { caixa.setPlainText(texto); }
   // The files of `pasta` but the lock file, which stays there.
@@ -46,19 +27,15 @@ class Notas : public ::testing::Test {
     nomes.sort();
     return nomes;
   }
-  std::vector<QString> mensagens() const {
-    std::vector<QString> textos;
-    for (const auto& chamada : dialogos.calls()) textos.push_back(chamada.prompt);
-    return textos;
-  }
 
-  TestFolders mundo;
-  ScriptedDialogs dialogos;
-  QWidget janela;
-  QPlainTextEdit caixa{&janela};
-  QWidget indicador{&janela};
   FailingFileWriter gravador;
-  CNotas notas{dialogos, gravador};
+  Programa programa{mundo.notesDir(), gravador};
+  // The program's parts, by the names the tests use.
+  ScriptedDialogs& dialogos = programa.dialogos;
+  QWidget& janela = programa.janela;
+  QPlainTextEdit& caixa = programa.caixa;
+  QWidget& indicador = programa.indicador;
+  CNotas& notas = programa.notas;
   int posiciona = 0;
 };
 
@@ -271,7 +248,7 @@ TEST_F(Notas, AMissingFolderGivesMessage503AndIsKept) {
 TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
   QDir(mundo.notesDir()).removeRecursively();
   notas.LeArquivo();
-  ASSERT_EQ(mensagens().size(), 1u);  // 503: the folder is not there
+  ASSERT_EQ(dialogos.prompts().size(), 1);  // 503: the folder is not there
   QDir().mkpath(mundo.notesDir());
   notas.VerificaVerbete(3);
   notas.setVisible(true);
@@ -289,7 +266,7 @@ TEST_F(Notas, ABitmapMissingAtTheLoadIsWrittenAtTheFirstNote) {
   digita(QStringLiteral("segunda"));
   notas.VerificaVerbete(-1);
   EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({1, 2}));
-  EXPECT_EQ(mensagens().size(), 2u);  // only the two loads' 503
+  EXPECT_EQ(dialogos.prompts().size(), 2);  // only the two loads' 503
 }
 
 // A notas.dat that is not a regular file (here a folder) is named, never
@@ -304,8 +281,8 @@ TEST_F(Notas, ABitmapThatIsNotAFileIsNamedAndNeverWrittenOver) {
   notas.VerificaVerbete(-1);
   EXPECT_TRUE(QFileInfo(mundo.notesDir() + QStringLiteral("/notas.dat")).isDir());
   EXPECT_EQ(mundo.read(QStringLiteral("notas/notas.dat/dentro")), "x");
-  const std::vector<QString> textos = mensagens();
-  ASSERT_EQ(textos.size(), 2u);
+  const QStringList textos = dialogos.prompts();
+  ASSERT_EQ(textos.size(), 2);
   for (const QString& texto : textos)
     EXPECT_TRUE(texto.startsWith(QStringLiteral("O arquivo %1/notas.dat da pasta de anotações não é um arquivo comum")
                                      .arg(mundo.notesDir())))
@@ -325,8 +302,8 @@ TEST_F(Notas, AFolderStoredWithBackslashesIsReadAndShownWithSlashes) {
   antiga.VerificaVerbete(6);
   EXPECT_EQ(caixa.toPlainText(), QStringLiteral("seis\n"));
   antiga.AlteraDir(mundo.root() + QStringLiteral("\\nao\\existe"));
-  ASSERT_EQ(mensagens().size(), 1u);
-  EXPECT_TRUE(mensagens()[0].contains(mundo.root() + QStringLiteral("/nao/existe ")));
+  ASSERT_EQ(dialogos.prompts().size(), 1);
+  EXPECT_TRUE(dialogos.prompts()[0].contains(mundo.root() + QStringLiteral("/nao/existe ")));
 }
 
 TEST_F(Notas, ABitmapThatWasNeverReadIsNeverWrittenOverTheFile) {
@@ -463,8 +440,8 @@ TEST_F(Notas, ANoteLeftWhenTheFolderIsClearedStaysInItsBox) {
   gravador.stopFailing();
   EXPECT_TRUE(notas.EhVisivel());
   EXPECT_EQ(caixa.toPlainText(), QStringLiteral("guardada"));
-  ASSERT_EQ(mensagens().size(), 1u);
-  EXPECT_TRUE(mensagens()[0].startsWith(QStringLiteral("Nenhum diretório de notas foi definido")));
+  ASSERT_EQ(dialogos.prompts().size(), 1);
+  EXPECT_TRUE(dialogos.prompts()[0].startsWith(QStringLiteral("Nenhum diretório de notas foi definido")));
   EXPECT_FALSE(notas.SalvaNota());
   EXPECT_FALSE(existe(QStringLiteral("id000004.txt")));
 }

@@ -5,13 +5,9 @@
 // the number of messages it had to show (0: every note saved), printing
 // them on its error output.
 
-#include "CNotas.h"
-
-#include "ScriptedDialogs.h"
+#include "NotasFixture.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
-#include <QWidget>
 
 #include <cstdio>
 #include <iostream>
@@ -25,13 +21,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <folder> <first id> <step> <count>\n", argv[0]);
     return 100;
   }
-  ScriptedDialogs dialogos;
-  QWidget janela;
-  QPlainTextEdit caixa(&janela);
-  QWidget indicador(&janela);
-  CNotas notas(dialogos);
-  notas.Inicializa(caixa, args[1], indicador);
-  notas.LeArquivo();
+  Programa programa(args[1]);
+  programa.notas.LeArquivo();
 
   std::printf("pronto\n");
   std::fflush(stdout);
@@ -43,11 +34,9 @@ int main(int argc, char** argv) {
   const int quantos = args[4].toInt();
   for (int i = 0; i < quantos; ++i) {
     const int id = primeiro + i * passo;
-    notas.VerificaVerbete(id);
-    notas.setVisible(true);
-    caixa.setPlainText(QStringLiteral("nota %1").arg(id));
-    notas.VerificaVerbete(-1);
+    programa.anota(id, QStringLiteral("nota %1").arg(id));
   }
-  for (const auto& chamada : dialogos.calls()) std::fprintf(stderr, "%s\n", qPrintable(chamada.prompt));
-  return static_cast<int>(dialogos.calls().size());
+  const QStringList mensagens = programa.dialogos.prompts();
+  for (const QString& mensagem : mensagens) std::fprintf(stderr, "%s\n", qPrintable(mensagem));
+  return static_cast<int>(mensagens.size());
 }

@@ -1,10 +1,8 @@
-#include "CNotas.h"
 #include "TravaNotas.h"
 
 #include "DesbloqueiaFifo.h"
 #include "FailingFileWriter.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
+#include "NotasFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,48 +21,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QByteArray bitmap(std::initializer_list<int> ids) {
-  QByteArray bytes(MarcasNotas::Tamanho, '\0');
-  for (int id : ids) bytes[id / 8] = static_cast<char>(bytes[id / 8] | (1 << (id % 8)));
-  return bytes;
-}
-
-// One program's note box on the notes folder.
-struct Programa {
-  explicit Programa(const QString& pasta, files::IFileWriter& gravador = files::disk()) : notas(dialogos, gravador) {
-    caixa.hide();
-    indicador.hide();
-    notas.Inicializa(caixa, pasta, indicador);
-  }
-  // Types `texto` into the box of entry `id` and moves on.
-  void anota(std::int32_t id, const QString& texto) {
-    notas.VerificaVerbete(id);
-    notas.setVisible(true);
-    caixa.setPlainText(texto);
-    notas.VerificaVerbete(-1);
-  }
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& chamada : dialogos.calls()) textos << chamada.prompt;
-    return textos;
-  }
-
-  ScriptedDialogs dialogos;
-  QWidget janela;
-  QPlainTextEdit caixa{&janela};
-  QWidget indicador{&janela};
-  CNotas notas;
-};
-
-class NotasPasta : public ::testing::Test {
+class NotasPasta : public NotasFixture {
  protected:
-  NotasPasta() { QDir().mkpath(mundo.notesDir()); }
-
-  QString em(const QString& nome) const { return mundo.notesDir() + u'/' + nome; }
-  void grava(const QString& nome, const QByteArray& bytes) const {
-    mundo.write(QStringLiteral("notas/") + nome, bytes);
-  }
-  QByteArray le(const QString& nome) const { return mundo.read(QStringLiteral("notas/") + nome); }
   bool ehFifo(const QString& nome) const {
     struct stat info {};
     return ::lstat(QFile::encodeName(em(nome)).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
@@ -72,8 +30,6 @@ class NotasPasta : public ::testing::Test {
   QString recusado(const QString& nome) const {
     return QStringLiteral("O arquivo %1 da pasta de anotações não é um arquivo comum").arg(em(nome));
   }
-
-  TestFolders mundo;
 };
 
 TEST_F(NotasPasta, ANoteKeepsEveryCharacterAndAnOlderNoteStillReads) {
@@ -82,7 +38,7 @@ TEST_F(NotasPasta, ANoteKeepsEveryCharacterAndAnOlderNoteStillReads) {
     Programa antes(mundo.notesDir());
     antes.notas.LeArquivo();
     antes.anota(42, texto);
-    EXPECT_TRUE(antes.mensagens().isEmpty());
+    EXPECT_TRUE(antes.dialogos.prompts().isEmpty());
   }
   EXPECT_EQ(le(QStringLiteral("id000042.txt")), QStringLiteral("— € 日本 Привет 😀\r\nação\r\n").toUtf8());
   grava(QStringLiteral("id000043.txt"), "a\xe7\xe3o \x80 \x96 \xe9\r\n");  // Windows-1252
@@ -107,8 +63,8 @@ TEST_F(NotasPasta, ANoteThatCannotBeSavedStaysInTheBoxUntilTheNextTry) {
   programa.caixa.setPlainText(QStringLiteral("importante"));
   gravador.failWritesTo(QStringLiteral(".txt"));
   programa.notas.VerificaVerbete(8);
-  ASSERT_EQ(programa.mensagens().size(), 1);
-  EXPECT_TRUE(programa.mensagens()[0].startsWith(QStringLiteral("Não foi possível inserir a anotação")));
+  ASSERT_EQ(programa.dialogos.prompts().size(), 1);
+  EXPECT_TRUE(programa.dialogos.prompts()[0].startsWith(QStringLiteral("Não foi possível inserir a anotação")));
   EXPECT_EQ(programa.caixa.toPlainText(), QStringLiteral("importante"));
   EXPECT_TRUE(programa.notas.EhVisivel());
   EXPECT_FALSE(QFile::exists(em(QStringLiteral("id000007.txt"))));
@@ -120,7 +76,7 @@ TEST_F(NotasPasta, ANoteThatCannotBeSavedStaysInTheBoxUntilTheNextTry) {
   EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({7}));
   EXPECT_FALSE(QFile::exists(em(QStringLiteral("id000008.txt"))));
   EXPECT_FALSE(programa.notas.EhVisivel());  // 9 has no note
-  EXPECT_EQ(programa.mensagens().size(), 1);
+  EXPECT_EQ(programa.dialogos.prompts().size(), 1);
 }
 
 // The user fixes the folder: a note the old one would not take goes to the
@@ -130,12 +86,12 @@ TEST_F(NotasPasta, ANoteTheFolderWouldNotTakeGoesToTheFolderChosenNext) {
   Programa programa(ausente);
   programa.notas.LeArquivo();
   programa.anota(3, QStringLiteral("guardada"));
-  ASSERT_EQ(programa.mensagens().size(), 2);  // 503 at the load, 500 at the save
+  ASSERT_EQ(programa.dialogos.prompts().size(), 2);  // 503 at the load, 500 at the save
   EXPECT_EQ(programa.caixa.toPlainText(), QStringLiteral("guardada"));
   programa.notas.AlteraDir(mundo.notesDir());
   EXPECT_EQ(le(QStringLiteral("id000003.txt")), QByteArray("guardada\r\n"));
   EXPECT_EQ(le(QStringLiteral("notas.dat")), bitmap({3}));
-  EXPECT_EQ(programa.mensagens().size(), 2);
+  EXPECT_EQ(programa.dialogos.prompts().size(), 2);
   EXPECT_FALSE(QDir(ausente).exists());
 }
 
@@ -146,7 +102,7 @@ TEST_F(NotasPasta, APipeInPlaceOfTheBitmapIsNamedAndNeverWaitedOn) {
   programa.notas.LeArquivo();
   programa.anota(3, QStringLiteral("sem lugar"));
   EXPECT_FALSE(fifo.precisouDesbloquear());
-  const QStringList mensagens = programa.mensagens();
+  const QStringList mensagens = programa.dialogos.prompts();
   ASSERT_EQ(mensagens.size(), 2);
   for (const QString& m : mensagens)
     EXPECT_TRUE(m.startsWith(recusado(QStringLiteral("notas.dat")))) << m.toStdString();
@@ -163,8 +119,8 @@ TEST_F(NotasPasta, APipeInPlaceOfANoteIsNamedAndTheOtherNotesWork) {
   programa.notas.LeArquivo();
   programa.notas.VerificaVerbete(4);
   EXPECT_FALSE(fifo.precisouDesbloquear());
-  ASSERT_EQ(programa.mensagens().size(), 1);
-  EXPECT_TRUE(programa.mensagens()[0].startsWith(recusado(QStringLiteral("id000004.txt"))));
+  ASSERT_EQ(programa.dialogos.prompts().size(), 1);
+  EXPECT_TRUE(programa.dialogos.prompts()[0].startsWith(recusado(QStringLiteral("id000004.txt"))));
   EXPECT_FALSE(programa.notas.EhVisivel());
   programa.notas.VerificaVerbete(5);
   EXPECT_EQ(programa.caixa.toPlainText(), QStringLiteral("cinco\n"));
@@ -189,10 +145,10 @@ TEST_F(NotasPasta, ALinkOutOfTheFolderNeverReachesItsTarget) {
   programa.caixa.setPlainText(QStringLiteral("nove, editada"));
   programa.notas.VerificaVerbete(6);
   EXPECT_EQ(mundo.read(QStringLiteral("notas/sub/nove.txt")), QByteArray("nove, editada\r\n"));
-  ASSERT_EQ(programa.mensagens().size(), 1);
-  EXPECT_TRUE(programa.mensagens()[0].startsWith(recusado(QStringLiteral("id000006.txt"))));
+  ASSERT_EQ(programa.dialogos.prompts().size(), 1);
+  EXPECT_TRUE(programa.dialogos.prompts()[0].startsWith(recusado(QStringLiteral("id000006.txt"))));
   programa.anota(6, QStringLiteral("por cima"));
-  EXPECT_EQ(programa.mensagens().size(), 2);
+  EXPECT_EQ(programa.dialogos.prompts().size(), 2);
   EXPECT_EQ(mundo.read(QStringLiteral("segredo.txt")), QByteArray("segredo\n"));
 
   QFile::remove(em(QStringLiteral("notas.dat")));
@@ -200,8 +156,8 @@ TEST_F(NotasPasta, ALinkOutOfTheFolderNeverReachesItsTarget) {
   Programa outro(mundo.notesDir());
   outro.notas.LeArquivo();
   outro.anota(2, QStringLiteral("nota"));
-  ASSERT_EQ(outro.mensagens().size(), 2);
-  EXPECT_TRUE(outro.mensagens()[0].startsWith(recusado(QStringLiteral("notas.dat"))));
+  ASSERT_EQ(outro.dialogos.prompts().size(), 2);
+  EXPECT_TRUE(outro.dialogos.prompts()[0].startsWith(recusado(QStringLiteral("notas.dat"))));
   EXPECT_EQ(mundo.read(QStringLiteral(".profile")), QByteArray("export PATH=...\n"));
   EXPECT_TRUE(QFileInfo(em(QStringLiteral("notas.dat"))).isSymLink());
 }
@@ -229,8 +185,8 @@ TEST_F(NotasPasta, AFolderLockedByAnotherProgramKeepsTheNoteInTheBox) {
     ASSERT_TRUE(outro.held());
     programa.anota(12, QStringLiteral("espera"));
   }
-  ASSERT_EQ(programa.mensagens().size(), 1);
-  EXPECT_TRUE(programa.mensagens()[0].startsWith(QStringLiteral("Outro programa está gravando anotações na pasta %1.")
+  ASSERT_EQ(programa.dialogos.prompts().size(), 1);
+  EXPECT_TRUE(programa.dialogos.prompts()[0].startsWith(QStringLiteral("Outro programa está gravando anotações na pasta %1.")
                                                       .arg(mundo.notesDir())));
   EXPECT_EQ(programa.caixa.toPlainText(), QStringLiteral("espera"));
   programa.notas.VerificaVerbete(-1);

@@ -16,11 +16,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Each case gets its own runtime folder, so it never meets a running program.
+// Each case gets its own runtime folder, so it never meets a running program;
+// the launcher's comes back at the end.
 class ShowRequestsTest : public ::testing::Test {
  protected:
   ShowRequestsTest() { qputenv("XDG_RUNTIME_DIR", dir.path().toUtf8()); }
-  ~ShowRequestsTest() override { qunsetenv("XDG_RUNTIME_DIR"); }
+  ~ShowRequestsTest() override { qputenv("XDG_RUNTIME_DIR", antes); }
+  const QByteArray antes = qgetenv("XDG_RUNTIME_DIR");
   QTemporaryDir dir;
 };
 

@@ -1,10 +1,6 @@
 #include "modCSS.h"
 
-#include "FakeJanela.h"
-#include "FakeScreen.h"
-#include "Registry.h"
-#include "ScriptedDialogs.h"
-#include "TestFolders.h"
+#include "DialogosFixture.h"
 
 #include <QRegularExpression>
 
@@ -34,10 +30,9 @@ Regra regra(const QString& folha, const QString& seletor) {
 // The help page on reading an entry, against the entry style sheet that
 // the default appearance gives: what it says of the rubric and how it shows
 // its examples.
-class AjudaVerbete : public ::testing::Test {
+class AjudaVerbete : public DialogosFixture {
  protected:
   AjudaVerbete() {
-    config.Inicializar(janela);
     modCSS::GeradorCSS gerador(config, dialogs);
     gerador.InicializaCSS();
     rubricaPadrao = regra(gerador.MontaCSS(0), QStringLiteral("#D_RUB"));
@@ -49,12 +44,6 @@ class AjudaVerbete : public ::testing::Test {
     estiloAjuda = QString::fromUtf8(world.read(QStringLiteral("program/css/ajuda.css")));
   }
 
-  TestFolders world{true};
-  reg::Registry registry{world.userHive(), world.machineHive(), nullptr};
-  ScriptedDialogs dialogs;
-  FakeScreen tela;
-  FakeJanela janela{tela};
-  CConfig config{registry, dialogs};
   Regra rubricaPadrao;
   QString htmlRubrica;
   QString textoRubrica;

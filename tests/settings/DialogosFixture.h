@@ -4,6 +4,7 @@
 #include "ComandoMenu.h"
 #include "FakeJanela.h"
 #include "FakeScreen.h"
+#include "FileWriter.h"
 #include "Registry.h"
 #include "ScriptedDialogs.h"
 #include "TestFolders.h"
@@ -19,23 +20,35 @@
 
 #include <gtest/gtest.h>
 
-// A world for the settings dialogs: a program folder copy, the registry,
-// the settings loaded from it, scripted dialogs and the commands the main
-// window received.
-class DialogosFixture : public ::testing::Test {
- protected:
-  DialogosFixture() : registry(world.userHive(), world.machineHive(), nullptr), config(registry, dialogs), janela(tela) {
+// Settings over the hives `hive` and `maquina`, written through
+// `gravador`: the registry, the settings loaded from it, scripted dialogs
+// and the main window the settings place.
+struct Configuracoes {
+  Configuracoes(const QString& hive, const QString& maquina, files::IFileWriter& gravador = files::disk())
+      : registry(hive, maquina, nullptr, gravador), config(registry, dialogs), janela(tela) {
     config.Inicializar(janela);
   }
 
+  reg::Registry registry;
+  ScriptedDialogs dialogs;
+  CConfig config;
+  FakeScreen tela;
+  FakeJanela janela;
+};
+
+// A copy of the program folder, made before the settings that read its hives.
+struct MundoDoPrograma {
+  TestFolders world{true};
+};
+
+// A world for the settings dialogs: a program folder copy, the settings
+// over its hives, and the commands the main window received.
+class DialogosFixture : public ::testing::Test, protected MundoDoPrograma, protected Configuracoes {
+ protected:
+  DialogosFixture() : Configuracoes(world.userHive(), world.machineHive()) {}
+
   // What the user saved: the value, or "<nada>".
   QString salvo(const QString& nome) { return config.LeReg(nome, QStringLiteral("<nada>")); }
-  // The prompts of the message boxes shown, in order.
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& call : dialogs.calls()) textos << call.prompt;
-    return textos;
-  }
   ComandoMenu comando() {
     return [this](const QString& c) { comandos << c; };
   }
@@ -52,11 +65,5 @@ class DialogosFixture : public ::testing::Test {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
   }
 
-  TestFolders world{true};
-  reg::Registry registry;
-  ScriptedDialogs dialogs;
-  CConfig config;
-  FakeScreen tela;
-  FakeJanela janela;
   QStringList comandos;
 };

@@ -3,14 +3,10 @@
 #include "frmConfigVerbete.h"
 
 #include "Ansi.h"
+#include "DialogosFixture.h"
 #include "FailingFileWriter.h"
-#include "FakeJanela.h"
-#include "FakeScreen.h"
-#include "Registry.h"
 #include "ResourceStrings.h"
-#include "ScriptedDialogs.h"
 #include "SmallDisk.h"
-#include "TestFolders.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,31 +19,14 @@
 
 namespace {
 
-// Settings over a settings file at `hive`, written through `gravador`.
-struct Configuracoes {
-  Configuracoes(const QString& hive, const QString& maquina, files::IFileWriter& gravador)
-      : registro(hive, maquina, nullptr, gravador), config(registro, dialogos), janela(tela) {
-    config.Inicializar(janela);
-  }
-  QStringList mensagens() const {
-    QStringList textos;
-    for (const auto& call : dialogos.calls()) textos << call.prompt;
-    return textos;
-  }
-  QString falha(int id) const {
-    return LoadResString(id).replace(QStringLiteral("%1"), registro.HiveFilePath(reg::HKEY_CURRENT_USER));
-  }
-
-  reg::Registry registro;
-  ScriptedDialogs dialogos;
-  CConfig config;
-  FakeScreen tela;
-  FakeJanela janela;
-};
+// Message `id`, naming the settings file of `c`.
+QString falha(const Configuracoes& c, int id) {
+  return LoadResString(id).replace(QStringLiteral("%1"), c.registry.HiveFilePath(reg::HKEY_CURRENT_USER));
+}
 
 // What is on disk: the value as a new start would read it.
 QString noDisco(const QString& hive, const QString& maquina, const QString& nome) {
-  Configuracoes relido(hive, maquina, files::disk());
+  Configuracoes relido(hive, maquina);
   return relido.config.LeReg(nome, QStringLiteral("<nada>"));
 }
 
@@ -65,17 +44,17 @@ void confirmaSemEspaco(const TestFolders& world, const QString& hive,
   QStringList comandos;
   int somar = -1;
   {
-    Configuracoes c(hive, world.machineHive(), files::disk());
+    Configuracoes c(hive, world.machineHive());
     ASSERT_TRUE(c.config.GravaReg(QStringLiteral("DirNotas"), antiga));
-    frmConfig dlg(frmConfig::Dependencias{c.config, c.registro, c.dialogos,
+    frmConfig dlg(frmConfig::Dependencias{c.config, c.registry, c.dialogs,
                                           [&comandos](const QString& nome) { comandos << nome; },
                                           [&somar](int valor) { somar = valor; }});
     dlg.show();
     dlg.findChild<QLineEdit*>(QStringLiteral("txtDirNotas"))->setText(world.root());
     semEspaco([&dlg] { clica(dlg, "cmdOK"); });
     EXPECT_TRUE(dlg.isVisible());
-    ASSERT_EQ(c.mensagens(), QStringList{c.falha(890)});
-    EXPECT_TRUE(c.mensagens()[0].contains(hive));
+    ASSERT_EQ(c.dialogs.prompts(), QStringList{falha(c, 890)});
+    EXPECT_TRUE(c.dialogs.prompts()[0].contains(hive));
     EXPECT_TRUE(comandos.isEmpty());
     EXPECT_EQ(somar, -1);
     EXPECT_EQ(c.config.LeReg(QStringLiteral("DirNotas"), QString()), antiga);
@@ -121,12 +100,12 @@ class DialogosSemGravacao : public ::testing::Test {
 };
 
 TEST_F(DialogosSemGravacao, TheListDialogSaysSoAndKeepsTheChoice) {
-  frmConfigLista dlg(c.config, c.dialogos);
+  frmConfigLista dlg(c.config, c.dialogs);
   dlg.show();
   dlg.findChild<QComboBox*>(QStringLiteral("comboListaVerbete"))->setCurrentIndex(1);
   clica(dlg, "cmdOK");
   EXPECT_TRUE(dlg.isVisible());
-  EXPECT_EQ(c.mensagens(), QStringList{c.falha(890)});
+  EXPECT_EQ(c.dialogs.prompts(), QStringList{falha(c, 890)});
   EXPECT_EQ(c.config.FonteLista, 1);
   gravador.stopFailing();
   clica(dlg, "cmdOK");
@@ -135,13 +114,13 @@ TEST_F(DialogosSemGravacao, TheListDialogSaysSoAndKeepsTheChoice) {
 }
 
 TEST_F(DialogosSemGravacao, TheAppearanceDialogSaysSoAndTakesTheNewSheetsBack) {
-  frmConfigVerbete dlg(frmConfigVerbete::Dependencias{c.config, c.dialogos, {},
+  frmConfigVerbete dlg(frmConfigVerbete::Dependencias{c.config, c.dialogs, {},
                                                       [](QWidget* host, WebBrowser&) { return new QWidget(host); }});
   dlg.show();
   c.config.ElementosVerbete[0].Cor = QStringLiteral("0A00FF");
   clica(dlg, "cmdOK");
   EXPECT_TRUE(dlg.isVisible());
-  EXPECT_EQ(c.mensagens(), QStringList{c.falha(890)});
+  EXPECT_EQ(c.dialogs.prompts(), QStringList{falha(c, 890)});
   EXPECT_EQ(world.read(QStringLiteral("program/css/estilo1.css")), "antiga");
   EXPECT_FALSE(QFile::exists(world.programDir() + QStringLiteral("/css/estilo2.css"))) << "made, then taken back";
   EXPECT_EQ(c.config.ElementosVerbete[0].Cor, QStringLiteral("0A00FF"));
@@ -156,11 +135,11 @@ TEST_F(DialogosSemGravacao, TheProgramsOwnStateIsToldOnceAndTheUsersSavesEveryTi
     c.config.GravaSituacao();  // a group inside the shutdown's
     c.config.GravaReg(QStringLiteral("ModoBusca"), QStringLiteral("1"));
   }));
-  ASSERT_EQ(c.mensagens(), QStringList{c.falha(891)});
-  EXPECT_EQ(c.dialogos.calls()[0].title, LoadResString(100));
+  ASSERT_EQ(c.dialogs.prompts(), QStringList{falha(c, 891)});
+  EXPECT_EQ(c.dialogs.calls()[0].title, LoadResString(100));
   EXPECT_FALSE(c.config.GravarConfiguracoesLista());
   EXPECT_FALSE(c.config.GravarConfiguracoesLista());
-  EXPECT_EQ(c.mensagens(), (QStringList{c.falha(891), c.falha(890), c.falha(890)}));
+  EXPECT_EQ(c.dialogs.prompts(), (QStringList{falha(c, 891), falha(c, 890), falha(c, 890)}));
   EXPECT_EQ(c.config.LeReg(QStringLiteral("ModoBusca"), QStringLiteral("<nada>")), QStringLiteral("<nada>"));
 }
 

@@ -30,7 +30,7 @@ class PastaNotasNoDialogo : public DialogosFixture {
   // The dialog refused `pasta` with message `id`, and nothing changed.
   void recusada(const QString& pasta, int id) {
     EXPECT_TRUE(dlg.isVisible()) << qPrintable(pasta);
-    ASSERT_EQ(mensagens(), QStringList{LoadResString(id).replace(QStringLiteral("%1"), pasta)});
+    ASSERT_EQ(dialogs.prompts(), QStringList{LoadResString(id).replace(QStringLiteral("%1"), pasta)});
     EXPECT_EQ(dialogs.calls().back().title, LoadResString(100));
     EXPECT_EQ(salvo(QStringLiteral("DirNotas")), antiga());
     EXPECT_EQ(salvo(QStringLiteral("FormaApresentacao")), QStringLiteral("<nada>"));
@@ -48,7 +48,7 @@ TEST_F(PastaNotasNoDialogo, AFolderThatIsNotThereIsMadeWithItsParentsOnOk) {
   EXPECT_TRUE(QDir(nova).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) << "the probe is gone";
   EXPECT_EQ(salvo(QStringLiteral("DirNotas")), nova);
   EXPECT_EQ(comandos, QStringList{QStringLiteral("DirNotas")});
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
 // A file where the folder, or a folder above it, would be: no one can make

@@ -118,7 +118,7 @@ TEST_F(ConfigGerais, OkSavesTellsTheMainWindowAndKeepsTheAddinAsItWas) {
   EXPECT_EQ(somarJanela, 1);
   EXPECT_EQ(comandos, QStringList{QStringLiteral("DirNotas")});
   EXPECT_FALSE(Register::VerificaAddinInstalado(registry));
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
 TEST_F(ConfigGerais, ABlankNotesFolderAsksFirst) {
@@ -126,7 +126,7 @@ TEST_F(ConfigGerais, ABlankNotesFolderAsksFirst) {
   pasta()->setText(QStringLiteral("   "));
   dialogs.answer(dlg::vbNo);
   clica("cmdOK");
-  ASSERT_EQ(mensagens(), QStringList{LoadResString(370)});
+  ASSERT_EQ(dialogs.prompts(), QStringList{LoadResString(370)});
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbYesNo);
   EXPECT_EQ(dialogs.calls()[0].title, LoadResString(100));
   EXPECT_TRUE(dlg.isVisible());
@@ -161,7 +161,7 @@ TEST_F(ConfigGerais, ClosingWithoutOkSavesNothingAndTheNextOpeningShowsTheSavedO
   EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("<nada>"));
   EXPECT_TRUE(comandos.isEmpty());
   EXPECT_EQ(somarJanela, -1);
-  EXPECT_TRUE(mensagens().isEmpty()) << "no OK, so no question about a blank folder";
+  EXPECT_TRUE(dialogs.prompts().isEmpty()) << "no OK, so no question about a blank folder";
 }
 
 TEST_F(ConfigGerais, RestoreThenOkSavesTheDefaultsAndLeavesTheAddin) {
@@ -174,7 +174,7 @@ TEST_F(ConfigGerais, RestoreThenOkSavesTheDefaultsAndLeavesTheAddin) {
   clica("cmdRestaurar");
   EXPECT_EQ(pasta()->text(), QStringLiteral("/x"));
   clica("cmdRestaurar");
-  EXPECT_EQ(mensagens(), QStringList(2, LoadResString(709)));
+  EXPECT_EQ(dialogs.prompts(), QStringList(2, LoadResString(709)));
   EXPECT_EQ(salvo(QStringLiteral("DirNotas")), QStringLiteral("/x")) << "nothing saved before OK";
   clica("cmdOK");
   EXPECT_EQ(salvo(QStringLiteral("SomarFiltros")), QStringLiteral("0"));

@@ -68,7 +68,7 @@ TEST_F(ConfigVerbete, LoadsTheElementsAndSettingsAndFillsThePreview) {
   EXPECT_TRUE(dlg->exemplo().locationURL().endsWith(QStringLiteral("\\CSS\\branco.htm")));
   EXPECT_TRUE(exemplo().contains(QStringLiteral("T=336699/Bold/Normal;A=983400;s=12px;"))) << exemplo().toStdString();
   EXPECT_TRUE(exemplo().contains(QStringLiteral("<span id=\"D_TIT\">exemplo</span>")));
-  EXPECT_TRUE(mensagens().isEmpty());
+  EXPECT_TRUE(dialogs.prompts().isEmpty());
 }
 
 TEST_F(ConfigVerbete, PickingAnElementColourStoresItRedFirst) {
@@ -165,8 +165,8 @@ TEST_F(ConfigVerbete, OkWithAnUnwritableStyleFolderKeepsTheDialogAndSavesNothing
   controle<QComboBox>("comboTipoFonte")->setCurrentIndex(2);
   clica("cmdOK");
   EXPECT_TRUE(dlg->isVisible());
-  ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
+  ASSERT_EQ(dialogs.prompts().size(), 1);
+  EXPECT_TRUE(dialogs.prompts()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
   EXPECT_EQ(salvo(QStringLiteral("Achega - Tipo Fonte")), QStringLiteral("<nada>"));
   EXPECT_EQ(config.ElementosVerbete[0].TipoFonte, 2) << "the edit stays in memory";
 }
@@ -179,7 +179,7 @@ TEST_F(ConfigVerbete, RestoreAsksAndThenShowsTheDefaults) {
   clica("cmdRestaurar");
   EXPECT_EQ(config.ElementosVerbete[0].Cor, QStringLiteral("FFFFFF"));
   clica("cmdRestaurar");  // Yes
-  ASSERT_EQ(mensagens(), QStringList(2, LoadResString(709)));
+  ASSERT_EQ(dialogs.prompts(), QStringList(2, LoadResString(709)));
   EXPECT_EQ(dialogs.calls()[1].style, dlg::vbYesNo);
   EXPECT_EQ(dialogs.calls()[1].title, LoadResString(100));
   EXPECT_EQ(config.ElementosVerbete[0].Cor, QStringLiteral("983400"));
@@ -227,9 +227,9 @@ TEST_F(ConfigVerbete, AMissingTemplateIsReportedAndOkCannotWipeTheSheets) {
   QFile::remove(world.programDir() + QStringLiteral("/mod.dat"));
   const QByteArray antes = folha(1);
   abre();
-  ASSERT_EQ(mensagens().size(), 1);
+  ASSERT_EQ(dialogs.prompts().size(), 1);
   const QString modelo = world.programDir() + QStringLiteral("/mod.dat");
-  EXPECT_EQ(mensagens()[0], LoadResString(391).replace(QStringLiteral("%1"), modelo)) << "Portuguese, naming the file";
+  EXPECT_EQ(dialogs.prompts()[0], LoadResString(391).replace(QStringLiteral("%1"), modelo)) << "Portuguese, naming the file";
   EXPECT_EQ(dialogs.calls()[0].style, dlg::vbCritical);
   EXPECT_FALSE(dlg->ModelosCarregados());
   EXPECT_FALSE(controle<QPushButton>("cmdOK")->isEnabled());
@@ -241,8 +241,8 @@ TEST_F(ConfigVerbete, AMissingTemplateIsReportedAndOkCannotWipeTheSheets) {
 TEST_F(ConfigVerbete, AnUnwritableStyleFolderIsReportedOnLoadAndTheDialogStillOpens) {
   world.blockStyleSheets();
   abre();
-  ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
+  ASSERT_EQ(dialogs.prompts().size(), 1);
+  EXPECT_TRUE(dialogs.prompts()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
   EXPECT_EQ(controle<QComboBox>("comboElementos")->count(), 9);
 }
 

@@ -16,6 +16,12 @@ int ScriptedDialogs::MsgBox(const QString& prompt, int style, const QString& tit
   }
 }
 
+QStringList ScriptedDialogs::prompts() const {
+  QStringList prompts;
+  for (const Call& call : calls_) prompts << call.prompt;
+  return prompts;
+}
+
 namespace {
 
 QString next(std::deque<QString>& answers) {

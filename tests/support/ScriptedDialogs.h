@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <deque>
@@ -41,6 +42,8 @@ class ScriptedDialogs final : public dlg::IDialogs {
   const std::vector<std::int32_t>& colorPresets() const { return colorPresets_; }
 
   const std::vector<Call>& calls() const { return calls_; }
+  // The prompts of the message boxes shown, in order.
+  QStringList prompts() const;
 
  private:
   std::deque<int> answers_;

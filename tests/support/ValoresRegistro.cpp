@@ -24,4 +24,9 @@ QByteArray leBytes(reg::IRegistry& registro, reg::HKEY raiz, const QByteArray& c
   return resultado == reg::ERROR_SUCCESS ? QByteArray(dados, static_cast<qsizetype>(tamanho)) : QByteArray();
 }
 
+QString leTexto(reg::IRegistry& registro, reg::HKEY raiz, const QByteArray& chave, const QByteArray& nome) {
+  const QByteArray bytes = leBytes(registro, raiz, chave, nome);
+  return QString::fromUtf8(bytes.left(bytes.indexOf('\0')));
+}
+
 }  // namespace valores

@@ -3,6 +3,7 @@
 #include "IRegistry.h"
 
 #include <QByteArray>
+#include <QString>
 
 // Raw registry access for tests that set up or inspect a hive.
 namespace valores {
@@ -19,5 +20,9 @@ bool gravaTexto(reg::IRegistry& registro, reg::HKEY raiz, const QByteArray& chav
 // the key or the value is missing or longer than 1000 bytes.
 QByteArray leBytes(reg::IRegistry& registro, reg::HKEY raiz, const QByteArray& chave, const QByteArray& nome,
                    reg::DWORD* tipo = nullptr);
+
+// The stored text of a value, up to its terminating NUL; "" when leBytes
+// finds nothing.
+QString leTexto(reg::IRegistry& registro, reg::HKEY raiz, const QByteArray& chave, const QByteArray& nome);
 
 }  // namespace valores

@@ -34,15 +34,15 @@ class FolhaQueEPipe : public DialogosFixture {
 };
 
 TEST_F(FolhaQueEPipe, OkNeitherWaitsOnItNorReadsIt) {
-  ASSERT_TRUE(mensagens().isEmpty());
+  ASSERT_TRUE(dialogs.prompts().isEmpty());
   QFile::remove(folha());
   const DesbloqueiaFifo fifo(folha());
   ASSERT_TRUE(fifo.criada());
   QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
   EXPECT_FALSE(fifo.precisouDesbloquear()) << "OK waited on the pipe";
   EXPECT_TRUE(dlg->isVisible());
-  ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
+  ASSERT_EQ(dialogs.prompts().size(), 1);
+  EXPECT_TRUE(dialogs.prompts()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
   EXPECT_EQ(salvo(QStringLiteral("Achega - Cor ")), QStringLiteral("<nada>"));
 }
 
@@ -54,8 +54,8 @@ TEST_F(FolhaQueEPipe, TheCheckBeforeTheDialogDoesNotWaitOnIt) {
   ASSERT_TRUE(fifo.criada());
   EXPECT_FALSE(modCSS::VerificaGravacaoCSS(dialogs, true));
   EXPECT_FALSE(fifo.precisouDesbloquear()) << "the check waited on the pipe";
-  ASSERT_EQ(mensagens().size(), 1);
-  EXPECT_TRUE(mensagens()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
+  ASSERT_EQ(dialogs.prompts().size(), 1);
+  EXPECT_TRUE(dialogs.prompts()[0].startsWith(LoadResString(371).section(u'%', 0, 0)));
 }
 
 }  // namespace

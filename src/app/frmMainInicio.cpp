@@ -164,7 +164,10 @@ void frmMain::Form_Unload() {
   m_descarregada = true;
   m_procJanela.reset();
   GravaEstado();
-  if (m_carregada) m_Notas.VerificaVerbete(0);  // saves the open note when it was edited
+  // The open note, saved without a message: the user's close has already
+  // asked about a note that cannot be saved, and the session's end asks
+  // nothing.
+  if (m_carregada) m_Notas.SalvaNota();
   emit Encerrado();
 }
 

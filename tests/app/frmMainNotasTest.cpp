@@ -48,6 +48,10 @@ class frmMainNotas : public JanelaTeste {
     return ::testing::AssertionSuccess();
   }
 
+  static QString pergunta() {
+    return QStringLiteral("A anotação deste verbete não pôde ser gravada. Se o programa for fechado agora, ela será "
+                          "perdida. Deseja fechar assim mesmo?");
+  }
   QString recusado(const char* nome) const {
     return QStringLiteral("O arquivo %1/%2 da pasta de anotações não é um arquivo comum")
         .arg(world.notesDir(), QLatin1String(nome));
@@ -129,19 +133,17 @@ TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedAsksBeforeLosingIt) {
   auto w = janela();
   frmMainTeste t(*w);
   ASSERT_TRUE(notaSemLugar(*w));
-  const QString pergunta = QStringLiteral("A anotação deste verbete não pôde ser gravada. Se o programa for fechado "
-                                          "agora, ela será perdida. Deseja fechar assim mesmo?");
 
   dialogs.answer(dlg::vbNo);
   EXPECT_FALSE(w->close());
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(t.m_Notas.EhVisivel());
   EXPECT_EQ(t.txtNota->toPlainText(), QStringLiteral("sem lugar"));
-  ASSERT_EQ(dialogs.prompts(), QStringList{pergunta});
+  ASSERT_EQ(dialogs.prompts(), QStringList{pergunta()});
 
   QDir().mkpath(world.notesDir());  // the folder is back: the close saves it
   EXPECT_TRUE(w->close());
-  EXPECT_EQ(dialogs.prompts(), QStringList{pergunta});
+  EXPECT_EQ(dialogs.prompts(), QStringList{pergunta()});
   EXPECT_EQ(QDir(world.notesDir()).entryList({QStringLiteral("id*.txt")}).size(), 1);
 }
 
@@ -151,6 +153,17 @@ TEST_F(frmMainNotas, ClosingWithANoteThatCannotBeSavedClosesOnAYes) {
   dialogs.answer(dlg::vbYes);
   EXPECT_TRUE(w->close());
   EXPECT_FALSE(w->isVisible());
+  EXPECT_EQ(dialogs.prompts(), QStringList{pergunta()});  // the Yes was the last word: no second box
+}
+
+// The session's end asks nothing: a note that cannot be saved is given up
+// without a box in the way of the shutdown.
+TEST_F(frmMainNotas, TheSessionsEndClosesWithoutABoxWhenTheNoteCannotBeSaved) {
+  auto w = janela();
+  ASSERT_TRUE(notaSemLugar(*w));
+  w->FechaFimDeSessao();
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_TRUE(dialogs.prompts().isEmpty()) << qPrintable(dialogs.prompts().join(u'\n'));
 }
 
 }  // namespace

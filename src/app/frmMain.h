@@ -307,7 +307,6 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   void mostraFiltros(bool visivel);
 
   // --- The layout and painting of the window (frmMainLayout.cpp).
-  void PosicionaControles();
   // Lays the window out at its size, within its 640 x 490 minimum.
   void Form_Resize();
   void moveBlocoBusca(int P);

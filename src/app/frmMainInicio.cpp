@@ -41,7 +41,6 @@ bool frmMain::Form_Load() {
   if (m_servicos.instancia.anotherIsRunning()) return false;
 
   m_fundo = res::LoadResPicture(QStringLiteral("FUNDO_MINI"));
-  setWindowTitle(QStringLiteral("Minivocabra"));
 
   if (!Pesquisa().AbreDados()) {
     if (m_servicos.escondeSplash) m_servicos.escondeSplash();
@@ -57,9 +56,6 @@ bool frmMain::Form_Load() {
   lblNomeEmpresa.setText(Pesquisa().ObtemInfoDados().section(u'|', 1, 1));
   lblNomeEmpresa.adjustSize();
   DefineDirNotas();
-
-  PicLista.setGeometry(6, 210, 253, 397);
-  picLista2.setGeometry(6, 210, 253, 397);
   iniciaListas();
 
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
@@ -77,7 +73,6 @@ bool frmMain::Form_Load() {
   aplicaModelo();
 
   instalaTeclado();
-  PosicionaControles();
   ligaChrome();
   DesmarcarBotoes(nullptr);
   m_carregada = true;

@@ -17,37 +17,6 @@ constexpr int kFolgaGrip = 4;  // pixels between the maker's name and the grip
 
 }  // namespace
 
-void frmMain::PosicionaControles() {
-  imgMove.setGeometry(0, 0, 392, 43);
-  imgFundo[0].setGeometry(LarguraProjeto - LarguraCanto, 0, LarguraCanto, 26);
-  txtEntrada.setGeometry(36, 75, 194, 16);
-  txtEntrada1.setGeometry(108, 57, 125, 16);
-  txtEntrada2.setGeometry(108, 75, 125, 16);
-  const std::array<QRect, 4> rotulos = {QRect(36, 58, 57, 13), QRect(36, 76, 73, 13), QRect(36, 58, 57, 13),
-                                        QRect(64, 267, 84, 13)};
-  for (std::size_t i = 0; i < rotulos.size(); ++i) lblPesquisa[i].setGeometry(rotulos[i]);
-  for (std::size_t i = 0; i < 3; ++i) chkAvancada[i].setGeometry(44, std::array{98, 116, 135}[i], 12, 13);
-  chkAvancada[3].setGeometry(47, 267, 12, 13);
-  imgPesqAvancada.setGeometry(58, 98, 151, 51);
-  cmbFiltro.setGeometry(43, 156, 188, cmbFiltro.height());
-  lstFiltros.setGeometry(43, 176, 188, 88);
-  imgAvancada.setGeometry(33, 100, 118, 13);
-  imgFechar.setGeometry(33, 100, 55, 16);
-  btBuscar.setGeometry(172, 99, 59, 17);
-  for (ImageControl& aba : imgBtSelLista) aba.setGeometry(2, 122, 261, 31);
-  imgLetras.setGeometry(8, 159, 247, 38);
-  lblDescricaoPesquisa.setGeometry(14, 161, 236, 25);
-  lblFiltros.setGeometry(14, 188, 236, 15);
-  picBuscasAnteriores.setGeometry(25, 558, 213, 63);
-  imgFundo[2].setGeometry(4, 532, 257, 97);
-  imgFundo[1].setGeometry(4, 607, 257, 22);
-  picRecortaBrowser.setGeometry(264, 51, 572, 564);
-  picAguarde.setGeometry(193, 245, 186, 74);
-  picPesquisando.setGeometry(193, 245, 186, 74);
-  txtNota.setGeometry(270, 540, 526, 71);
-  txtAnotacoes.setGeometry(275, 607, 74, 22);
-}
-
 void frmMain::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   Form_Resize();

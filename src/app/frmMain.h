@@ -472,11 +472,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   std::int32_t m_idPedido = -1;
   bool m_TeclaLista = false;
   bool m_SemVerbete = false;
-  // The search the results list holds (the last one started on it), and
-  // whether the one running is a history step's, whose page is shown
-  // already: its results event then shows and records nothing.
+  // The search the results list holds (the last one started on it).
   BuscaLista m_buscaLista;
-  bool m_restauraBusca = false;
   // The search panel and the abbreviation tip.
   bool m_buscaPalavraClicada = false;
   std::int16_t m_contaTip = 0;

@@ -5,7 +5,6 @@
 #include "ResourceStrings.h"
 
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -97,16 +96,14 @@ void frmMain::restauraResultados(const ResultadosLista& resultados) {
   lblFiltros.setToolTip(resultados.dicaFiltros);
   if (resultados.busca == m_buscaLista) return;
   m_buscaLista = resultados.busca;
-  m_restauraBusca = true;
-  executaBuscaLista();
-  m_restauraBusca = false;  // also when the search raised no event
+  const BuscaLista busca = m_buscaLista;  // a copy, as in executaBuscaLista
+  lista2.RecarregaBusca(busca.tipo, busca.texto, busca.filtros);
 }
 
 // The caption is set before the page, so that the history's step for the
 // page holds it.
 void frmMain::lista2_RetornoBusca(const QString& palavra, const QString& strLista, std::int32_t tamLista,
                                   std::int16_t tipoPesquisa) {
-  if (std::exchange(m_restauraBusca, false)) return;
   selecionaLista(2);
   m_Notas.VerificaVerbete(-1);
   lista.DesmarcaLista();
@@ -125,7 +122,6 @@ void frmMain::lista2_RetornoBusca(const QString& palavra, const QString& strList
 }
 
 void frmMain::lista2_NaoEncontrado(const QString& palavra, std::int16_t tipoPesquisa) {
-  if (std::exchange(m_restauraBusca, false)) return;
   m_Notas.VerificaVerbete(-1);
   lista.DesmarcaLista();
   const std::optional<CasoBusca> caso = casoBusca(palavra, tipoPesquisa);

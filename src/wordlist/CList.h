@@ -6,6 +6,7 @@
 #include "IMiniVocabraDB.h"
 #include "ImageControl.h"
 #include "PictureBox.h"
+#include "ResultadosLista.h"
 #include "WindowScreen.h"
 
 #include <QImage>
@@ -94,6 +95,10 @@ class CList final : public QObject {
   void ListaPesquisaMascara(const QString& Mascara, const QString& filtro);
   void ListaPesquisaFlexivel(const QString& Mascara, const QString& filtro);
   void ListaPesquisaReversa(const QString& Mascara, const QString& filtro);
+  // Runs one of those searches again only to bring its rows back, for a
+  // page that shows its results already: the rows load as above, but no
+  // event is raised and no HTML is built. Tipo::Nenhuma does nothing.
+  void RecarregaBusca(BuscaLista::Tipo tipo, const QString& Mascara, const QString& filtro);
 
   // The letter last listed; "" before any and after a search.
   QString ObtemLetraAtual() const { return letraAtual_; }
@@ -174,9 +179,11 @@ class CList final : public QObject {
   void MostraTip();
 
   // The searches (CListBusca.cpp).
+  // The numbers of BuscaLista::Tipo, and of the events' tipoPesquisa.
   enum class TipoPesquisa : std::int16_t { Flexivel = 1, Mascara = 2, Reversa = 3 };
-  void ExecutaPesquisa(TipoPesquisa tipo, const QString& Mascara, const QString& filtro);
-  void PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const QString& filtro);
+  // `avisa`: raise RetornoBusca or NaoEncontrado (with the results' HTML).
+  void ExecutaPesquisa(TipoPesquisa tipo, const QString& Mascara, const QString& filtro, bool avisa = true);
+  void PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const QString& filtro, bool avisa);
   void CarregaResultados(QString& pagina);
   void AplicaFiltros(const QString& filtro);
   void MontaRetornoBusca(const QString& palavra, const QString& pagina, std::int32_t ultimo, TipoPesquisa tipo);

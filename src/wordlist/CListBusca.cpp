@@ -44,10 +44,15 @@ void CList::ListaPesquisaReversa(const QString& Mascara, const QString& filtro) 
   ExecutaPesquisa(TipoPesquisa::Reversa, Mascara, filtro);
 }
 
-void CList::ExecutaPesquisa(TipoPesquisa tipo, const QString& Mascara, const QString& filtro) {
+void CList::RecarregaBusca(BuscaLista::Tipo tipo, const QString& Mascara, const QString& filtro) {
+  if (tipo == BuscaLista::Tipo::Nenhuma) return;
+  ExecutaPesquisa(static_cast<TipoPesquisa>(tipo), Mascara, filtro, false);
+}
+
+void CList::ExecutaPesquisa(TipoPesquisa tipo, const QString& Mascara, const QString& filtro, bool avisa) {
   if (!pesquisa_ || !m_FundoLista) return;
   try {
-    PesquisaResultados(tipo, Mascara, filtro);
+    PesquisaResultados(tipo, Mascara, filtro, avisa);
   } catch (...) {
     // A failing component ends the search; the rows read so far stay.
     carregando_ = false;
@@ -60,7 +65,7 @@ void CList::EscondePesquisando() {
   if (picPesquisando_) picPesquisando_->hide();
 }
 
-void CList::PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const QString& filtro) {
+void CList::PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const QString& filtro, bool avisa) {
   carregando_ = true;
   deslocVisivel_ = linhasPagina_;
   if (picPesquisando_) {
@@ -83,15 +88,17 @@ void CList::PesquisaResultados(TipoPesquisa tipo, const QString& Mascara, const 
   const QString palavra = tipo == TipoPesquisa::Reversa ? QString(Mascara).remove(u'+') : Mascara;
   if (ultimo < 0) {
     ultimo_ = -1;
-    emit NaoEncontrado(palavra, static_cast<std::int16_t>(tipo));
+    if (avisa) emit NaoEncontrado(palavra, static_cast<std::int16_t>(tipo));
     carregando_ = false;
     m_CScroll.setValorMax(0);
     Repaint();
     EscondePesquisando();
     return;
   }
-  if (tipo != TipoPesquisa::Reversa) pesquisa_->ObtemPagina(kResultadoAtual, 0, pagina);
-  MontaRetornoBusca(palavra, pagina, ultimo, tipo);
+  if (avisa) {
+    if (tipo != TipoPesquisa::Reversa) pesquisa_->ObtemPagina(kResultadoAtual, 0, pagina);
+    MontaRetornoBusca(palavra, pagina, ultimo, tipo);
+  }
   ultimo_ = ultimo;
   letraAtual_.clear();
   deslocVisivel_ = static_cast<std::int16_t>(std::min<std::int32_t>(linhasPagina_, ultimo));

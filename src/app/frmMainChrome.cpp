@@ -76,7 +76,8 @@ void frmMain::ligaBotao(ImageControl& botao, void (frmMain::*solta)(int, int, do
 }
 
 // Wired by Form_Load, once the window is set up: until then the mouse does
-// nothing on them.
+// nothing on them. Their handlers are reached only from here and from
+// ComandoMenu, which waits for the load too.
 void frmMain::ligaChrome() {
   ligaBotao(btAnterior, &frmMain::btAnterior_MouseUp);
   ligaBotao(btProximo, &frmMain::btProximo_MouseUp);
@@ -113,15 +114,15 @@ void frmMain::ligaChrome() {
 }
 
 void frmMain::btAnterior_MouseUp(int, int, double X, double Y) {
-  if (m_carregada && soltouDentro(btAnterior, X, Y)) m_Historico.Anterior();
+  if (soltouDentro(btAnterior, X, Y)) m_Historico.Anterior();
 }
 
 void frmMain::btProximo_MouseUp(int, int, double X, double Y) {
-  if (m_carregada && soltouDentro(btProximo, X, Y)) m_Historico.Proximo();
+  if (soltouDentro(btProximo, X, Y)) m_Historico.Proximo();
 }
 
 void frmMain::btCasa_MouseUp(int, int, double X, double Y) {
-  if (!m_carregada || !soltouDentro(btCasa, X, Y)) return;
+  if (!soltouDentro(btCasa, X, Y)) return;
   m_browser.MostraPagina(paths::appPath() + QStringLiteral("\\manual\\principal.htm"));
   m_Notas.VerificaVerbete(-1);
   (PicLista.isVisibleTo(this) ? lista : lista2).DesmarcaLista();
@@ -129,28 +130,27 @@ void frmMain::btCasa_MouseUp(int, int, double X, double Y) {
 }
 
 void frmMain::btVisual_MouseUp(int indice, int, int, double X, double Y) {
-  if (indice < 0 || indice > 2 || !m_carregada || !soltouDentro(btVisual[static_cast<std::size_t>(indice)], X, Y))
-    return;
+  if (indice < 0 || indice > 2 || !soltouDentro(btVisual[static_cast<std::size_t>(indice)], X, Y)) return;
   m_browser.AlteraModelo(static_cast<std::int16_t>(indice));
   DesmarcarBotoes(nullptr);
 }
 
 void frmMain::imgPrinter_MouseUp(int, int, double X, double Y) {
-  if (m_carregada && soltouDentro(imgPrinter, X, Y)) m_browser.Imprimir();
+  if (soltouDentro(imgPrinter, X, Y)) m_browser.Imprimir();
 }
 
 void frmMain::imgNota_MouseUp(int, int, double X, double Y) {
-  if (m_carregada && soltouDentro(imgNota, X, Y)) m_Notas.setVisible(!m_Notas.EhVisivel());
+  if (soltouDentro(imgNota, X, Y)) m_Notas.setVisible(!m_Notas.EhVisivel());
 }
 
 void frmMain::imgMin_MouseUp(int, int, double X, double Y) {
-  if (m_carregada && soltouDentro(imgMin, X, Y)) config.MinimizarJanela();
+  if (soltouDentro(imgMin, X, Y)) config.MinimizarJanela();
 }
 
 void frmMain::imgMax_MouseDown(int, int, double, double) { imgMax.loadPicture(bitmapMaximizar()); }
 
 void frmMain::imgMax_MouseUp(int, int, double X, double Y) {
-  if (!m_carregada || !soltouDentro(imgMax, X, Y)) return;
+  if (!soltouDentro(imgMax, X, Y)) return;
   if (config.EstadoJanela == CConfig::Maximizada) {
     imgMax.loadPicture(QStringLiteral("BTNMAXIMIZAR"));
     config.RestaurarJanela();
@@ -161,7 +161,7 @@ void frmMain::imgMax_MouseUp(int, int, double X, double Y) {
 }
 
 void frmMain::imgClose_MouseUp(int, int, double X, double Y) {
-  if (!m_carregada || !soltouDentro(imgClose, X, Y)) return;
+  if (!soltouDentro(imgClose, X, Y)) return;
   DesmarcarBotoes(nullptr);
   close();
 }
@@ -176,6 +176,5 @@ void frmMain::ImgResize_MouseDown(int, int, double, double) {
 }
 
 void frmMain::imgBtSelLista_MouseUp(int, int, int, double X, double) {
-  if (!m_carregada) return;
   selecionaLista(X < DivisaAbasTwips ? 1 : 2);
 }

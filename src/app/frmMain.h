@@ -451,6 +451,8 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
       m_servicos.menusPopup ? m_servicos.menusPopup : std::make_shared<QtPopupMenu>();
   // The hidden holder of the two popup menus.
   frmMenu menus{dependenciasMenus()};
+  // The notes folder in use, as the setting "DirNotas" gave it.
+  QString m_pastaNotas;
   // Shared with the word lists, which keep the instance they were given.
   std::shared_ptr<IMiniVocabraDB> m_pesquisa;
   std::unique_ptr<ProcJanela> m_procJanela;

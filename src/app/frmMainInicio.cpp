@@ -61,7 +61,8 @@ bool frmMain::Form_Load() {
   if (m_servicos.linhaComando != u"MODODEBUG") subclassifica();
 
   iniciaBrowser();
-  m_Notas.Inicializa(txtNota, dirNotas(), txtAnotacoes);
+  m_pastaNotas = dirNotas();
+  m_Notas.Inicializa(txtNota, m_pastaNotas, txtAnotacoes);
 
   m_TopoBusca = 99;
   m_modoBusca = 0;
@@ -130,12 +131,11 @@ void frmMain::Form_Activate() {
 // it would hide the notes of a drive mounted later. An empty folder is one
 // the user chose knowing the notes are then off.
 void frmMain::leNotas() {
-  const QString pasta = dirNotas();
-  if (trim::blanks(pasta).isEmpty()) return;
-  if (PastaNotas::Ausente(pasta)) {
-    m_servicos.dialogos.MsgBox(LoadResString(kMensagemNotasAusentes).replace(QStringLiteral("%1"),
-                                                                            paths::toFileSystem(pasta)),
-                               dlg::vbExclamation, LoadResString(100));
+  if (trim::blanks(m_pastaNotas).isEmpty()) return;
+  if (PastaNotas::Ausente(m_pastaNotas)) {
+    const QString aviso =
+        LoadResString(kMensagemNotasAusentes).replace(QStringLiteral("%1"), paths::toFileSystem(m_pastaNotas));
+    m_servicos.dialogos.MsgBox(aviso, dlg::vbExclamation, LoadResString(100));
     return;
   }
   m_Notas.LeArquivo();

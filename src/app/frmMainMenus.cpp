@@ -67,6 +67,7 @@ void frmMain::ComandoMenu(const QString& Comando) {
     aplicaModelo();
     DesmarcarBotoes(nullptr);
   } else if (Comando == u"DirNotas") {
-    m_Notas.AlteraDir(dirNotas());
+    m_pastaNotas = dirNotas();
+    m_Notas.AlteraDir(m_pastaNotas);
   }
 }

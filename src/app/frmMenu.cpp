@@ -104,8 +104,8 @@ void frmMenu::comando(const QString& nome) { m_dep.comandoMenu(nome); }
 void frmMenu::mnu_configuragerais_Click() {
   if (m_frmConfig == nullptr) {
     m_frmConfig = new frmConfig(  // owned by the main window
-        frmConfig::Dependencias{m_dep.config, m_dep.registro, m_dep.dialogos,
-                                [this](const QString& nome) { comando(nome); }, m_dep.defineSomarFiltros},
+        frmConfig::Dependencias{m_dep.config, m_dep.registro, m_dep.dialogos, m_dep.comandoMenu,
+                                m_dep.defineSomarFiltros},
         &m_dep.janela);
   }
   m_frmConfig->Cancela = false;
@@ -125,10 +125,8 @@ void frmMenu::mnu_configuralista_Click() {
 // the complete model, with the new sheets.
 void frmMenu::mnu_configuraverbete_Click() {
   if (!modCSS::VerificaGravacaoCSS(m_dep.dialogos, true)) return;
-  frmConfigVerbete dialogo(frmConfigVerbete::Dependencias{m_dep.config, m_dep.dialogos,
-                                                          [this](const QString& nome) { comando(nome); },
-                                                          m_dep.criaVisao},
-                           &m_dep.janela);
+  frmConfigVerbete dialogo(
+      frmConfigVerbete::Dependencias{m_dep.config, m_dep.dialogos, m_dep.comandoMenu, m_dep.criaVisao}, &m_dep.janela);
   executa(dialogo);
   comando(QStringLiteral("atualizarCSS"));
 }

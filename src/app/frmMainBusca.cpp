@@ -13,6 +13,11 @@ constexpr int kMargemLblFiltros = 13;
 
 QString semAsterisco(const QString& texto) { return QString(texto).remove(u'*'); }
 
+// A typed word: with a "*" it is a mask, else a flexible search.
+BuscaLista::Tipo tipoDigitado(const QString& texto) {
+  return texto.contains(u'*') ? BuscaLista::Tipo::Mascara : BuscaLista::Tipo::Flexivel;
+}
+
 }  // namespace
 
 void frmMain::limpaLblFiltros() {
@@ -44,10 +49,9 @@ void frmMain::buscaPainel() {
     lista.DesmarcaLista();
     return;
   }
-  tmrBusca.setEnabled(false);
   // Cleared first: the results page's history step takes the captions.
   limpaLblFiltros();
-  pesquisaResultados(bruto.contains(u'*') ? BuscaLista::Tipo::Mascara : BuscaLista::Tipo::Flexivel, bruto, QString());
+  pesquisaResultados(tipoDigitado(bruto), bruto, QString());
 }
 
 // The filter description above the results list, cut with " ..." to the
@@ -112,8 +116,7 @@ void frmMain::buscaAvancada(const QString& filtros) {
   } else {
     defineDestaque({}, {}, {});
     picAguarde.show();
-    tmrBusca.setEnabled(false);
-    pesquisaResultados(bruto.contains(u'*') ? BuscaLista::Tipo::Mascara : BuscaLista::Tipo::Flexivel, bruto, filtros);
+    pesquisaResultados(tipoDigitado(bruto), bruto, filtros);
   }
 }
 

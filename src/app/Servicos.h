@@ -46,3 +46,9 @@ struct Servicos {
   // QDialog::exec.
   std::function<void(QDialog& dialogo)> executaModal = nullptr;
 };
+
+// The service `dado`, or the real one, a new `Real`, when it is null.
+template <typename Real, typename Servico>
+std::shared_ptr<Servico> servicoOuReal(const std::shared_ptr<Servico>& dado) {
+  return dado ? dado : std::make_shared<Real>();
+}

@@ -441,14 +441,11 @@ class frmMain final : public QWidget, public IJanelaPrincipal {
   CBuscasAnteriores m_Buscas;
   CNotas m_Notas{m_servicos.dialogos};
   // The user's web browser, for addresses outside the program.
-  std::shared_ptr<IWebOpener> m_abreWeb =
-      m_servicos.abreWeb ? m_servicos.abreWeb : std::make_shared<QtWebOpener>();
+  std::shared_ptr<IWebOpener> m_abreWeb = servicoOuReal<QtWebOpener>(m_servicos.abreWeb);
   CBrowser m_browser{dependenciasBrowser()};
   // The window system's move and resize loops, and the popup menus.
-  std::shared_ptr<IWindowDrag> m_arrastaJanela =
-      m_servicos.arrastaJanela ? m_servicos.arrastaJanela : std::make_shared<QtWindowDrag>();
-  std::shared_ptr<IPopupMenu> m_menusPopup =
-      m_servicos.menusPopup ? m_servicos.menusPopup : std::make_shared<QtPopupMenu>();
+  std::shared_ptr<IWindowDrag> m_arrastaJanela = servicoOuReal<QtWindowDrag>(m_servicos.arrastaJanela);
+  std::shared_ptr<IPopupMenu> m_menusPopup = servicoOuReal<QtPopupMenu>(m_servicos.menusPopup);
   // The hidden holder of the two popup menus.
   frmMenu menus{dependenciasMenus()};
   // The notes folder in use, as the setting "DirNotas" gave it.

@@ -7,9 +7,9 @@
 #include "ProgramPaths.h"
 #include "ResourceStrings.h"
 #include "Trim.h"
+#include "WebOpener.h"
 #include "WebView.h"
 
-#include <QDesktopServices>
 #include <QTimer>
 #include <QWidget>
 #include <QtDebug>
@@ -27,7 +27,7 @@ constexpr int kSeparador = 600;     // resource string: the rule between the sid
 const QString kAreaVerbete = QStringLiteral("AreaVerbete");
 
 CBrowser::Dependencias comPadroes(CBrowser::Dependencias d) {
-  if (!d.abreExterno) d.abreExterno = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+  if (!d.abreExterno) d.abreExterno = [](const QUrl& url) { QtWebOpener().open(url); };
   if (!d.criaVisao) {
     d.criaVisao = [](QWidget* host, WebBrowser& navegador) -> QWidget* {
       return new WebView(navegador, host);  // owned by the host widget
